@@ -1,0 +1,122 @@
+/*
+ * The simulated board firmware behind the device \\.\ZYKACPI.
+ *
+ * A plain C interface so that one engine serves three hosts: native unit tests
+ * (request bytes in, result bytes out), the kernel-mode driver (written in C)
+ * and, if ever needed, a real Windows test machine. The engine allocates only
+ * through the allocator it is given, never throws, has no global state and
+ * reads nothing outside the buffers it is handed.
+ *
+ * Request and result bytes are those of IOCTL_HWACPI_CALL: a method-call
+ * request (ACPI method name, argument form, arguments) in, a result in the
+ * ACPI_EVAL_OUTPUT_BUFFER layout out.
+ */
+#ifndef BOARDSIM_BOARDSIM_H
+#define BOARDSIM_BOARDSIM_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+typedef enum BsStatus {
+    BS_OK = 0,
+    BS_BAD_REQUEST = 1,        /* malformed, short or oversized request, or
+                                  arguments that do not fit the method */
+    BS_UNSUPPORTED_LAYOUT = 2, /* pointer layout with arguments: the block is
+                                  in the caller's memory, which the host can't
+                                  reach */
+    BS_NO_SUCH_METHOD = 3,     /* the board has no method of that name */
+    BS_METHOD_FAILED = 4,      /* the method was told to fail (test control) */
+    BS_RESULT_TOO_LARGE = 5,   /* the result does not fit the caller's buffer */
+    BS_NO_MEMORY = 6,
+    BS_BAD_BOARD = 7,          /* the board file could not be read */
+    BS_DENIED = 8,             /* test control is not enabled for this board */
+    BS_NO_SUCH_ITEM = 9        /* test control named an unknown reading or
+                                  a method the board does not serve */
+} BsStatus;
+
+/* Blocks must be aligned for a pointer or a 32-bit word (pool and malloc
+ * blocks are). The board keeps a copy of this structure, so the caller's
+ * instance need not outlive the load. */
+typedef struct BsAllocator {
+    void *(*Allocate)(void *context, size_t size);
+    void (*Release)(void *context, void *block);
+    void *context;
+} BsAllocator;
+
+typedef struct BsBoard BsBoard;
+
+/* Where a board file failed to load. */
+typedef struct BsLoadError {
+    unsigned line;        /* 1-based line of the offending text, 0 for none */
+    char message[120];    /* NUL-terminated, English */
+} BsLoadError;
+
+/* Parses board-file text (INI form, see boardsim/README.md). On success
+ * *board receives a new board owned by the caller (free with BsBoardFree). */
+BsStatus BsBoardLoad(const BsAllocator *allocator, const char *text, size_t length,
+                     BsBoard **board, BsLoadError *error);
+void BsBoardFree(BsBoard *board);
+
+/* Display name of the board (from its file); never null. */
+const char *BsBoardName(const BsBoard *board);
+
+/* Non-zero when the board file enables the test-control requests. */
+int BsBoardTestControl(const BsBoard *board);
+
+/* Evaluates one method-call request. nowMs is the host's monotonic clock in
+ * milliseconds; it drives the time-varying readings. On BS_OK *resultLength
+ * receives the number of result bytes written (at most resultCapacity); on
+ * BS_RESULT_TOO_LARGE it receives the size the result needs, and the call
+ * changes nothing on the board. Request and result must not overlap. Calls
+ * on one board (this one, BsSetRaw, BsFailMethod) must not run at the same
+ * time: a host serves them under one lock. */
+BsStatus BsEvaluate(BsBoard *board, const void *request, size_t requestLength,
+                    void *result, size_t resultCapacity, size_t *resultLength,
+                    uint64_t nowMs);
+
+/* Test control. Payloads are the little-endian records below; both calls
+ * answer BS_DENIED unless the board enables test control, and BS_BAD_REQUEST
+ * when the payload length is not the record's size. */
+
+/* Fixes the raw reading that `method` ("RVLT", "RTMP", "RFAN", as its 32-bit
+ * name word) answers for `itemId`, replacing drift or sine. */
+typedef struct BsSetRawRequest {
+    uint32_t method;
+    uint32_t itemId;
+    int32_t raw;
+} BsSetRawRequest;
+
+/* Makes every call of `method` fail (fail != 0) or work again (fail == 0).
+ * Any method the board serves can fail, descriptor objects included. */
+typedef struct BsFailMethodRequest {
+    uint32_t method;
+    uint32_t fail;
+} BsFailMethodRequest;
+
+BsStatus BsSetRaw(BsBoard *board, const void *payload, size_t length);
+BsStatus BsFailMethod(BsBoard *board, const void *payload, size_t length);
+
+/* Four ASCII characters as the 32-bit method-name word (first character in
+ * the lowest byte). C++ gets named casts so that -Wold-style-cast builds can
+ * use it. */
+#ifdef __cplusplus
+#define BS_METHOD_NAME(a, b, c, d)                                               \
+    (static_cast<uint32_t>(static_cast<uint8_t>(a)) |                            \
+     (static_cast<uint32_t>(static_cast<uint8_t>(b)) << 8) |                     \
+     (static_cast<uint32_t>(static_cast<uint8_t>(c)) << 16) |                    \
+     (static_cast<uint32_t>(static_cast<uint8_t>(d)) << 24))
+#else
+#define BS_METHOD_NAME(a, b, c, d)                                               \
+    ((uint32_t)(uint8_t)(a) | ((uint32_t)(uint8_t)(b) << 8) |                    \
+     ((uint32_t)(uint8_t)(c) << 16) | ((uint32_t)(uint8_t)(d) << 24))
+#endif
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* BOARDSIM_BOARDSIM_H */

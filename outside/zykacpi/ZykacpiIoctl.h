@@ -1,0 +1,33 @@
+/*
+ * Device requests of \\.\ZYKACPI, shared by the driver and its user-mode
+ * clients. All codes are CTL_CODE(FILE_DEVICE_UNKNOWN, function,
+ * METHOD_BUFFERED, FILE_ANY_ACCESS).
+ */
+#ifndef ZYKACPI_IOCTL_H
+#define ZYKACPI_IOCTL_H
+
+#define ZYKACPI_DEVICE_PATH "\\\\.\\ZYKACPI"
+
+/* Evaluate a firmware method: a method-call request in, the result in the
+ * ACPI_EVAL_OUTPUT_BUFFER layout out. */
+#define IOCTL_HWACPI_CALL 0x00222404u  /* function 0x901 */
+/* Sent once after opening; no input, no output. */
+#define IOCTL_HWACPI_START 0x0022240Cu /* function 0x903 */
+
+/* Test control, refused with ERROR_ACCESS_DENIED unless the board file
+ * enables it. */
+/* Input: BsSetRawRequest { method, itemId, raw }. */
+#define IOCTL_ZYKACPI_SET_RAW 0x00222440u     /* function 0x910 */
+/* Input: BsFailMethodRequest { method, fail }. */
+#define IOCTL_ZYKACPI_FAIL_METHOD 0x00222444u /* function 0x911 */
+/* Input: the Windows path of a board file as ANSI text (no NUL needed), or
+ * nothing to reload the board file named in the service key. The new board
+ * replaces the old one only when it loads without error. */
+#define IOCTL_ZYKACPI_RELOAD 0x00222448u      /* function 0x912 */
+
+/* Longest method-call request the driver accepts. */
+#define ZYKACPI_MAX_REQUEST 4096u
+/* Longest board file the driver reads. */
+#define ZYKACPI_MAX_BOARD_FILE (1024u * 1024u)
+
+#endif /* ZYKACPI_IOCTL_H */

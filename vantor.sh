@@ -1,0 +1,154 @@
+#!/usr/bin/env bash
+# Vantor's one entry point.
+#
+#   ./vantor.sh test                 install what is missing, build the native,
+#                                    Windows x86_64 and Windows i686
+#                                    configurations, run every test
+#   ./vantor.sh run [--board NAME]   install, build, prepare the Wine prefix with
+#                                    the simulated board NAME (default classic)
+#                                    and show the board's sensors
+#   ./vantor.sh build                install and build only
+#   ./vantor.sh stop                 stop the simulated device and the wineserver
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+build="$root/build"
+jobs=$(nproc 2>/dev/null || echo 2)
+
+# Debian packages the build and the tests need.
+packages=(
+    cmake ninja-build g++ googletest libgtest-dev
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+    binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
+    wine wine64 xvfb xauth imagemagick
+)
+
+say() { printf '\n== %s\n' "$*"; }
+
+install_packages() {
+    local missing=()
+    for package in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    [[ ${#missing[@]} -eq 0 ]] && return
+    say "installing ${missing[*]}"
+    local sudo=()
+    [[ $(id -u) -ne 0 ]] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+configure_and_build() {
+    local name=$1
+    shift
+    if [[ ! -f "$build/$name/build.ninja" ]]; then
+        cmake -S "$root" -B "$build/$name" -G Ninja "$@" >/dev/null
+    fi
+    cmake --build "$build/$name" -j "$jobs"
+}
+
+build_all() {
+    say "native build (sanitizers)"
+    configure_and_build native -DCMAKE_BUILD_TYPE=Debug
+    say "Windows x86_64 build"
+    configure_and_build win64 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake"
+    say "Windows i686 build (built and link-checked; this kernel cannot run it)"
+    configure_and_build win32 -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_TESTS=OFF \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake"
+}
+
+# Windows programs that open windows need an X display; without one, start a
+# private Xvfb for the length of this script.
+xvfb_pid=""
+ensure_display() {
+    [[ -n "${DISPLAY:-}" ]] && return
+    local display=:97
+    while [[ -e "/tmp/.X${display#:}-lock" ]]; do display=":$(( ${display#:} + 1 ))"; done
+    Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=$display
+    for _ in $(seq 50); do [[ -e "/tmp/.X11-unix/X${display#:}" ]] && break; sleep 0.1; done
+}
+
+prefix_up() {
+    "$root/tools/wineprefix.sh" up "$build/win64/bin/zykacpi.sys" "$root/boardsim/boards" "$1"
+}
+
+cleanup() {
+    "$root/tools/wineprefix.sh" down || true
+    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
+}
+
+# Runs ctest and remembers its pass/fail counts for the closing line.
+passed=0
+failed=0
+run_ctest() {
+    local dir=$1 log
+    log=$(mktemp)
+    local status=0
+    ctest --test-dir "$dir" --output-on-failure -j "$jobs" 2>&1 | tee "$log" || status=$?
+    local line
+    line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -1 || true)
+    if [[ -n "$line" ]]; then
+        local total fails
+        fails=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\1/' <<<"$line")
+        total=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\2/' <<<"$line")
+        passed=$((passed + total - fails))
+        failed=$((failed + fails))
+    else
+        failed=$((failed + 1))
+    fi
+    rm -f "$log"
+    return "$status"
+}
+
+cmd_test() {
+    local started=$SECONDS status=0
+    install_packages
+    build_all
+    say "native tests"
+    run_ctest "$build/native" || status=1
+    say "Windows tests under Wine"
+    trap cleanup EXIT
+    ensure_display
+    prefix_up classic
+    run_ctest "$build/win64" || status=1
+    say "done in $((SECONDS - started)) s"
+    echo "$passed passed, $failed failed"
+    return "$status"
+}
+
+cmd_run() {
+    local board=classic
+    while [[ $# -gt 0 ]]; do
+        case "$1" in
+        --board) board=${2:?--board needs a name}; shift 2 ;;
+        --board=*) board=${1#--board=}; shift ;;
+        *) echo "unknown option: $1" >&2; usage; exit 1 ;;
+        esac
+    done
+    install_packages
+    say "Windows x86_64 build"
+    configure_and_build win64 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake"
+    prefix_up "$board"
+    say "sensors of the simulated board '$board', read through \\\\.\\ZYKACPI"
+    "$root/tools/wine-run.sh" "$build/win64/bin/sensorprobe.exe"
+    echo
+    echo "The simulated device keeps running; './vantor.sh stop' ends it."
+}
+
+usage() {
+    sed -n '2,12p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'
+}
+
+case "${1:-}" in
+test) shift; cmd_test "$@" ;;
+run) shift; cmd_run "$@" ;;
+build) install_packages; build_all ;;
+stop) cleanup ;;
+-h | --help | help) usage ;;
+*) usage; exit 1 ;;
+esac
