@@ -1,0 +1,104 @@
+// Test helpers: method-call requests built byte by byte, results parsed back
+// strictly, allocators that count and fail, and boards loaded from files.
+#ifndef BOARDSIM_TESTS_ACPIBYTES_H
+#define BOARDSIM_TESTS_ACPIBYTES_H
+
+#include <boardsim/BoardSim.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace boardsim::test {
+
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr std::uint32_t Name(const char (&name)[5])
+{
+    return BS_METHOD_NAME(name[0], name[1], name[2], name[3]);
+}
+
+void PutU16(Bytes &bytes, std::uint16_t value);
+void PutU32(Bytes &bytes, std::uint32_t value);
+
+// One argument in the ACPI_METHOD_ARGUMENT layout, data padded to four.
+Bytes IntegerArgument(std::uint32_t value);
+Bytes StringArgument(const std::string &text); // DataLength counts the NUL
+Bytes BufferArgument(const Bytes &data);
+Bytes RawArgument(std::uint16_t type, std::uint16_t dataLength, const Bytes &data);
+
+// Header fields followed by the block (inline layout) ...
+Bytes InlineRequest(std::uint32_t form, std::uint32_t name, std::uint32_t count, std::uint32_t blockSize,
+                    const Bytes &block);
+// ... or by a block address (pointer layout, 20 bytes).
+Bytes PointerRequest(std::uint32_t form, std::uint32_t name, std::uint32_t count, std::uint32_t blockSize,
+                     std::uint32_t address);
+
+// The shapes the library sends.
+Bytes NoArgumentCall(std::uint32_t name);
+Bytes IntegerCall(std::uint32_t name, std::uint32_t value);
+Bytes IntegersCall(std::uint32_t name, std::initializer_list<std::uint32_t> values);
+
+struct Element {
+    std::uint16_t type = 0;
+    std::uint16_t dataLength = 0;
+    std::uint32_t integer = 0; // type 0
+    std::string text;          // type 1, without the NUL
+};
+
+// A result in the ACPI_EVAL_OUTPUT_BUFFER layout. Parse() checks every field
+// against the byte count and records the first inconsistency in `fault`.
+struct Result {
+    std::uint32_t signature = 0;
+    std::uint32_t length = 0;
+    std::uint32_t count = 0;
+    std::vector<Element> elements;
+    std::string fault;
+
+    static Result Parse(std::span<const std::uint8_t> bytes);
+};
+
+// An allocator over malloc that counts live blocks and can be told to fail
+// after a number of successful allocations.
+struct CountingAllocator {
+    std::size_t live = 0;
+    std::size_t total = 0;
+    long failAfter = -1; // -1: never fail
+
+    BsAllocator Get();
+};
+
+std::string ReadFile(const std::string &path);
+
+// A loaded board, freed on destruction.
+class LoadedBoard {
+public:
+    LoadedBoard() = default;
+    ~LoadedBoard();
+    LoadedBoard(const LoadedBoard &) = delete;
+    LoadedBoard &operator=(const LoadedBoard &) = delete;
+
+    BsStatus Load(const std::string &text, BsLoadError *error = nullptr);
+    BsBoard *get() const { return m_board; }
+
+    struct Answer {
+        BsStatus status;
+        std::size_t length;
+        Result result;
+    };
+    // Evaluates `request` into a 1024-byte buffer, as the library offers.
+    Answer Call(const Bytes &request, std::uint64_t nowMs = 0);
+
+    CountingAllocator allocator;
+
+private:
+    BsAllocator m_allocator{};
+    BsBoard *m_board = nullptr;
+};
+
+} // namespace boardsim::test
+
+#endif
