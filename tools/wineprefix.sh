@@ -53,10 +53,11 @@ keep_server() {
     # that one is ended first; the service is restarted right after anyway.
     local server
     server=$(wineserver_bin)
-    if ! "$server" -p 2>/dev/null; then
+    # The server outlives this script, so it must not hold its output open.
+    if ! "$server" -p </dev/null >/dev/null 2>&1; then
         "$server" -k 2>/dev/null || true
         "$server" -w
-        "$server" -p
+        "$server" -p </dev/null >/dev/null 2>&1
     fi
 }
 
@@ -84,7 +85,7 @@ install_driver() {
             binPath= 'C:\windows\system32\drivers\zykacpi.sys' >/dev/null
     fi
     "$wine" reg add "$service_key" /v BoardFile /t REG_SZ /d "$boards_windows\\$board.ini" /f >/dev/null
-    if ! "$wine" sc start zykacpi >/dev/null; then
+    if ! "$wine" sc start zykacpi </dev/null >/dev/null 2>&1; then
         log "the zykacpi service did not start (board file $board_file)"
         exit 1
     fi
