@@ -18,7 +18,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 # Debian packages the build and the tests need.
 packages=(
     cmake ninja-build g++ googletest libgtest-dev
-    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+    libbenchmark-dev g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
     wine wine64 xvfb xauth imagemagick
 )

@@ -1,5 +1,5 @@
-// Shared pieces of the board fuzzers: a malloc allocator, the classic board's
-// text, and a strict check of every result the engine reports as written.
+// Shared pieces of the board fuzzers: a malloc allocator, board texts, and a
+// strict check of every result the engine reports as written.
 #ifndef BOARDSIM_FUZZ_FUZZSUPPORT_H
 #define BOARDSIM_FUZZ_FUZZSUPPORT_H
 
@@ -55,8 +55,11 @@ inline void CheckResult(const std::uint8_t *result, std::size_t length)
         std::uint16_t type = static_cast<std::uint16_t>(result[offset] | (result[offset + 1] << 8));
         std::uint16_t dataLength = static_cast<std::uint16_t>(result[offset + 2] | (result[offset + 3] << 8));
         std::size_t padded = dataLength < 4 ? 4 : dataLength;
-        if (length - offset - 4 < padded || type > 1 || (type == 0 && dataLength != 4) ||
-            (type == 1 && (dataLength == 0 || result[offset + 4 + dataLength - 1] != 0))) {
+        // Integers are one word, strings end in their NUL, buffers (GITM,
+        // SITM) hold whole words.
+        if (length - offset - 4 < padded || type > 2 || (type == 0 && dataLength != 4) ||
+            (type == 1 && (dataLength == 0 || result[offset + 4 + dataLength - 1] != 0)) ||
+            (type == 2 && dataLength % 4 != 0)) {
             std::abort();
         }
         offset += 4 + padded;

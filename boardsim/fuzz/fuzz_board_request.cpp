@@ -1,6 +1,9 @@
-// Arbitrary bytes as a method-call request to the classic board.
-// Byte 0 picks the result capacity (0..1024), byte 1 the clock and, now and
-// then, a test-control request made first from the bytes that follow.
+// Arbitrary bytes as a method-call request to a shipped board: the classic
+// board (sensors, OCOP/PROC, KVIF, OCIF, MBIF, GCQV, GPLV) or the group
+// board (GGRP, GITM, SITM and the group interface's item objects).
+// Byte 0 picks the result capacity (0..1024); byte 1 the board, the clock
+// and, now and then, a test-control request made first from the bytes that
+// follow.
 #include "FuzzSupport.h"
 
 #include <cstring>
@@ -8,28 +11,43 @@
 
 namespace {
 
-std::string g_classic;
+struct ShippedBoard {
+    const char *path;
+    std::string text;
+    BsBoard *board;
+};
+
+ShippedBoard g_boards[] = {
+    {BOARDSIM_BOARDS_DIR "/classic.ini", {}, nullptr},
+    {BOARDSIM_BOARDS_DIR "/group.ini", {}, nullptr},
+};
 BsAllocator g_allocator;
-BsBoard *g_board;
 
 // Every input starts from the board as loaded, so a crash replays from its
 // input alone; only inputs that may change the board pay for a reload.
-void LoadBoard()
+void LoadBoard(ShippedBoard &shipped)
 {
-    BsBoardFree(g_board);
-    g_board = nullptr;
-    if (BsBoardLoad(&g_allocator, g_classic.data(), g_classic.size(), &g_board, nullptr) != BS_OK) {
+    BsBoardFree(shipped.board);
+    shipped.board = nullptr;
+    if (BsBoardLoad(&g_allocator, shipped.text.data(), shipped.text.size(), &shipped.board, nullptr) != BS_OK) {
         std::abort();
     }
+}
+
+bool Names(const std::uint8_t *data, std::size_t size, const char *method)
+{
+    return size >= 8 && std::memcmp(data + 4, method, 4) == 0;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    g_classic = boardsim::fuzz::ReadBoard(BOARDSIM_BOARDS_DIR "/classic.ini");
     g_allocator = boardsim::fuzz::MallocAllocator();
-    LoadBoard();
+    for (ShippedBoard &shipped : g_boards) {
+        shipped.text = boardsim::fuzz::ReadBoard(shipped.path);
+        LoadBoard(shipped);
+    }
     return 0;
 }
 
@@ -44,8 +62,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     data += 2;
     size -= 2;
 
-    BsBoard *board = g_board;
-    bool changesBoard = (control & 7) >= 6 || (size >= 8 && std::memcmp(data + 4, "PROC", 4) == 0);
+    ShippedBoard &shipped = g_boards[(control >> 3) & 1];
+    BsBoard *board = shipped.board;
+    bool changesBoard = (control & 7) >= 6 || Names(data, size, "PROC") || Names(data, size, "SITM");
     if ((control & 7) == 6 && size >= sizeof(BsSetRawRequest)) {
         BsSetRaw(board, data, sizeof(BsSetRawRequest));
         data += sizeof(BsSetRawRequest);
@@ -55,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         data += sizeof(BsFailMethodRequest);
         size -= sizeof(BsFailMethodRequest);
     }
-    const std::uint64_t nowMs = static_cast<std::uint64_t>(control >> 3) * 0x9E3779B97F4Aull;
+    const std::uint64_t nowMs = static_cast<std::uint64_t>(control >> 4) * 0x9E3779B97F4Aull;
 
     // Exact-size copies: AddressSanitizer sees any access past either buffer.
     auto request = std::make_unique<std::uint8_t[]>(size);
@@ -79,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::abort();
     }
     if (changesBoard) {
-        LoadBoard();
+        LoadBoard(shipped);
     }
     return 0;
 }

@@ -2,6 +2,26 @@
 
 namespace boardsim {
 
+bool IsFirmwareMethod(std::uint32_t name)
+{
+    for (const SensorClass &sensorClass : kSensorClasses) {
+        if (name == sensorClass.listMethod || name == sensorClass.readingMethod) {
+            return true;
+        }
+    }
+    const std::uint32_t others[] = {
+        kItemReadMethod,    kItemWriteMethod,    kFeatureListMethod, kStartTemperatureMethod,
+        kSettingListMethod, kBoardInfoMethod,    kCoolNQuietMethod,  kPowerProfileMethod,
+        kGroupListMethod,   kGroupReadMethod,    kGroupWriteMethod,
+    };
+    for (std::uint32_t other : others) {
+        if (name == other) {
+            return true;
+        }
+    }
+    return false;
+}
+
 Method *FindMethod(Board &board, std::uint32_t name)
 {
     for (std::uint32_t i = 0; i < board.methodCount; ++i) {

@@ -39,8 +39,39 @@ inline constexpr SensorClass kSensorClasses[] = {
 };
 inline constexpr std::uint32_t kSensorClassCount = sizeof(kSensorClasses) / sizeof(kSensorClasses[0]);
 
+// Bits 24-31 of an ItemId.
+constexpr std::uint32_t ItemGroup(std::uint32_t itemId)
+{
+    return itemId >> 24;
+}
+
 inline constexpr std::uint32_t kItemReadMethod = MethodName("OCOP");
 inline constexpr std::uint32_t kItemWriteMethod = MethodName("PROC");
+inline constexpr std::uint32_t kFeatureListMethod = MethodName("KVIF");
+inline constexpr std::uint32_t kStartTemperatureMethod = MethodName("KVST");
+inline constexpr std::uint32_t kSettingListMethod = MethodName("OCIF");
+inline constexpr std::uint32_t kBoardInfoMethod = MethodName("MBIF");
+inline constexpr std::uint32_t kCoolNQuietMethod = MethodName("GCQV");
+inline constexpr std::uint32_t kPowerProfileMethod = MethodName("GPLV");
+inline constexpr std::uint32_t kGroupListMethod = MethodName("GGRP");
+inline constexpr std::uint32_t kGroupReadMethod = MethodName("GITM");
+inline constexpr std::uint32_t kGroupWriteMethod = MethodName("SITM");
+
+// Model-specific register IA32_MISC_ENABLE, the one register a board file
+// describes.
+inline constexpr std::uint32_t kMiscEnableMsr = 0x1A0;
+
+// Kinds of the group interface's item objects (bits 16-23 of the ItemId):
+// 1 to 6 step through numbers, 7 is an on/off switch, 8 names its options.
+inline constexpr std::uint32_t kFirstSteppedKind = 1;
+inline constexpr std::uint32_t kLastSteppedKind = 6;
+inline constexpr std::uint32_t kSwitchKind = 7;
+inline constexpr std::uint32_t kNamedKind = 8;
+
+constexpr bool IsSteppedKind(std::uint32_t kind)
+{
+    return kind >= kFirstSteppedKind && kind <= kLastSteppedKind;
+}
 
 struct Sensor {
     std::uint32_t itemId;
@@ -55,24 +86,81 @@ struct Sensor {
     std::int32_t fixedRaw;
 };
 
+// One setting item: a value that OCOP/PROC and GITM/SITM read and write,
+// and the descriptor objects through which the lists OCIF, KVIF and GGRP
+// present it. An object name of 0 means the item is not in that list (no
+// ACPI name has a zero word).
 struct Item {
     std::uint32_t itemId;
     std::uint32_t value1;
     std::uint32_t value;
     bool available;
-    // Values PROC accepts: minimum..maximum (signed, inclusive).
+    // A new value takes effect only after a restart (SITM's trial answer).
+    bool restart;
+    // Values PROC and SITM accept: minimum..maximum (signed, inclusive).
     std::int32_t minimum;
     std::int32_t maximum;
     std::string_view *options;
     std::uint32_t optionCount;
+    std::string_view name; // display name in the item's descriptor objects
+
+    // OCIF descriptor: ItemId, name, RangeLow, RangeHigh, StepCount, attribute.
+    std::uint32_t settingObject;
+    std::uint32_t range[3];
+    std::uint32_t attribute;
+
+    // KVIF feature descriptor: ItemId, name, four words; KVST's answer.
+    std::uint32_t featureObject;
+    std::uint32_t words[4];
+    bool hasStartTemperature;
+    std::uint32_t startTemperature;
+
+    // Group item object: ItemId, name, Extra1, Extra2, then by kind the
+    // stepped values (base, step, count) or the option names.
+    std::uint32_t groupObject;
+    std::uint32_t extra1;
+    std::uint32_t extra2;
+    std::int32_t stepBase;
+    std::int32_t step;
+    std::uint32_t stepCount;
+};
+
+// MBIF: version, board name, capability values.
+struct BoardInfo {
+    bool present;
+    std::uint32_t version;
+    std::uint32_t *values;
+    std::uint32_t valueCount;
+};
+
+struct Cpu {
+    bool hasMiscEnable;
+    std::uint64_t miscEnable;
+    // GCQV 0 and 1: the ends of the Cool'n'Quiet voltage range in mV;
+    // GCQV 2: the support flag.
+    bool hasCoolNQuiet;
+    std::uint32_t coolNQuiet[2];
+    bool coolNQuietSupported;
 };
 
 enum class MethodKind : std::uint8_t {
-    SensorList,       // index: sensor class
-    SensorReading,    // index: sensor class
-    SensorDescriptor, // index: sensor
-    ItemRead,
-    ItemWrite,
+    SensorList,        // index: sensor class
+    SensorReading,     // index: sensor class
+    SensorDescriptor,  // index: sensor
+    ItemRead,          // OCOP
+    ItemWrite,         // PROC
+    FeatureList,       // KVIF
+    FeatureDescriptor, // index: item
+    StartTemperature,  // KVST
+    SettingList,       // OCIF
+    SettingDescriptor, // index: item
+    BoardInfo,         // MBIF
+    CoolNQuiet,        // GCQV
+    PowerProfile,      // GPLV
+    GroupList,         // GGRP
+    GroupObject,       // index: item
+    GroupRead,         // GITM
+    GroupWrite,        // SITM
 };
 
 struct Method {
@@ -95,11 +183,18 @@ struct BsBoard {
     std::uint32_t itemCount;
     boardsim::Method *methods;
     std::uint32_t methodCount;
+    boardsim::BoardInfo info;
+    bool hasPowerProfile;
+    bool powerProfile; // GPLV
+    boardsim::Cpu cpu;
 };
 
 namespace boardsim {
 
 using Board = ::BsBoard;
+
+// A name the engine answers itself, which no descriptor object may take.
+bool IsFirmwareMethod(std::uint32_t name);
 
 Method *FindMethod(Board &board, std::uint32_t name);
 // The sensor of class `classIndex` with `itemId`, or null.

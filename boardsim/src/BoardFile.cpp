@@ -22,8 +22,24 @@ struct KeyRule {
     bool required;
 };
 
-enum BoardKey { kBoardName, kBoardTestControl, kBoardKeyCount };
-constexpr KeyRule kBoardKeys[kBoardKeyCount] = {{"name", true}, {"test_control", false}};
+// Capability values MBIF may carry; far more than any board has.
+constexpr std::uint32_t kMaxBoardValues = 64;
+// Options a group item object of kinds 1 to 6 may step through.
+constexpr std::int64_t kMaxSteps = 255;
+// IA32_MISC_ENABLE defines bits up to 38; board numbers stop at 40 bits.
+constexpr std::int64_t kMaxMiscEnable = (std::int64_t{1} << 40) - 1;
+
+enum BoardKey {
+    kBoardName,
+    kBoardTestControl,
+    kBoardMbifVersion,
+    kBoardMbifValues,
+    kBoardPowerProfile,
+    kBoardKeyCount
+};
+constexpr KeyRule kBoardKeys[kBoardKeyCount] = {
+    {"name", true}, {"test_control", false}, {"mbif_version", false}, {"mbif_values", false}, {"power_profile", false},
+};
 
 enum SensorKey {
     kSensorId,
@@ -41,21 +57,76 @@ constexpr KeyRule kSensorKeys[kSensorKeyCount] = {
     {"flags", false}, {"value", true}, {"sine", false}, {"drift", false},
 };
 
-enum ItemKey { kItemValue, kItemValue1, kItemAvailable, kItemOptions, kItemMin, kItemMax, kItemKeyCount };
+enum ItemKey {
+    kItemValue,
+    kItemValue1,
+    kItemAvailable,
+    kItemOptions,
+    kItemMin,
+    kItemMax,
+    kItemName,
+    kItemRestart,
+    kItemOcifObject,
+    kItemRange,
+    kItemAttribute,
+    kItemKvifObject,
+    kItemWords,
+    kItemStartTemp,
+    kItemGroupObject,
+    kItemExtra1,
+    kItemExtra2,
+    kItemSteps,
+    kItemKeyCount
+};
 constexpr KeyRule kItemKeys[kItemKeyCount] = {
-    {"value", true}, {"value1", false}, {"available", false}, {"options", false}, {"min", false}, {"max", false},
+    {"value", true},          {"value1", false},      {"available", false},    {"options", false},
+    {"min", false},           {"max", false},         {"name", false},         {"restart", false},
+    {"ocif_object", false},   {"range", false},       {"attribute", false},    {"kvif_object", false},
+    {"words", false},         {"start_temp", false},  {"group_object", false}, {"extra1", false},
+    {"extra2", false},        {"steps", false},
 };
 
-enum class Section { None, Board, Sensor, Item };
+enum CpuKey { kCpuMiscEnable, kCpuCoolNQuiet, kCpuCoolNQuietSupported, kCpuKeyCount };
+constexpr KeyRule kCpuKeys[kCpuKeyCount] = {
+    {"misc_enable", false}, {"cool_n_quiet", false}, {"cool_n_quiet_supported", false}};
 
-bool IsFirmwareMethod(std::uint32_t name)
+// A key that means something only beside another key of its section.
+struct KeyNeed {
+    int key;
+    int needs;
+};
+constexpr KeyNeed kBoardNeeds[] = {{kBoardMbifValues, kBoardMbifVersion}};
+constexpr KeyNeed kItemNeeds[] = {
+    {kItemRange, kItemOcifObject},    {kItemAttribute, kItemOcifObject}, {kItemWords, kItemKvifObject},
+    {kItemExtra1, kItemGroupObject},  {kItemExtra2, kItemGroupObject},   {kItemSteps, kItemGroupObject},
+};
+constexpr KeyNeed kCpuNeeds[] = {{kCpuCoolNQuietSupported, kCpuCoolNQuiet}};
+
+enum class Section { None, Board, Sensor, Item, Cpu };
+
+struct SectionRules {
+    const KeyRule *keys;
+    int keyCount;
+    const KeyNeed *needs;
+    int needCount;
+    const char *head; // for messages
+};
+
+SectionRules RulesOf(Section section)
 {
-    for (const SensorClass &sensorClass : kSensorClasses) {
-        if (name == sensorClass.listMethod || name == sensorClass.readingMethod) {
-            return true;
-        }
+    switch (section) {
+    case Section::None:
+        break;
+    case Section::Board:
+        return {kBoardKeys, kBoardKeyCount, kBoardNeeds, 1, "[board]"};
+    case Section::Sensor:
+        return {kSensorKeys, kSensorKeyCount, nullptr, 0, "this [sensor]"};
+    case Section::Item:
+        return {kItemKeys, kItemKeyCount, kItemNeeds, sizeof kItemNeeds / sizeof kItemNeeds[0], "this [item]"};
+    case Section::Cpu:
+        return {kCpuKeys, kCpuKeyCount, kCpuNeeds, 1, "[cpu]"};
     }
-    return name == kItemReadMethod || name == kItemWriteMethod;
+    return {nullptr, 0, nullptr, 0, ""};
 }
 
 std::uint32_t NameWord(std::string_view name)
@@ -98,12 +169,19 @@ private:
     bool BoardEntry(int key, const IniLine &line);
     bool SensorEntry(int key, const IniLine &line);
     bool ItemEntry(int key, const IniLine &line);
+    bool CpuEntry(int key, const IniLine &line);
+    bool EndItem();
     bool BuildMethods();
 
     bool Integer(const IniLine &line, std::int64_t minimum, std::int64_t maximum, std::int64_t &value);
+    bool Word(const IniLine &line, std::uint32_t &word);
     bool Text(const IniLine &line, std::string_view text, std::string_view &copy);
     bool Wave(const IniLine &line, const char *secondName, std::int32_t &amplitude, std::uint32_t &milliseconds);
     bool Options(const IniLine &line, Item &item);
+    bool Numbers(const IniLine &line, const char *form, const std::int64_t (*bounds)[2], std::int64_t *values,
+                 std::uint32_t count);
+    bool Switch(const IniLine &line, bool &value);
+    bool ClaimObject(unsigned line, std::string_view name, std::uint32_t &word);
 
     Arena &m_arena;
     BsLoadError *m_error;
@@ -116,6 +194,13 @@ private:
     unsigned *m_sensorLines = nullptr;
     unsigned *m_itemLines = nullptr;
     unsigned m_boardLine = 0;
+    unsigned m_cpuLine = 0;
+
+    // Every descriptor object's name and the line that named it: sensors and
+    // the items' KVIF, OCIF and group objects share one namespace.
+    std::uint32_t *m_objectNames = nullptr;
+    unsigned *m_objectLines = nullptr;
+    std::uint32_t m_objectCount = 0;
 
     Section m_section = Section::None;
     unsigned m_sectionLine = 0;
@@ -155,6 +240,89 @@ bool BoardFileParser::Text(const IniLine &line, std::string_view text, std::stri
         return false;
     }
     return m_arena.CopyText(text, copy) || OutOfMemory();
+}
+
+// A 32-bit word; a negative number stands for its two's complement.
+bool BoardFileParser::Word(const IniLine &line, std::uint32_t &word)
+{
+    std::int64_t value = 0;
+    if (!Integer(line, kMinI32, kMaxU32, value)) {
+        return false;
+    }
+    word = static_cast<std::uint32_t>(value);
+    return true;
+}
+
+bool BoardFileParser::Switch(const IniLine &line, bool &value)
+{
+    if (!ParseSwitch(line.value, value)) {
+        Fail(line.number).Text(line.key).Text(": expected yes or no, not ").Quoted(line.value);
+        return false;
+    }
+    return true;
+}
+
+// Exactly `count` comma-separated numbers, each within its bounds; `form`
+// names them for the message.
+bool BoardFileParser::Numbers(const IniLine &line, const char *form, const std::int64_t (*bounds)[2],
+                              std::int64_t *values, std::uint32_t count)
+{
+    ListReader parts(line.value);
+    std::string_view part;
+    std::uint32_t found = 0;
+    while (parts.Next(part)) {
+        if (found == count) {
+            found = count + 1;
+            break;
+        }
+        if (ParseInteger(part, bounds[found][0], bounds[found][1], values[found]) != NumberStatus::Ok) {
+            Fail(line.number)
+                .Text(line.key)
+                .Text(": ")
+                .Quoted(part)
+                .Text(" is not a number in ")
+                .Decimal(bounds[found][0])
+                .Text("..")
+                .Decimal(bounds[found][1]);
+            return false;
+        }
+        ++found;
+    }
+    if (found != count) {
+        Fail(line.number).Text(line.key).Text(": expected '").Text(form).Text("'");
+        return false;
+    }
+    return true;
+}
+
+// Takes `name` as a descriptor object's name: a valid ACPI name that no
+// firmware method and no other object of the board has.
+bool BoardFileParser::ClaimObject(unsigned line, std::string_view name, std::uint32_t &word)
+{
+    if (!IsAcpiName(name)) {
+        Fail(line).Text("an object needs a four-character ACPI name (A-Z, 0-9, _), not ").Quoted(name);
+        return false;
+    }
+    word = NameWord(name);
+    if (IsFirmwareMethod(word)) {
+        Fail(line).Text("object ").Quoted(name).Text(" would hide the firmware method of that name");
+        return false;
+    }
+    for (std::uint32_t i = 0; i < m_objectCount; ++i) {
+        if (m_objectNames[i] == word) {
+            Fail(line)
+                .Text("second object ")
+                .Quoted(name)
+                .Text(" (the first is on line ")
+                .Decimal(m_objectLines[i])
+                .Text(")");
+            return false;
+        }
+    }
+    m_objectNames[m_objectCount] = word;
+    m_objectLines[m_objectCount] = line;
+    ++m_objectCount;
+    return true;
 }
 
 // `amplitude, seconds`: both parts of a sine or a drift.
@@ -237,7 +405,12 @@ bool BoardFileParser::CountSections(std::string_view text)
     m_board->items = m_arena.NewArray<Item>(m_itemCapacity);
     m_sensorLines = m_arena.NewArray<unsigned>(m_sensorCapacity);
     m_itemLines = m_arena.NewArray<unsigned>(m_itemCapacity);
-    if (!m_board->sensors || !m_board->items || !m_sensorLines || !m_itemLines) {
+    // A sensor names one object, an item up to three.
+    std::uint32_t objectCapacity = m_sensorCapacity + 3 * m_itemCapacity;
+    m_objectNames = m_arena.NewArray<std::uint32_t>(objectCapacity);
+    m_objectLines = m_arena.NewArray<unsigned>(objectCapacity);
+    if (!m_board->sensors || !m_board->items || !m_sensorLines || !m_itemLines || !m_objectNames ||
+        !m_objectLines) {
         return OutOfMemory();
     }
     return true;
@@ -260,6 +433,20 @@ bool BoardFileParser::BeginSection(const IniLine &line)
         m_section = Section::Board;
         return true;
     }
+    if (line.type == "cpu") {
+        if (!line.name.empty()) {
+            Fail(line.number).Text("[cpu] takes no name");
+            return false;
+        }
+        if (m_cpuLine != 0) {
+            Fail(line.number).Text("second [cpu] section (the first is on line ").Decimal(m_cpuLine).Text(")");
+            return false;
+        }
+        m_cpuLine = line.number;
+        m_board->cpu.coolNQuietSupported = true;
+        m_section = Section::Cpu;
+        return true;
+    }
     if (line.type == "sensor") {
         if (!IsAcpiName(line.name)) {
             Fail(line.number)
@@ -267,24 +454,9 @@ bool BoardFileParser::BeginSection(const IniLine &line)
                 .Quoted(line.name);
             return false;
         }
-        std::uint32_t objectName = NameWord(line.name);
-        if (IsFirmwareMethod(objectName)) {
-            Fail(line.number)
-                .Text("sensor object ")
-                .Quoted(line.name)
-                .Text(" would hide the firmware method of that name");
+        std::uint32_t objectName = 0;
+        if (!ClaimObject(line.number, line.name, objectName)) {
             return false;
-        }
-        for (std::uint32_t i = 0; i < m_board->sensorCount; ++i) {
-            if (m_board->sensors[i].objectName == objectName) {
-                Fail(line.number)
-                    .Text("second [sensor ")
-                    .Text(line.name)
-                    .Text("] (the first is on line ")
-                    .Decimal(m_sensorLines[i])
-                    .Text(")");
-                return false;
-            }
         }
         Sensor &sensor = m_board->sensors[m_board->sensorCount];
         sensor.objectName = objectName;
@@ -317,7 +489,10 @@ bool BoardFileParser::BeginSection(const IniLine &line)
         m_section = Section::Item;
         return true;
     }
-    Fail(line.number).Text("unknown section [").Text(line.type).Text("]; expected [board], [sensor NAME] or [item ID]");
+    Fail(line.number)
+        .Text("unknown section [")
+        .Text(line.type)
+        .Text("]; expected [board], [cpu], [sensor NAME] or [item ID]");
     return false;
 }
 
@@ -327,11 +502,68 @@ bool BoardFileParser::BoardEntry(int key, const IniLine &line)
     case kBoardName:
         return Text(line, line.value, m_board->name);
     case kBoardTestControl:
-        if (!ParseSwitch(line.value, m_board->testControl)) {
-            Fail(line.number).Text("test_control: expected yes or no, not ").Quoted(line.value);
+        return Switch(line, m_board->testControl);
+    case kBoardMbifVersion:
+        m_board->info.present = true;
+        return Word(line, m_board->info.version);
+    case kBoardMbifValues: {
+        std::uint32_t count = 0;
+        std::string_view part;
+        for (ListReader counter(line.value); counter.Next(part);) {
+            ++count;
+        }
+        if (count == 0 || count > kMaxBoardValues) {
+            Fail(line.number).Text("mbif_values: expected 1 to ").Decimal(kMaxBoardValues).Text(" numbers");
             return false;
         }
+        m_board->info.values = m_arena.NewArray<std::uint32_t>(count);
+        if (!m_board->info.values) {
+            return OutOfMemory();
+        }
+        ListReader reader(line.value);
+        for (std::uint32_t i = 0; reader.Next(part); ++i) {
+            IniLine element = line;
+            element.value = part;
+            if (!Word(element, m_board->info.values[i])) {
+                return false;
+            }
+        }
+        m_board->info.valueCount = count;
         return true;
+    }
+    case kBoardPowerProfile:
+        m_board->hasPowerProfile = true;
+        return Switch(line, m_board->powerProfile);
+    }
+    return false;
+}
+
+bool BoardFileParser::CpuEntry(int key, const IniLine &line)
+{
+    Cpu &cpu = m_board->cpu;
+    switch (key) {
+    case kCpuMiscEnable: {
+        std::int64_t value = 0;
+        if (!Integer(line, 0, kMaxMiscEnable, value)) {
+            return false;
+        }
+        cpu.hasMiscEnable = true;
+        cpu.miscEnable = static_cast<std::uint64_t>(value);
+        return true;
+    }
+    case kCpuCoolNQuiet: {
+        constexpr std::int64_t bounds[2][2] = {{0, kMaxI32}, {0, kMaxI32}};
+        std::int64_t values[2] = {};
+        if (!Numbers(line, "first mV, second mV", bounds, values, 2)) {
+            return false;
+        }
+        cpu.hasCoolNQuiet = true;
+        cpu.coolNQuiet[0] = static_cast<std::uint32_t>(values[0]);
+        cpu.coolNQuiet[1] = static_cast<std::uint32_t>(values[1]);
+        return true;
+    }
+    case kCpuCoolNQuietSupported:
+        return Switch(line, cpu.coolNQuietSupported);
     }
     return false;
 }
@@ -409,19 +641,13 @@ bool BoardFileParser::ItemEntry(int key, const IniLine &line)
     std::int64_t value = 0;
     switch (key) {
     case kItemValue:
+        return Word(line, item.value);
     case kItemValue1:
-        // Item values are 32-bit words; a negative number stands for its two's complement.
-        if (!Integer(line, kMinI32, kMaxU32, value)) {
-            return false;
-        }
-        (key == kItemValue ? item.value : item.value1) = static_cast<std::uint32_t>(value);
-        return true;
+        return Word(line, item.value1);
     case kItemAvailable:
-        if (!ParseSwitch(line.value, item.available)) {
-            Fail(line.number).Text("available: expected yes or no, not ").Quoted(line.value);
-            return false;
-        }
-        return true;
+        return Switch(line, item.available);
+    case kItemRestart:
+        return Switch(line, item.restart);
     case kItemOptions:
         return Options(line, item);
     case kItemMin:
@@ -431,37 +657,146 @@ bool BoardFileParser::ItemEntry(int key, const IniLine &line)
         }
         (key == kItemMin ? item.minimum : item.maximum) = static_cast<std::int32_t>(value);
         return true;
+    case kItemName:
+        return Text(line, line.value, item.name);
+    case kItemOcifObject:
+        return ClaimObject(line.number, line.value, item.settingObject);
+    case kItemKvifObject:
+        return ClaimObject(line.number, line.value, item.featureObject);
+    case kItemGroupObject:
+        return ClaimObject(line.number, line.value, item.groupObject);
+    case kItemRange: {
+        constexpr std::int64_t bounds[3][2] = {{kMinI32, kMaxU32}, {kMinI32, kMaxU32}, {kMinI32, kMaxU32}};
+        std::int64_t values[3] = {};
+        if (!Numbers(line, "low, high, steps", bounds, values, 3)) {
+            return false;
+        }
+        for (int i = 0; i < 3; ++i) {
+            item.range[i] = static_cast<std::uint32_t>(values[i]);
+        }
+        return true;
+    }
+    case kItemAttribute:
+        return Word(line, item.attribute);
+    case kItemWords: {
+        constexpr std::int64_t bounds[4][2] = {
+            {kMinI32, kMaxU32}, {kMinI32, kMaxU32}, {kMinI32, kMaxU32}, {kMinI32, kMaxU32}};
+        std::int64_t values[4] = {};
+        if (!Numbers(line, "word1, word2, word3, word4", bounds, values, 4)) {
+            return false;
+        }
+        for (int i = 0; i < 4; ++i) {
+            item.words[i] = static_cast<std::uint32_t>(values[i]);
+        }
+        return true;
+    }
+    case kItemStartTemp:
+        if (!Integer(line, kMinI32, kMaxI32, value)) {
+            return false;
+        }
+        item.hasStartTemperature = true;
+        item.startTemperature = static_cast<std::uint32_t>(value);
+        return true;
+    case kItemExtra1:
+        return Word(line, item.extra1);
+    case kItemExtra2:
+        return Word(line, item.extra2);
+    case kItemSteps: {
+        constexpr std::int64_t bounds[3][2] = {{kMinI32, kMaxI32}, {kMinI32, kMaxI32}, {1, kMaxSteps}};
+        std::int64_t values[3] = {};
+        if (!Numbers(line, "base, step, count", bounds, values, 3)) {
+            return false;
+        }
+        item.stepBase = static_cast<std::int32_t>(values[0]);
+        item.step = static_cast<std::int32_t>(values[1]);
+        item.stepCount = static_cast<std::uint32_t>(values[2]);
+        return true;
+    }
     }
     return false;
 }
 
+// Checks that belong to a whole [item]: what its objects need, and the
+// values it accepts.
+bool BoardFileParser::EndItem()
+{
+    Item &item = m_board->items[m_board->itemCount];
+    auto seen = [this](int key) { return (m_keysSeen & (1u << key)) != 0; };
+    if ((item.settingObject || item.featureObject || item.groupObject) && !seen(kItemName)) {
+        Fail(m_sectionLine).Text("this [item] names an object but lacks the key 'name' the object answers");
+        return false;
+    }
+    std::uint32_t kind = ItemKind(item.itemId);
+    if (item.groupObject) {
+        if (kind < kFirstSteppedKind || kind > kNamedKind) {
+            Fail(m_sectionLine)
+                .Text("group_object: the item is of kind ")
+                .Decimal(kind)
+                .Text("; item objects are of kind 1 to 6 (stepped), 7 (switch) or 8 (named options)");
+            return false;
+        }
+        if (IsSteppedKind(kind) != seen(kItemSteps)) {
+            Fail(m_sectionLine)
+                .Text(seen(kItemSteps) ? "'steps' belongs to item objects of kind 1 to 6, not kind "
+                                       : "this [item] lacks the key 'steps' its object of kind ")
+                .Decimal(kind)
+                .Text(seen(kItemSteps) ? "" : " answers");
+            return false;
+        }
+        if (kind == kNamedKind && item.optionCount == 0) {
+            Fail(m_sectionLine).Text("this [item] lacks the key 'options' its object of kind 8 answers");
+            return false;
+        }
+    }
+
+    // Without bounds an item accepts the indexes of its options: its option
+    // names, the stepped values of its object, or off and on; an item with
+    // none of these accepts any value.
+    std::int64_t indexes = item.optionCount;
+    if (item.groupObject && IsSteppedKind(kind)) {
+        indexes = item.stepCount;
+    } else if (item.groupObject && kind == kSwitchKind && indexes == 0) {
+        indexes = 2;
+    }
+    if (!seen(kItemMin)) {
+        item.minimum = indexes > 0 ? 0 : static_cast<std::int32_t>(kMinI32);
+    }
+    if (!seen(kItemMax)) {
+        item.maximum = indexes > 0 ? static_cast<std::int32_t>(indexes - 1) : static_cast<std::int32_t>(kMaxI32);
+    }
+    if (item.minimum > item.maximum) {
+        Fail(m_sectionLine)
+            .Text("this [item] accepts no value: min ")
+            .Decimal(item.minimum)
+            .Text(" > max ")
+            .Decimal(item.maximum);
+        return false;
+    }
+    ++m_board->itemCount;
+    return true;
+}
+
 bool BoardFileParser::EndSection()
 {
-    const KeyRule *keys = nullptr;
-    int keyCount = 0;
-    const char *head = "";
-    switch (m_section) {
-    case Section::None:
+    if (m_section == Section::None) {
         return true;
-    case Section::Board:
-        keys = kBoardKeys;
-        keyCount = kBoardKeyCount;
-        head = "[board]";
-        break;
-    case Section::Sensor:
-        keys = kSensorKeys;
-        keyCount = kSensorKeyCount;
-        head = "this [sensor]";
-        break;
-    case Section::Item:
-        keys = kItemKeys;
-        keyCount = kItemKeyCount;
-        head = "this [item]";
-        break;
     }
-    for (int i = 0; i < keyCount; ++i) {
-        if (keys[i].required && !(m_keysSeen & (1u << i))) {
-            Fail(m_sectionLine).Text(head).Text(" lacks the key ").Quoted(keys[i].key);
+    SectionRules rules = RulesOf(m_section);
+    for (int i = 0; i < rules.keyCount; ++i) {
+        if (rules.keys[i].required && !(m_keysSeen & (1u << i))) {
+            Fail(m_sectionLine).Text(rules.head).Text(" lacks the key ").Quoted(rules.keys[i].key);
+            return false;
+        }
+    }
+    for (int i = 0; i < rules.needCount; ++i) {
+        const KeyNeed &need = rules.needs[i];
+        if ((m_keysSeen & (1u << need.key)) && !(m_keysSeen & (1u << need.needs))) {
+            Fail(m_sectionLine)
+                .Text(rules.head)
+                .Text(" has ")
+                .Quoted(rules.keys[need.key].key)
+                .Text(" without ")
+                .Quoted(rules.keys[need.needs].key);
             return false;
         }
     }
@@ -480,24 +815,9 @@ bool BoardFileParser::EndSection()
         }
         ++m_board->sensorCount;
     } else if (m_section == Section::Item) {
-        Item &item = m_board->items[m_board->itemCount];
-        // Without bounds, an item with named options takes their indexes.
-        bool named = item.optionCount > 0;
-        if (!(m_keysSeen & (1u << kItemMin))) {
-            item.minimum = named ? 0 : static_cast<std::int32_t>(kMinI32);
-        }
-        if (!(m_keysSeen & (1u << kItemMax))) {
-            item.maximum = named ? static_cast<std::int32_t>(item.optionCount - 1) : static_cast<std::int32_t>(kMaxI32);
-        }
-        if (item.minimum > item.maximum) {
-            Fail(m_sectionLine)
-                .Text("this [item] accepts no value: min ")
-                .Decimal(item.minimum)
-                .Text(" > max ")
-                .Decimal(item.maximum);
+        if (!EndItem()) {
             return false;
         }
-        ++m_board->itemCount;
     }
     m_section = Section::None;
     return true;
@@ -514,30 +834,16 @@ bool BoardFileParser::FillBoard(std::string_view text)
             }
             continue;
         }
-        const KeyRule *keys = nullptr;
-        int keyCount = 0;
-        switch (m_section) {
-        case Section::None:
+        if (m_section == Section::None) {
             Fail(line.number).Text("key ").Quoted(line.key).Text(" before the first section");
             return false;
-        case Section::Board:
-            keys = kBoardKeys;
-            keyCount = kBoardKeyCount;
-            break;
-        case Section::Sensor:
-            keys = kSensorKeys;
-            keyCount = kSensorKeyCount;
-            break;
-        case Section::Item:
-            keys = kItemKeys;
-            keyCount = kItemKeyCount;
-            break;
         }
+        SectionRules rules = RulesOf(m_section);
         int key = 0;
-        while (key < keyCount && keys[key].key != line.key) {
+        while (key < rules.keyCount && rules.keys[key].key != line.key) {
             ++key;
         }
-        if (key == keyCount) {
+        if (key == rules.keyCount) {
             Fail(line.number).Text("unknown key ").Quoted(line.key).Text(" in this section");
             return false;
         }
@@ -548,7 +854,8 @@ bool BoardFileParser::FillBoard(std::string_view text)
         m_keysSeen |= 1u << key;
         bool ok = m_section == Section::Board    ? BoardEntry(key, line)
                   : m_section == Section::Sensor ? SensorEntry(key, line)
-                                                 : ItemEntry(key, line);
+                  : m_section == Section::Item   ? ItemEntry(key, line)
+                                                 : CpuEntry(key, line);
         if (!ok) {
             return false;
         }
@@ -566,11 +873,16 @@ bool BoardFileParser::FillBoard(std::string_view text)
     return true;
 }
 
-// The firmware's method table: each sensor kind present brings its list and
-// its reading method, each sensor its descriptor object, items OCOP and PROC.
+// The firmware's method table. A board serves what its file describes: each
+// sensor kind present brings its list and its reading method, each sensor
+// and each item object its descriptor object, items OCOP and PROC, and each
+// list of item objects (KVIF, OCIF, the group interface's GGRP with GITM and
+// SITM) comes with its first object. MBIF, GCQV, GPLV and KVST come with
+// their keys.
 bool BoardFileParser::BuildMethods()
 {
-    std::uint32_t capacity = m_board->sensorCount + 2 * kSensorClassCount + 2;
+    constexpr std::uint32_t kBoardMethods = 9; // KVIF KVST OCIF MBIF GCQV GPLV GGRP GITM SITM
+    std::uint32_t capacity = m_board->sensorCount + 2 * kSensorClassCount + 2 + kBoardMethods + 3 * m_board->itemCount;
     m_board->methods = m_arena.NewArray<Method>(capacity);
     if (!m_board->methods) {
         return OutOfMemory();
@@ -594,6 +906,49 @@ bool BoardFileParser::BuildMethods()
     if (m_board->itemCount > 0) {
         add(kItemReadMethod, MethodKind::ItemRead, 0);
         add(kItemWriteMethod, MethodKind::ItemWrite, 0);
+    }
+    bool features = false;
+    bool startTemperatures = false;
+    bool settings = false;
+    bool groups = false;
+    for (std::uint32_t i = 0; i < m_board->itemCount; ++i) {
+        const Item &item = m_board->items[i];
+        if (item.featureObject) {
+            add(item.featureObject, MethodKind::FeatureDescriptor, i);
+            features = true;
+        }
+        if (item.settingObject) {
+            add(item.settingObject, MethodKind::SettingDescriptor, i);
+            settings = true;
+        }
+        if (item.groupObject) {
+            add(item.groupObject, MethodKind::GroupObject, i);
+            groups = true;
+        }
+        startTemperatures = startTemperatures || item.hasStartTemperature;
+    }
+    if (features) {
+        add(kFeatureListMethod, MethodKind::FeatureList, 0);
+    }
+    if (startTemperatures) {
+        add(kStartTemperatureMethod, MethodKind::StartTemperature, 0);
+    }
+    if (settings) {
+        add(kSettingListMethod, MethodKind::SettingList, 0);
+    }
+    if (groups) {
+        add(kGroupListMethod, MethodKind::GroupList, 0);
+        add(kGroupReadMethod, MethodKind::GroupRead, 0);
+        add(kGroupWriteMethod, MethodKind::GroupWrite, 0);
+    }
+    if (m_board->info.present) {
+        add(kBoardInfoMethod, MethodKind::BoardInfo, 0);
+    }
+    if (m_board->cpu.hasCoolNQuiet) {
+        add(kCoolNQuietMethod, MethodKind::CoolNQuiet, 0);
+    }
+    if (m_board->hasPowerProfile) {
+        add(kPowerProfileMethod, MethodKind::PowerProfile, 0);
     }
     return true;
 }

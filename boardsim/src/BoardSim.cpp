@@ -85,3 +85,15 @@ BsStatus BsFailMethod(BsBoard *board, const void *payload, size_t length)
     }
     return FailMethod(*board, Payload(payload, length));
 }
+
+BsStatus BsReadMsr(const BsBoard *board, uint32_t msr, uint64_t *value)
+{
+    if (!board || !value) {
+        return BS_BAD_REQUEST;
+    }
+    if (msr != kMiscEnableMsr || !board->cpu.hasMiscEnable) {
+        return BS_NO_SUCH_ITEM;
+    }
+    *value = board->cpu.miscEnable;
+    return BS_OK;
+}

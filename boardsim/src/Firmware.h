@@ -21,6 +21,16 @@ inline constexpr std::uint32_t kProcUnavailable = 1;
 inline constexpr std::uint32_t kProcRejected = 2;
 inline constexpr std::uint32_t kProcWritten = 3;
 
+// GITM and SITM answer a buffer of two words: a status and the item's
+// current value (after the call). Statuses 0 to 3 mean what they mean for
+// PROC; GITM answers kProcWritten ("read") for an available item. A SITM
+// trial (mode 0) writes nothing and answers kSitmNeedsRestart when applying
+// the value would need a restart, kSitmNoRestart when it would not; the
+// library takes only "bits 0-1 both set" as yes.
+inline constexpr std::uint32_t kSitmNeedsRestart = 3;
+inline constexpr std::uint32_t kSitmNoRestart = 4;
+inline constexpr std::uint32_t kSitmTrialMode = 0;
+
 // BS_OK with *resultLength bytes of `result` written; BS_RESULT_TOO_LARGE
 // with *resultLength the size needed (and the board unchanged);
 // BS_NO_SUCH_METHOD, BS_METHOD_FAILED, or BS_BAD_REQUEST when the arguments

@@ -42,6 +42,17 @@ void ResultWriter::String(std::string_view text)
     }
 }
 
+void ResultWriter::Buffer(std::span<const std::uint32_t> words)
+{
+    // Firmware buffers here are a few words; the cut only guards the field.
+    std::size_t count = words.size() < 0x3FFF ? words.size() : 0x3FFF;
+    if (std::uint8_t *data = Element(2, count * 4)) {
+        for (std::size_t i = 0; i < count; ++i) {
+            StoreU32(data + 4 * i, words[i]);
+        }
+    }
+}
+
 BsStatus ResultWriter::Finish(std::size_t *length)
 {
     *length = m_needed;

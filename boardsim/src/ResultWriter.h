@@ -1,6 +1,6 @@
 // Writes a method's result in the ACPI_EVAL_OUTPUT_BUFFER layout: signature
 // 'BoeA', total length, element count, then the elements in the
-// ACPI_METHOD_ARGUMENT layout, back to back. Never writes outside the buffer
+// ACPI_METHOD_ARGUMENT layout (integers, strings and buffers), back to back. Never writes outside the buffer
 // it is given; once an element does not fit, nothing more is written but the
 // needed size is still counted.
 #ifndef BOARDSIM_RESULTWRITER_H
@@ -25,6 +25,8 @@ public:
     void Integer(std::uint32_t value);
     // A string element: DataLength counts the text and its NUL.
     void String(std::string_view text);
+    // A buffer element of 32-bit little-endian words: DataLength 4 per word.
+    void Buffer(std::span<const std::uint32_t> words);
 
     bool Fits() const { return m_needed <= m_out.size(); }
 

@@ -1,5 +1,6 @@
 #include "AcpiBytes.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
@@ -93,6 +94,16 @@ Bytes IntegersCall(std::uint32_t name, std::initializer_list<std::uint32_t> valu
                          block);
 }
 
+Bytes WordsCall(std::uint32_t name, std::initializer_list<std::uint32_t> words)
+{
+    Bytes data;
+    for (std::uint32_t word : words) {
+        PutU32(data, word);
+    }
+    Bytes block = BufferArgument(data);
+    return InlineRequest(4, name, 1, static_cast<std::uint32_t>(block.size()), block);
+}
+
 namespace {
 
 std::uint32_t U32At(std::span<const std::uint8_t> bytes, std::size_t offset)
@@ -151,6 +162,20 @@ Result Result::Parse(std::span<const std::uint8_t> bytes)
                     return result;
                 }
             }
+        } else if (element.type == 2) {
+            if (element.dataLength % 4 != 0) {
+                result.fault = "buffer element not made of whole words";
+                return result;
+            }
+            for (std::size_t at = 0; at < element.dataLength; at += 4) {
+                element.words.push_back(U32At(data, at));
+            }
+            for (std::size_t pad = element.dataLength; pad < padded; ++pad) {
+                if (bytes[offset + 4 + pad] != 0) {
+                    result.fault = "buffer padding not zero";
+                    return result;
+                }
+            }
         } else {
             result.fault = "unexpected element type";
             return result;
@@ -162,6 +187,38 @@ Result Result::Parse(std::span<const std::uint8_t> bytes)
         result.fault = "bytes left after the last element";
     }
     return result;
+}
+
+namespace {
+
+std::string ShowWord(std::uint32_t value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, value < 0x10000 ? "%u" : "0x%X", value);
+    return text;
+}
+
+} // namespace
+
+std::string Show(const std::vector<Element> &elements)
+{
+    std::string text = "[";
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        const Element &element = elements[i];
+        text += i ? ", " : "";
+        if (element.type == 0) {
+            text += ShowWord(element.integer);
+        } else if (element.type == 1) {
+            text += "\"" + element.text + "\"";
+        } else {
+            text += "{";
+            for (std::size_t w = 0; w < element.words.size(); ++w) {
+                text += (w ? ", " : "") + ShowWord(element.words[w]);
+            }
+            text += "}";
+        }
+    }
+    return text + "]";
 }
 
 BsAllocator CountingAllocator::Get()

@@ -41,12 +41,16 @@ Bytes PointerRequest(std::uint32_t form, std::uint32_t name, std::uint32_t count
 Bytes NoArgumentCall(std::uint32_t name);
 Bytes IntegerCall(std::uint32_t name, std::uint32_t value);
 Bytes IntegersCall(std::uint32_t name, std::initializer_list<std::uint32_t> values);
+// One buffer argument of 32-bit words (form 4, count 1), as the group
+// interface's methods take.
+Bytes WordsCall(std::uint32_t name, std::initializer_list<std::uint32_t> words);
 
 struct Element {
     std::uint16_t type = 0;
     std::uint16_t dataLength = 0;
-    std::uint32_t integer = 0; // type 0
-    std::string text;          // type 1, without the NUL
+    std::uint32_t integer = 0;       // type 0
+    std::string text;                // type 1, without the NUL
+    std::vector<std::uint32_t> words; // type 2, whole little-endian words
 };
 
 // A result in the ACPI_EVAL_OUTPUT_BUFFER layout. Parse() checks every field
@@ -60,6 +64,11 @@ struct Result {
 
     static Result Parse(std::span<const std::uint8_t> bytes);
 };
+
+// Elements as text for comparisons that read well when they fail:
+// [2, "ZK-790 Classic", 0x10000, {3, 1}]: integers below 0x10000 in decimal,
+// others in hex, strings quoted, buffers in braces.
+std::string Show(const std::vector<Element> &elements);
 
 // An allocator over malloc that counts live blocks and can be told to fail
 // after a number of successful allocations.

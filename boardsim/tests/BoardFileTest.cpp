@@ -112,6 +112,55 @@ TEST(BoardFile, ReportsEachFaultWithItsLine)
         {"min above max", head + "[item 0x04060003]\nvalue = 0\nmin = 5\nmax = 4\n", 3, "accepts no value"},
         {"min above the options' indexes", head + "[item 0x04060003]\nvalue = 0\noptions = A, B\nmin = 2\n", 3,
          "min 2 > max 1"},
+        {"MBIF values without a version", "[board]\nname = B\nmbif_values = 1\n", 1,
+         "has 'mbif_values' without 'mbif_version'"},
+        {"MBIF value past 32 bits", "[board]\nname = B\nmbif_version = 3\nmbif_values = 1, 0x100000000\n", 4,
+         "outside"},
+        {"65 MBIF values", "[board]\nname = B\nmbif_version = 3\nmbif_values = 0" + std::string(64 * 3, ',') + "\n",
+         4, "expected 1 to 64 numbers"},
+        {"bad power_profile", "[board]\nname = B\npower_profile = half\n", 3, "expected yes or no"},
+        {"second [cpu]", head + "[cpu]\n[cpu]\n", 4, "first is on line 3"},
+        {"[cpu] with a name", head + "[cpu 0]\n", 3, "takes no name"},
+        {"misc_enable past 40 bits", head + "[cpu]\nmisc_enable = 0x10000000000\n", 4, "outside 0..1099511627775"},
+        {"one Cool'n'Quiet voltage", head + "[cpu]\ncool_n_quiet = 1400\n", 4, "expected 'first mV, second mV'"},
+        {"Cool'n'Quiet support without its range", head + "[cpu]\ncool_n_quiet_supported = yes\n", 3,
+         "without 'cool_n_quiet'"},
+        {"object without a name", head + "[item 0x04030005]\nvalue = 0\nocif_object = OC05\n", 3,
+         "lacks the key 'name'"},
+        {"range without an OCIF object", head + "[item 0x04030005]\nvalue = 0\nrange = 1, 2, 3\n", 3,
+         "has 'range' without 'ocif_object'"},
+        {"words without a KVIF object", head + "[item 0x04060003]\nvalue = 0\nwords = 1, 2, 3, 4\n", 3,
+         "has 'words' without 'kvif_object'"},
+        {"extra1 without a group object", head + "[item 0x04050012]\nvalue = 0\nextra1 = 1\n", 3,
+         "has 'extra1' without 'group_object'"},
+        {"three feature words", head + "[item 0x04060003]\nwords = 1, 2, 3\n", 4,
+         "expected 'word1, word2, word3, word4'"},
+        {"range of four", head + "[item 0x04030005]\nrange = 1, 2, 3, 4\n", 4, "expected 'low, high, steps'"},
+        {"no steps", head + "[item 0x04050012]\nsteps = 30, 10, 0\n", 4, "'0' is not a number in 1..255"},
+        {"lower-case object", head + "[item 0x04050012]\ngroup_object = gc12\n", 4, "four-character ACPI name"},
+        {"object named like a method", head + "[item 0x04050012]\ngroup_object = GITM\n", 4,
+         "would hide the firmware method"},
+        {"object named like a sensor", head + kSensor + "[item 0x04060003]\nkvif_object = VCOR\n", 10,
+         "second object 'VCOR' (the first is on line 3)"},
+        {"sensor named like an object",
+         head + "[item 0x04060003]\nvalue = 0\nname = N\nkvif_object = VCOR\n" + kSensor, 7,
+         "second object 'VCOR' (the first is on line 6)"},
+        {"one item, two objects of one name",
+         head + "[item 0x04060003]\nkvif_object = KV03\nocif_object = KV03\n", 5, "first is on line 4"},
+        {"group object of kind 9", head + "[item 0x04090001]\nvalue = 0\nname = N\ngroup_object = G901\n", 3,
+         "kind 9"},
+        {"group object of kind 0", head + "[item 0x04000001]\nvalue = 0\nname = N\ngroup_object = G001\n", 3,
+         "kind 0"},
+        {"stepped object without steps", head + "[item 0x04050012]\nvalue = 0\nname = N\ngroup_object = GC12\n", 3,
+         "lacks the key 'steps'"},
+        {"steps on a switch",
+         head + "[item 0x04070012]\nvalue = 0\nname = N\ngroup_object = GC12\nsteps = 1, 1, 2\n", 3,
+         "'steps' belongs to item objects of kind 1 to 6"},
+        {"named object without options", head + "[item 0x04080011]\nvalue = 0\nname = N\ngroup_object = GC11\n", 3,
+         "lacks the key 'options'"},
+        {"value outside the steps",
+         head + "[item 0x04050012]\nvalue = 0\nname = N\ngroup_object = GC12\nsteps = 1, 1, 2\nmin = 2\n", 3,
+         "min 2 > max 1"},
     };
     for (const ErrorCase &c : cases) {
         LoadedBoard board;
@@ -133,9 +182,10 @@ TEST(BoardFile, AcceptsTheLongestName)
     EXPECT_EQ(std::string(BsBoardName(board.get())), std::string(63, 'N'));
 }
 
-TEST(BoardFile, ReleasesEveryBlockItTakes)
+// Loads `text` once to count its blocks, then fails each allocation in
+// turn: every load reports no memory and leaves nothing behind.
+void ExpectEveryBlockReleased(const std::string &text)
 {
-    const std::string text = ReadFile(BOARDSIM_BOARDS_DIR "/classic.ini");
     ASSERT_FALSE(text.empty());
 
     CountingAllocator counting;
@@ -159,6 +209,14 @@ TEST(BoardFile, ReleasesEveryBlockItTakes)
         EXPECT_EQ(board, nullptr);
         EXPECT_STREQ(error.message, "out of memory");
         EXPECT_EQ(failing.live, 0u) << failAfter;
+    }
+}
+
+TEST(BoardFile, ReleasesEveryBlockItTakes)
+{
+    for (const char *name : {"classic", "group"}) {
+        SCOPED_TRACE(name);
+        ExpectEveryBlockReleased(ReadFile(BOARDSIM_BOARDS_DIR "/" + std::string(name) + ".ini"));
     }
 }
 

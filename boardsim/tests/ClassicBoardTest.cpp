@@ -195,7 +195,7 @@ TEST_F(ClassicBoard, ArgumentsMustFitTheMethod)
     ASSERT_EQ(listed.status, BS_OK);
     EXPECT_EQ(listed.result.elements.at(0).integer, single.result.elements.at(0).integer);
     // Methods this board lacks, and the pointer layout with arguments.
-    EXPECT_EQ(board.Call(NoArgumentCall(Name("KVIF"))).status, BS_NO_SUCH_METHOD);
+    EXPECT_EQ(board.Call(WordsCall(Name("GGRP"), {4})).status, BS_NO_SUCH_METHOD);
     EXPECT_EQ(board.Call(NoArgumentCall(Name("vcor"))).status, BS_NO_SUCH_METHOD);
     EXPECT_EQ(board.Call(PointerRequest(2, Name("RVLT"), 1, 8, 0x0012F000)).status, BS_UNSUPPORTED_LAYOUT);
 }
@@ -223,11 +223,11 @@ TEST_F(ClassicBoard, FanControlItemsReadAndWrite)
     EXPECT_EQ(Item(0x04060003).at(2).integer, 0u);
 
     // An item the board lacks reads as unavailable and refuses writes.
-    std::vector<Element> missing = Item(0x04050009);
+    std::vector<Element> missing = Item(0x04050019);
     ASSERT_EQ(missing.size(), 4u);
-    EXPECT_EQ(missing[0].integer, 0x04050009u);
+    EXPECT_EQ(missing[0].integer, 0x04050019u);
     EXPECT_EQ(missing[3].integer, 0u);
-    EXPECT_EQ(Write(0x04050009, 1), 0u);
+    EXPECT_EQ(Write(0x04050019, 1), 0u);
 }
 
 TEST_F(ClassicBoard, SmallResultBuffersAreNeverOverrun)
@@ -295,7 +295,7 @@ TEST_F(ClassicBoard, TestControlFixesReadingsAndFailsMethods)
     EXPECT_EQ(board.Call(NoArgumentCall(Name("VSIF"))).status, BS_OK);
     EXPECT_EQ(board.Call(InlineRequest(1, Name("VCOR"), 0, 0, {})).status, BS_BAD_REQUEST);
 
-    fail = {Name("KVIF"), 1};
+    fail = {Name("GGRP"), 1};
     EXPECT_EQ(BsFailMethod(board.get(), &fail, sizeof fail), BS_NO_SUCH_ITEM) << "a method the board lacks";
     EXPECT_EQ(BsFailMethod(board.get(), &fail, sizeof fail + 1), BS_BAD_REQUEST);
 }

@@ -19,7 +19,8 @@ inline void CopyCut(std::string_view text, char* dest, std::size_t size)
     if (size == 0)
         return;
     const std::size_t length = std::min(text.size(), size - 1);
-    std::memcpy(dest, text.data(), length);
+    if (length > 0)
+        std::memcpy(dest, text.data(), length);
     std::memset(dest + length, 0, size - length);
 }
 

@@ -31,8 +31,13 @@ extern "C" {
 typedef uint8_t OcBool;
 
 /* ItemId fields: group in bits 24-31, kind in bits 16-23, index in 0-15. */
+#ifdef __cplusplus
+#define OC_ITEM_GROUP(id) ((static_cast<uint32_t>(id) >> 24) & 0xFFu)
+#define OC_ITEM_KIND(id) ((static_cast<uint32_t>(id) >> 16) & 0xFFu)
+#else
 #define OC_ITEM_GROUP(id) (((uint32_t)(id) >> 24) & 0xFFu)
 #define OC_ITEM_KIND(id) (((uint32_t)(id) >> 16) & 0xFFu)
+#endif
 
 #define OC_GROUP_OVERCLOCKING 0x01u
 #define OC_GROUP_FAN_CONTROL 0x04u

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "core/LittleEndian.h"
@@ -32,6 +33,16 @@ public:
             Byte(static_cast<std::uint8_t>(c));
         }
         Pad(ArgumentSize(dataLength) - kArgumentHeaderSize - text.size());
+        return *this;
+    }
+
+    // A buffer element holding the bytes, padded to the 4-byte minimum.
+    ResultBuilder& Buffer(std::span<const std::uint8_t> bytes) {
+        Header(ArgumentType::Buffer, static_cast<std::uint16_t>(bytes.size()));
+        for (std::uint8_t b : bytes) {
+            Byte(b);
+        }
+        Pad(ArgumentSize(bytes.size()) - kArgumentHeaderSize - bytes.size());
         return *this;
     }
 

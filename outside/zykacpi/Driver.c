@@ -303,6 +303,26 @@ static NTSTATUS EvaluateCall(void *buffer, ULONG inputLength, ULONG outputLength
     return STATUS_SUCCESS;
 }
 
+/* IOCTL_ZYKACPI_READ_MSR: u32 register in, u64 value out, in one buffer. */
+static NTSTATUS ReadMsr(void *buffer, ULONG inputLength, ULONG outputLength, ULONG_PTR *written)
+{
+    uint32_t msr;
+    uint64_t value = 0;
+    BsStatus result;
+
+    if (buffer == NULL || inputLength != sizeof(msr) || outputLength < sizeof(value))
+        return STATUS_INVALID_PARAMETER;
+    RtlCopyMemory(&msr, buffer, sizeof(msr));
+    LockBoard();
+    result = BsReadMsr(g_board, msr, &value);
+    UnlockBoard();
+    if (result != BS_OK)
+        return StatusFromEngine(result);
+    RtlCopyMemory(buffer, &value, sizeof(value));
+    *written = sizeof(value);
+    return STATUS_SUCCESS;
+}
+
 static NTSTATUS TestControl(ULONG code, const void *input, ULONG inputLength)
 {
     BsStatus result;
@@ -339,6 +359,9 @@ static NTSTATUS NTAPI ZykDeviceControl(PDEVICE_OBJECT device, PIRP irp)
         break;
     case IOCTL_HWACPI_CALL:
         status = EvaluateCall(buffer, inputLength, outputLength, &written);
+        break;
+    case IOCTL_ZYKACPI_READ_MSR:
+        status = ReadMsr(buffer, inputLength, outputLength, &written);
         break;
     case IOCTL_ZYKACPI_SET_RAW:
     case IOCTL_ZYKACPI_FAIL_METHOD:

@@ -25,6 +25,10 @@
  * replaces the old one only when it loads without error. */
 #define IOCTL_ZYKACPI_RELOAD 0x00222448u      /* function 0x912 */
 
+/* Input: the register number (u32). Output: its 64-bit value. Answered for
+ * the registers the board file describes, whatever the test-control switch. */
+#define IOCTL_ZYKACPI_READ_MSR 0x0022244Cu    /* function 0x913 */
+
 /* Longest method-call request the driver accepts. */
 #define ZYKACPI_MAX_REQUEST 4096u
 /* Longest board file the driver reads. */

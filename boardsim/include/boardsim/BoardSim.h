@@ -100,6 +100,13 @@ typedef struct BsFailMethodRequest {
 BsStatus BsSetRaw(BsBoard *board, const void *payload, size_t length);
 BsStatus BsFailMethod(BsBoard *board, const void *payload, size_t length);
 
+/* Reads a model-specific register of the board's processor, as the ZyIO.dll
+ * stand-in asks for it. The board file describes IA32_MISC_ENABLE (0x1A0);
+ * any other register, or 0x1A0 on a board that does not describe it, answers
+ * BS_NO_SUCH_ITEM. A read changes nothing, so test control need not be on.
+ * BS_BAD_REQUEST when board or value is null. */
+BsStatus BsReadMsr(const BsBoard *board, uint32_t msr, uint64_t *value);
+
 /* Four ASCII characters as the 32-bit method-name word (first character in
  * the lowest byte). C++ gets named casts so that -Wold-style-cast builds can
  * use it. */

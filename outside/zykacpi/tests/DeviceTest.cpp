@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "DeviceControl.h"
 #include "ZykacpiIoctl.h"
 #include "boardsim/BoardSim.h"
 #include "core/MethodCalls.h"
@@ -24,35 +25,9 @@ using vantor::hw::DeviceChannel;
 using vantor::hw::MethodName;
 using vantor::hw::RequestLayout;
 using vantor::hw::ResultBuffer;
+using vantor::hw::testing::SetServiceRunning;
 
 constexpr std::uint32_t kFlagsWord = 2;
-
-// Starts or stops the kernel service through the service control manager and
-// waits until it is there.
-bool SetServiceRunning(bool running)
-{
-    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
-    if (manager == nullptr)
-        return false;
-    SC_HANDLE service = OpenServiceA(manager, "zykacpi", SERVICE_START | SERVICE_STOP | SERVICE_QUERY_STATUS);
-    bool reached = false;
-    if (service != nullptr) {
-        SERVICE_STATUS status{};
-        if (running)
-            StartServiceA(service, 0, nullptr);
-        else
-            ControlService(service, SERVICE_CONTROL_STOP, &status);
-        const DWORD wanted = running ? SERVICE_RUNNING : SERVICE_STOPPED;
-        for (int i = 0; i < 100 && !reached; ++i) {
-            reached = QueryServiceStatus(service, &status) && status.dwCurrentState == wanted;
-            if (!reached)
-                Sleep(50);
-        }
-        CloseServiceHandle(service);
-    }
-    CloseServiceHandle(manager);
-    return reached;
-}
 
 HANDLE OpenDevice()
 {

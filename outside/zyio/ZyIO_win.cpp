@@ -1,0 +1,104 @@
+// ZyIO.dll: processor registers and physical memory for user-mode callers.
+// Needs Windows for the device requests to \\.\ZYKACPI (model-specific
+// registers of the simulated board) and the performance counter.
+//
+// CPUID runs on whichever processor the calling thread is on. Physical memory
+// windows are not offered by this build: ZYIO_MapMem answers null, which
+// callers treat as "not mapped".
+#include <windows.h>
+
+#include <cpuid.h>
+#include <x86intrin.h>
+
+#include <cstdint>
+
+#include "ZyIO.h"
+#include "ZykacpiIoctl.h"
+
+#define ZYIO_EXPORT extern "C" __declspec(dllexport)
+
+namespace {
+
+// The board's model-specific register through the device, or false when the
+// device or the register is not there.
+bool ReadBoardMsr(std::uint32_t msr, std::uint64_t& value)
+{
+    HANDLE device = CreateFileA(ZYKACPI_DEVICE_PATH, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    if (device == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD returned = 0;
+    std::uint64_t answer = 0;
+    const BOOL ok = DeviceIoControl(device, IOCTL_ZYKACPI_READ_MSR, &msr, sizeof msr, &answer, sizeof answer,
+                                    &returned, nullptr);
+    CloseHandle(device);
+    if (!ok || returned != sizeof answer)
+        return false;
+    value = answer;
+    return true;
+}
+
+// Time-stamp counter ticks over a short busy interval of the performance
+// counter: the processor clock as the processor itself counts it.
+int MeasureCpuMhz()
+{
+    LARGE_INTEGER frequency, start, now;
+    if (!QueryPerformanceFrequency(&frequency) || frequency.QuadPart <= 0)
+        return 0;
+    const LONGLONG interval = frequency.QuadPart / 50;  // 20 ms
+    QueryPerformanceCounter(&start);
+    const unsigned long long tscStart = __rdtsc();
+    do {
+        QueryPerformanceCounter(&now);
+    } while (now.QuadPart - start.QuadPart < interval);
+    const unsigned long long tscEnd = __rdtsc();
+    const double seconds = static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+    return static_cast<int>(static_cast<double>(tscEnd - tscStart) / seconds / 1e6 + 0.5);
+}
+
+}  // namespace
+
+ZYIO_EXPORT int __cdecl ZYIO_Open(const char*) { return 1; }
+
+ZYIO_EXPORT void __cdecl ZYIO_Close() {}
+
+ZYIO_EXPORT int __cdecl ZYIO_GetCpuID(std::uint32_t leaf, std::uint32_t* words)
+{
+    if (words == nullptr)
+        return 0;
+    unsigned eax = 0, ebx = 0, ecx = 0, edx = 0;
+    __cpuid_count(leaf, 0, eax, ebx, ecx, edx);
+    words[0] = ebx;
+    words[1] = edx;
+    words[2] = ecx;
+    words[3] = eax;
+    return 1;
+}
+
+ZYIO_EXPORT int __cdecl ZYIO_ReadMSR(std::uint32_t msr, std::uint32_t* words)
+{
+    if (words == nullptr)
+        return 0;
+    std::uint64_t value = 0;
+    const bool known = ReadBoardMsr(msr, value);
+    words[0] = static_cast<std::uint32_t>(value);
+    words[1] = static_cast<std::uint32_t>(value >> 32);
+    return known ? 1 : 0;
+}
+
+// Writing model-specific registers is refused: nothing in the system writes
+// them, and a simulated board has no use for it.
+ZYIO_EXPORT int __cdecl ZYIO_WrtieMSR(std::uint32_t, const std::uint32_t*) { return 0; }
+
+ZYIO_EXPORT int __cdecl OC_GetCurrentCpuFrequency() { return MeasureCpuMhz(); }
+
+ZYIO_EXPORT void* __cdecl ZYIO_MapMem(std::uint32_t, std::uint32_t) { return nullptr; }
+
+ZYIO_EXPORT void __cdecl ZYIO_UnmapMem(const void*, std::uint32_t) {}
+
+// I/O ports are out of reach of user mode; reads answer all ones, as a port
+// with nothing behind it does, and writes go nowhere.
+ZYIO_EXPORT std::uint8_t __cdecl ZYIO_InPortB(std::uint16_t) { return 0xFF; }
+ZYIO_EXPORT void __cdecl ZYIO_OutPortB(std::uint16_t, std::uint8_t) {}
+ZYIO_EXPORT std::uint32_t __cdecl ZYIO_InPortD(std::uint16_t) { return 0xFFFFFFFFu; }
+ZYIO_EXPORT void __cdecl ZYIO_OutPortD(std::uint16_t, std::uint32_t) {}

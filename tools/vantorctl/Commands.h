@@ -1,0 +1,21 @@
+// vantorctl's commands. Each returns the process exit code: 0 done, 1 bad
+// arguments, 2 the library or the device is missing, 3 the device refused.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "HwLibrary_win.h"
+
+namespace vantorctl {
+
+enum ExitCode { kExitOk = 0, kExitUsage = 1, kExitMissing = 2, kExitRefused = 3 };
+
+int RunSensors(const HwLibrary& hw, bool json);
+int RunBoard(const HwLibrary& hw, bool json);
+int RunFan(const HwLibrary& hw, bool json);
+
+// `sim set|fail|load ...`: test-control requests straight to the device.
+int RunSim(const std::vector<std::string>& args);
+
+}  // namespace vantorctl

@@ -1,0 +1,64 @@
+// vantorctl: what the board offers, on the console, through VantorHw.dll
+// loaded from this program's folder exactly as the monitor loads it.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "Commands.h"
+
+namespace {
+
+int Usage()
+{
+    std::fprintf(stderr,
+                 "usage: vantorctl sensors [--json]   every sensor: kind, ItemId, value, limits, name\n"
+                 "       vantorctl board [--json]     MBIF, board name, Cool'n'Quiet, Ruvel, power saving\n"
+                 "       vantorctl fan [--json]       fan-control features, profiles and setting items\n"
+                 "       vantorctl sim set METHOD ITEMID RAW | sim fail METHOD on|off | sim load BOARD\n"
+                 "exit codes: 0 done, 1 bad arguments, 2 library or device missing, 3 request refused\n");
+    return vantorctl::kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty())
+        return Usage();
+    const std::string command = args[0];
+    args.erase(args.begin());
+    if (command == "sim")
+        return vantorctl::RunSim(args);
+
+    bool json = false;
+    for (const auto& arg : args) {
+        if (arg != "--json")
+            return Usage();
+        json = true;
+    }
+    using Runner = int (*)(const vantorctl::HwLibrary&, bool);
+    Runner run = command == "sensors" ? vantorctl::RunSensors
+                 : command == "board" ? vantorctl::RunBoard
+                 : command == "fan"   ? vantorctl::RunFan
+                                      : nullptr;
+    if (run == nullptr)
+        return Usage();
+
+    vantorctl::HwLibrary hw;
+    std::string reason;
+    if (!hw.Load(reason)) {
+        std::fprintf(stderr, "vantorctl: %s\n", reason.c_str());
+        return vantorctl::kExitMissing;
+    }
+    if (hw.OCAPI_Initialization() == 0) {
+        std::fprintf(stderr, "vantorctl: the device \\\\.\\ZYKACPI is missing; is the zykacpi service running?\n");
+        if (hw.OCAPI_Close != nullptr)
+            hw.OCAPI_Close();
+        return vantorctl::kExitMissing;
+    }
+    const int code = run(hw, json);
+    if (hw.OCAPI_Close != nullptr)
+        hw.OCAPI_Close();
+    return code;
+}
