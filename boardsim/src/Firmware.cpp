@@ -161,9 +161,11 @@ std::uint32_t ListedObject(const Item &item, ItemList list)
 }
 
 // Package: the number of objects, then their names, in file order. GGRP
-// lists only the objects of one ItemGroup.
+// lists only the objects of one ItemGroup, and only their names: every
+// element of its package names an item.
 void ItemObjectList(const Board &board, ItemList list, bool anyGroup, std::uint32_t group, ResultWriter &out)
 {
+    const bool leadingCount = list != ItemList::Group;
     auto listed = [&](const Item &item) {
         return ListedObject(item, list) != 0 && (anyGroup || ItemGroup(item.itemId) == group);
     };
@@ -171,7 +173,9 @@ void ItemObjectList(const Board &board, ItemList list, bool anyGroup, std::uint3
     for (std::uint32_t i = 0; i < board.itemCount; ++i) {
         count += listed(board.items[i]);
     }
-    out.Integer(count);
+    if (leadingCount) {
+        out.Integer(count);
+    }
     for (std::uint32_t i = 0; i < board.itemCount; ++i) {
         if (listed(board.items[i])) {
             ObjectName(ListedObject(board.items[i], list), out);

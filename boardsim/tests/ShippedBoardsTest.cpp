@@ -178,9 +178,9 @@ TEST(ShippedBoards, AnswerTheLibrarysMethods)
         // The group interface: the items of group 4 in file order, their
         // objects by kind, and their values.
         {"group", WordsCall(Name("GGRP"), {4}),
-         R"([9, "GK00", "GC11", "GC12", "GC13", "GC14", "GS21", "GS22", "GS23", "GS24"])"},
-        {"group", WordsCall(Name("GGRP"), {0x0B}), "[0]"},
-        {"group", WordsCall(Name("GGRP"), {0x104}), "[0]"},
+         R"(["GK00", "GC11", "GC12", "GC13", "GC14", "GS21", "GS22", "GS23", "GS24"])"},
+        {"group", WordsCall(Name("GGRP"), {0x0B}), "[]"},
+        {"group", WordsCall(Name("GGRP"), {0x104}), "[]"},
         {"group", NoArgumentCall(Name("GK00")),
          R"([0x4080000, "Kelvane Mode", 0, 0, 3, "Disabled", "Kelvane", "Advanced Kelvane"])"},
         {"group", NoArgumentCall(Name("GC11")), R"([0x4080011, "CPU FAN Control Mode", 0, 0, 2, "Smart", "Manual"])"},

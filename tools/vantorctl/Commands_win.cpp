@@ -240,6 +240,8 @@ int RunFan(const HwLibrary& hw, bool json)
         std::printf("setting items         %s interface, %zu item(s)\n", group ? "group" : "old", items.size());
     }
     for (const auto& item : items) {
+        if (item.Id == 0)
+            continue;  // a table slot that names no item
         const std::vector<std::string> options =
             group ? OptionTexts(hw.OCAPI_NKELVANE_GetList, item.Id) : OptionTexts(hw.OCAPI_GENERAL_GetList, item.Id);
         const std::string name(item.Name, strnlen(item.Name, sizeof item.Name));

@@ -2,6 +2,8 @@
 // bound by name, talking to zykacpi.sys on each shipped board.
 #include <gtest/gtest.h>
 
+#include <cpuid.h>
+
 #include <array>
 #include <atomic>
 #include <cstring>
@@ -162,6 +164,13 @@ TEST_F(BoardTest, ClassicBoardAndProcessorFacts)
     EXPECT_EQ(hw.OCAPI_CheckWorkable(ACPI_OCINFO_COOLNQUIET_FLAG), 1);
     EXPECT_EQ(hw.OCAPI_CheckWorkable(0x04069999), 0);
     EXPECT_GT(hw.OCAPI_GetCurrentCpuFrequency(), 0);
+
+    // The classic board's IA32_MISC_ENABLE has power-saving bits set; the
+    // answer is yes only when this processor is an Intel one.
+    unsigned eax = 0, ebx = 0, ecx = 0, edx = 0;
+    __get_cpuid(0, &eax, &ebx, &ecx, &edx);
+    const bool intel = ebx == 0x756E6547u && edx == 0x49656E69u;
+    EXPECT_EQ(hw.OCAPI_CheckIntelPowerSaving(), intel ? 1 : 0);
 }
 
 TEST_F(BoardTest, GroupInterface)

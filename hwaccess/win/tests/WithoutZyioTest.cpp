@@ -51,6 +51,13 @@ TEST(WithoutZyio, LibraryLoadsAfterSayingSoOnce)
 {
     const std::string folder = ProgramFolder() + "without-zyio\\";
     ASSERT_EQ(GetFileAttributesA((folder + "ZyIO.dll").c_str()), INVALID_FILE_ATTRIBUTES);
+    // The probe's message box needs the desktop; without it (a prefix started
+    // with no display) no box could appear and the test would prove nothing.
+    HWND warmUp = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(GetDesktopWindow(), nullptr);
+    ASSERT_NE(warmUp, nullptr) << "no desktop: was the Wine prefix started without a display?";
+    DestroyWindow(warmUp);
+
     std::string command = "\"" + folder + "vantorhw_load_probe.exe\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;

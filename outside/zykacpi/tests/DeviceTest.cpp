@@ -201,6 +201,26 @@ TEST_F(DeviceTest, TestControlDrivesReadingsAndFailures)
     EXPECT_TRUE(vantor::hw::CallMethodInt(m_channel, "RFAN", 0x06040000, result));
 }
 
+TEST_F(DeviceTest, AnswersTheBoardsModelSpecificRegister)
+{
+    struct Exchange {
+        std::uint32_t msr;
+        std::uint64_t value;
+    };
+    Exchange exchange{0x1A0, 0};
+    DWORD returned = 0;
+    ASSERT_EQ(Control(m_raw, IOCTL_ZYKACPI_READ_MSR, &exchange.msr, sizeof exchange.msr, &exchange.value,
+                      sizeof exchange.value, &returned),
+              0u);
+    EXPECT_EQ(returned, 8u);
+    EXPECT_EQ(exchange.value, 0x00850089u) << "IA32_MISC_ENABLE of the classic board";
+
+    std::uint32_t unknown = 0x10;
+    std::uint64_t value = 0;
+    EXPECT_NE(Control(m_raw, IOCTL_ZYKACPI_READ_MSR, &unknown, sizeof unknown, &value, sizeof value), 0u);
+    EXPECT_NE(Control(m_raw, IOCTL_ZYKACPI_READ_MSR, &unknown, 2, &value, sizeof value), 0u) << "short input";
+}
+
 TEST_F(DeviceTest, ReloadServesAnotherBoardUntilTheServiceRestarts)
 {
     const std::string path = VANTOR_LOCKED_BOARD_PATH;
