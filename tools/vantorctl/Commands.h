@@ -18,4 +18,11 @@ int RunFan(const HwLibrary& hw, bool json);
 // `sim set|fail|load ...`: test-control requests straight to the device.
 int RunSim(const std::vector<std::string>& args);
 
+// `watch [--settings FILE] [--interval-ms N] [--ticks N]`: the monitor's
+// polling and alert log without windows; writes the settings back on exit.
+int RunWatch(const std::vector<std::string>& args);
+
+// `report`: the composed alert report of the log beside the program.
+int RunReport(const std::vector<std::string>& args);
+
 }  // namespace vantorctl

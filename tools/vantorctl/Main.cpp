@@ -15,6 +15,9 @@ int Usage()
                  "       vantorctl board [--json]     MBIF, board name, Cool'n'Quiet, Ruvel, power saving\n"
                  "       vantorctl fan [--json]       fan-control features, profiles and setting items\n"
                  "       vantorctl sim set METHOD ITEMID RAW | sim fail METHOD on|off | sim load BOARD\n"
+                 "       vantorctl watch [--settings FILE] [--interval-ms N] [--ticks N]\n"
+                 "                                    poll and log alarms as the monitor does, until Ctrl+C\n"
+                 "       vantorctl report             the alert report composed from the alert log\n"
                  "exit codes: 0 done, 1 bad arguments, 2 library or device missing, 3 request refused\n");
     return vantorctl::kExitUsage;
 }
@@ -30,6 +33,10 @@ int main(int argc, char** argv)
     args.erase(args.begin());
     if (command == "sim")
         return vantorctl::RunSim(args);
+    if (command == "watch")
+        return vantorctl::RunWatch(args);
+    if (command == "report")
+        return vantorctl::RunReport(args);
 
     bool json = false;
     for (const auto& arg : args) {
