@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/HwBinding.h"
@@ -33,6 +34,19 @@ OcBool __cdecl RecordingClose()
 class RecordingPlatform final : public WinHwPlatform {
 public:
     std::vector<std::string> messages;
+    std::atomic<int> settleWaits{0};
+
+    // The ten-second settling wait after a resume is recorded and shortened
+    // so the test stays quick; other waits are real.
+    void SleepMs(std::uint32_t milliseconds) override
+    {
+        if (milliseconds >= 10000) {
+            ++settleWaits;
+            Sleep(200);
+            return;
+        }
+        WinHwPlatform::SleepMs(milliseconds);
+    }
 
     void ShowInformation(std::string_view text) override { messages.emplace_back(text); }
 
@@ -181,6 +195,27 @@ TEST_F(HwBindingWinTest, AMissingLibraryIsReportedAndLeavesNoSensors)
     EXPECT_EQ(missing.messages, (std::vector<std::string>{"VantorHw.dll Loaded Failure"}));
     EXPECT_FALSE(binding.ReadingThreadRunning());
     EXPECT_EQ(binding.Voltages().Count(), 0u);
+}
+
+TEST_F(HwBindingWinTest, AfterASuspendOneReaderWaitsWhileTheHardwareIsBusy)
+{
+    HwBinding binding(platform, nullptr);
+    ASSERT_TRUE(binding.Start());
+    EXPECT_FALSE(binding.HardwareBusy());
+
+    binding.NoteSuspend();
+    EXPECT_TRUE(binding.HardwareBusy());
+    // Two readers at once, the reading thread among them: only one waits.
+    std::thread other([&] { binding.ReadSensor(0x06040000); });
+    const float temperature = binding.ReadSensor(0x06030000);
+    other.join();
+    EXPECT_EQ(platform.settleWaits.load(), 1);
+    EXPECT_FALSE(binding.HardwareBusy());
+    EXPECT_GT(temperature, 20.0f) << "the reading after the wait is a real one";
+
+    binding.ReadSensor(0x06030000);
+    EXPECT_EQ(platform.settleWaits.load(), 1) << "the wait is taken once per suspend";
+    binding.Stop();
 }
 
 }  // namespace
