@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -24,6 +25,10 @@ std::atomic<int> g_passesAfterClose{0};
 std::atomic<int> g_threadPasses{0};
 std::atomic<int> g_belowNormalPasses{0};
 OCAPI_CloseFn g_realClose = nullptr;
+// A pass made slow on purpose, and when each thread pass began.
+std::atomic<DWORD> g_slowPassMs{0};
+std::mutex g_passStartsLock;
+std::vector<DWORD> g_passStarts;
 
 OcBool __cdecl RecordingClose()
 {
@@ -69,6 +74,12 @@ public:
             if (GetThreadPriority(GetCurrentThread()) == THREAD_PRIORITY_BELOW_NORMAL)
                 ++g_belowNormalPasses;
             ++g_threadPasses;
+            {
+                std::lock_guard<std::mutex> lock(g_passStartsLock);
+                g_passStarts.push_back(GetTickCount());
+            }
+            if (g_slowPassMs != 0)
+                Sleep(g_slowPassMs);
             pass();
         });
     }
@@ -82,6 +93,9 @@ protected:
         g_passesAfterClose = 0;
         g_threadPasses = 0;
         g_belowNormalPasses = 0;
+        g_slowPassMs = 0;
+        std::lock_guard<std::mutex> lock(g_passStartsLock);
+        g_passStarts.clear();
     }
 
     RecordingPlatform platform;
@@ -216,6 +230,26 @@ TEST_F(HwBindingWinTest, AfterASuspendOneReaderWaitsWhileTheHardwareIsBusy)
     binding.ReadSensor(0x06030000);
     EXPECT_EQ(platform.settleWaits.load(), 1) << "the wait is taken once per suspend";
     binding.Stop();
+}
+
+TEST_F(HwBindingWinTest, PassesKeepTheirIntervalWhenAPassIsSlow)
+{
+    HwBinding binding(platform, nullptr);
+    binding.SetReadingInterval(1000);
+    g_slowPassMs = 400;
+    ASSERT_TRUE(binding.Start());
+    Sleep(3700);
+    binding.Stop();
+
+    std::lock_guard<std::mutex> lock(g_passStartsLock);
+    ASSERT_GE(g_passStarts.size(), 3u);
+    // The thread sleeps only the rest of the interval: passes start about a
+    // second apart, not a second plus the 400 ms each pass takes.
+    for (std::size_t i = 1; i < g_passStarts.size(); ++i) {
+        const DWORD gap = g_passStarts[i] - g_passStarts[i - 1];
+        EXPECT_GE(gap, 850u) << "pass " << i;
+        EXPECT_LE(gap, 1300u) << "pass " << i;
+    }
 }
 
 }  // namespace
