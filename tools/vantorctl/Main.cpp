@@ -13,7 +13,8 @@ int Usage()
     std::fprintf(stderr,
                  "usage: vantorctl sensors [--json]   every sensor: kind, ItemId, value, limits, name\n"
                  "       vantorctl board [--json]     MBIF, board name, Cool'n'Quiet, Ruvel, power saving\n"
-                 "       vantorctl fan [--json]       fan-control features, profiles and setting items\n"
+                 "       vantorctl fan [--json]       fan control as the options window shows it: switches,\n"
+                 "                                    targets, profiles, groups and their rows\n"
                  "       vantorctl sim set METHOD ITEMID RAW | sim fail METHOD on|off | sim load BOARD\n"
                  "       vantorctl watch [--settings FILE] [--interval-ms N] [--ticks N]\n"
                  "                                    poll and log alarms as the monitor does, until Ctrl+C\n"
