@@ -25,4 +25,9 @@ int RunWatch(const std::vector<std::string>& args);
 // `report`: the composed alert report of the log beside the program.
 int RunReport(const std::vector<std::string>& args);
 
+// `usage [--json]`: one processor sample (cpuutil.dll), memory and the fixed
+// disks. 2 when cpuutil.dll is missing or lacks its functions, 3 when it
+// gives no processor sample (the rest is printed all the same).
+int RunUsage(const std::vector<std::string>& args);
+
 }  // namespace vantorctl

@@ -19,6 +19,7 @@ int Usage()
                  "       vantorctl watch [--settings FILE] [--interval-ms N] [--ticks N]\n"
                  "                                    poll and log alarms as the monitor does, until Ctrl+C\n"
                  "       vantorctl report             the alert report composed from the alert log\n"
+                 "       vantorctl usage [--json]     processor loads (cpuutil.dll), memory and fixed disks\n"
                  "exit codes: 0 done, 1 bad arguments, 2 library or device missing, 3 request refused\n");
     return vantorctl::kExitUsage;
 }
@@ -38,6 +39,8 @@ int main(int argc, char** argv)
         return vantorctl::RunWatch(args);
     if (command == "report")
         return vantorctl::RunReport(args);
+    if (command == "usage")
+        return vantorctl::RunUsage(args);
 
     bool json = false;
     for (const auto& arg : args) {
