@@ -7,7 +7,7 @@
 
 namespace vantor::monitor {
 
-class WinLanguageLibrary final : public LanguageLibrary {
+class WinLanguageLibrary : public LanguageLibrary {
 public:
     WinLanguageLibrary() = default;
     WinLanguageLibrary(const WinLanguageLibrary&) = delete;
