@@ -75,9 +75,13 @@ HRGN CreateRegionFromBitmap(HBITMAP bitmap, COLORREF key, COLORREF tolerance)
     const Working32BitCopy copy(bitmap);
     if (!copy.Ok())
         return nullptr;
+    return RegionFromPixels(copy.View(), key, tolerance);
+}
 
+HRGN RegionFromPixels(const PixelView& pixels, COLORREF key, COLORREF tolerance)
+{
     HRGN result = nullptr;
-    const bool built = BuildRegionBatches(copy.View(), KeyRange(key, tolerance), [&](const RegionDataList& list) {
+    const bool built = BuildRegionBatches(pixels, KeyRange(key, tolerance), [&](const RegionDataList& list) {
         HRGN piece = ExtCreateRegion(nullptr, static_cast<DWORD>(list.AllocatedBytes()),
                                      static_cast<const RGNDATA*>(list.Data()));
         if (!piece)

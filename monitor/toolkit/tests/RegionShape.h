@@ -41,4 +41,14 @@ inline ColourRef ShapeColour(int x, int y, int width, int height)
     return MakeColour(static_cast<std::uint8_t>(30 + x % 40), static_cast<std::uint8_t>(40 + y % 50), 60);
 }
 
+// The same panel with a speaker-like grille of 2 x 2 holes, 6 pixels apart,
+// in its lower left quarter: many more key runs for the same outline.
+inline ColourRef GrilleShapeColour(int x, int y, int width, int height)
+{
+    const bool inGrille = x >= width / 8 && x < width / 2 && y >= height * 3 / 5 && y < height * 3 / 4;
+    if (inGrille && x % 6 < 2 && y % 6 < 2)
+        return kShapeKey;
+    return ShapeColour(x, y, width, height);
+}
+
 }  // namespace vantor::toolkit::test
