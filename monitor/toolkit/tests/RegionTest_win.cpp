@@ -250,6 +250,7 @@ TEST(RegionWindow, TheWindowTakesTheShapeComputedFromItsSkin)
     ASSERT_TRUE(runs.ApplyToWindow(window, true));
     ASSERT_NE(GetWindowRgn(window, applied), ERROR);
     EXPECT_EQ(CompareRegion(applied, kWidth, kHeight, [&](int x, int y) { return expected.Covered(x, y); }), "");
+    EXPECT_FALSE(runs.ApplyToWindow(nullptr, false));  // refused: the copy is freed, nothing shaped
     // The window took a copy: the object's own handle is still whole.
     EXPECT_EQ(CompareRegion(runs.Handle(), kWidth, kHeight, [&](int x, int y) { return expected.Covered(x, y); }), "");
 

@@ -171,6 +171,9 @@ TEST_F(ZyButtonTxWindow, PressDragOutDragInReleaseWithRealMouseInput)
 
 TEST_F(ZyButtonTxWindow, SpaceClicksEnterOnlyPresses)
 {
+    int modalResult = 0;
+    m_button.ModalResult = 2;
+    m_button.OnModalResult = [&](int result) { modalResult = result; };
     SetFocus(m_button.Handle());
     Pump();
     ASSERT_EQ(GetFocus(), m_button.Handle());
@@ -180,6 +183,7 @@ TEST_F(ZyButtonTxWindow, SpaceClicksEnterOnlyPresses)
     EXPECT_EQ(Drawn(), kSunken);
     Key(VK_SPACE, false);
     EXPECT_EQ(m_clicks, 1);
+    EXPECT_EQ(modalResult, 2);  // handed to the owning window before OnClick
     EXPECT_EQ(Drawn(), kRaised);
 
     Key(VK_RETURN, true);
