@@ -47,6 +47,10 @@ TEST(Fahrenheit, WholeDegreesWithTruncatingDivision)
     for (const Case& c : cases)
         EXPECT_EQ(CelsiusToFahrenheit(c.celsius), c.fahrenheit) << c.celsius;
     static_assert(CelsiusToFahrenheit(45) == 113);
+    // A garbage reading truncated to the int limits stays a number.
+    EXPECT_EQ(CelsiusToFahrenheit(std::numeric_limits<int>::max()), std::numeric_limits<int>::max());
+    EXPECT_EQ(CelsiusToFahrenheit(std::numeric_limits<int>::min()), std::numeric_limits<int>::min());
+    EXPECT_EQ(CelsiusToFahrenheit(1000000000), 1800000032);
 }
 
 }  // namespace
