@@ -60,8 +60,7 @@ std::string InFolder(std::string_view folder, std::string_view name)
 }  // namespace
 
 extern "C" __declspec(dllexport) std::uint8_t __cdecl HTML_ENGINE_GO(std::int32_t kind, const char* iniFolder,
-                                                                     const char* htmlFolder)
-{
+                                                                     const char* htmlFolder) try {
     const auto info = vantor::zyhtml::KindOf(kind);
     if (!info || iniFolder == nullptr || htmlFolder == nullptr || *htmlFolder == '\0')
         return 0;
@@ -80,4 +79,7 @@ extern "C" __declspec(dllexport) std::uint8_t __cdecl HTML_ENGINE_GO(std::int32_
         }
     }
     return text && written ? 1 : 0;
+} catch (...) {  // out of memory: no pages, or not all of them
+    OutputDebugStringA("ZyHtmlEngine: out of memory\n");
+    return 0;
 }

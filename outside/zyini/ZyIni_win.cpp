@@ -59,12 +59,17 @@ void Store(const Change& change)
         OutputDebugStringA(("ZyIni: cannot write " + g_path + "\n").c_str());
 }
 
+// Out of memory, the write is lost and reported; nothing leaves the DLL.
 template <typename Write>
 void Apply(Write write)
 {
     const std::lock_guard lock(g_lock);
-    if (g_file != INVALID_HANDLE_VALUE)
-        Store(write(g_writer));
+    try {
+        if (g_file != INVALID_HANDLE_VALUE)
+            Store(write(g_writer));
+    } catch (...) {
+        OutputDebugStringA("ZyIni: out of memory, a write was lost\n");
+    }
 }
 
 }  // namespace
@@ -83,9 +88,13 @@ ZYINI_EXPORT void __cdecl IniFileInitial(const char* path)
     const std::lock_guard lock(g_lock);
     CloseFile();
     g_writer.Start();
-    g_path = path != nullptr ? path : "";
-    if (g_path.empty())
+    if (path == nullptr || *path == '\0')
         return;
+    try {
+        g_path = path;
+    } catch (...) {
+        return;
+    }
     g_file = CreateFileA(g_path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                          nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (g_file == INVALID_HANDLE_VALUE)

@@ -156,8 +156,7 @@ ZYIO_EXPORT int __cdecl OC_GetCurrentCpuFrequency() { return MeasureCpuMhz(); }
 // Mapping the BIOS area starts a reader's walk: the table is read afresh then,
 // so every walk sees the current source. A table window mapped without an
 // anchor window first reads the table too.
-ZYIO_EXPORT void* __cdecl ZYIO_MapMem(std::uint32_t physical, std::uint32_t length)
-{
+ZYIO_EXPORT void* __cdecl ZYIO_MapMem(std::uint32_t physical, std::uint32_t length) try {
     const std::lock_guard lock(g_memoryLock);
     const bool biosArea = physical >= vantor::zyio::kBiosAreaBase &&
                           physical < vantor::zyio::kBiosAreaBase + vantor::zyio::kBiosAreaSize;
@@ -173,6 +172,8 @@ ZYIO_EXPORT void* __cdecl ZYIO_MapMem(std::uint32_t physical, std::uint32_t leng
     if (view == nullptr)
         Report("nothing to map at physical " + std::to_string(physical) + ", length " + std::to_string(length));
     return view;
+} catch (...) {  // out of memory: not mapped
+    return nullptr;
 }
 
 // The length is not needed: each window is known by its pointer or base.
