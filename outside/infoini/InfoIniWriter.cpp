@@ -8,7 +8,8 @@ namespace vantor::infoini {
 
 InfoIniWriter::Change InfoIniWriter::WriteRootSection(std::int32_t number, std::string_view section)
 {
-    return m_document.Set(kRootSection, std::to_string(number), ChildEntry(section));
+    // A child entry names the section as the file spells it.
+    return m_document.Set(kRootSection, std::to_string(number), ChildEntry(IniDocument::SectionName(section)));
 }
 
 InfoIniWriter::Change InfoIniWriter::WriteCount(std::string_view section, std::int32_t count)
@@ -18,7 +19,7 @@ InfoIniWriter::Change InfoIniWriter::WriteCount(std::string_view section, std::i
 
 InfoIniWriter::Change InfoIniWriter::WriteItem(std::string_view section, std::int32_t number, std::string_view child)
 {
-    return m_document.Set(section, std::to_string(number), ChildEntry(child));
+    return m_document.Set(section, std::to_string(number), ChildEntry(IniDocument::SectionName(child)));
 }
 
 InfoIniWriter::Change InfoIniWriter::WriteValue(std::string_view section, std::int32_t number, std::string_view key,

@@ -81,8 +81,14 @@ IniDocument::Change IniDocument::Put(const std::string& section, const std::stri
 
 IniDocument::Change IniDocument::Set(std::string_view section, std::string_view key, std::string_view value)
 {
-    return Put(OneLine(section, ']', kMaxEntryLength), OneLine(key, '=', kMaxEntryLength),
+    return Put(SectionName(section), OneLine(key, '=', kMaxEntryLength),
         OneLine(value, '\0', kMaxEntryLength), true);
+}
+
+// Blanks around a name are lost on reading, so they are not written.
+std::string IniDocument::SectionName(std::string_view section)
+{
+    return std::string(Trim(OneLine(section, ']', kMaxEntryLength)));
 }
 
 void IniDocument::Clear()
@@ -140,7 +146,7 @@ IniDocument IniDocument::Parse(std::string_view text)
             continue;
         if (line.front() == '[') {
             const auto close = line.find(']');
-            current = std::string(line.substr(1, close == std::string_view::npos ? line.size() - 1 : close - 1));
+            current = std::string(Trim(line.substr(1, close == std::string_view::npos ? line.size() - 1 : close - 1)));
             inSection = true;
             bool added = false;
             document.SectionFor(current, added);

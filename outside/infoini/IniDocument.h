@@ -32,9 +32,11 @@ public:
 
     // Sets (or replaces) one key. Line breaks and other control characters
     // in any part become blanks, "]" in a section name and "=" in a key
-    // become "_", so no text can start a line of its own; the value is cut
-    // to kMaxEntryLength bytes.
+    // become "_", so no text can start a line of its own; blanks around a
+    // section name are dropped; the value is cut to kMaxEntryLength bytes.
     Change Set(std::string_view section, std::string_view key, std::string_view value);
+    // The name a section gets in the file, by the rules of Set.
+    static std::string SectionName(std::string_view section);
     void Clear();
 
     const Section* FindSection(std::string_view name) const;

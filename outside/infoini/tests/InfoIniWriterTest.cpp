@@ -70,6 +70,20 @@ TEST(InfoIniWriter, DmiWriteSequenceGivesTheInformationForm)
     EXPECT_EQ(writer.Document().Serialize(), "[Root]\r\nCount=0\r\n");
 }
 
+TEST(InfoIniWriter, ChildEntriesNameSectionsAsTheFileSpellsThem)
+{
+    InfoIniWriter writer;
+    writer.WriteRootSection(1, "Slot [A]\r\n");
+    writer.WriteItem("Slot [A]\r\n", 1, "Slot [A]-1");
+    writer.WriteValue("Slot [A]-1", 1, "k", "v");
+    const IniDocument read = IniDocument::Parse(writer.Document().Serialize());
+    const Entry top = ParseEntry(*read.Find("Root", "1"));
+    ASSERT_NE(read.FindSection(top.first), nullptr) << top.first;
+    const Entry child = ParseEntry(*read.Find(top.first, "1"));
+    ASSERT_NE(read.FindSection(child.first), nullptr) << child.first;
+    EXPECT_EQ(*read.Find(child.first, "1"), "1|k|v");
+}
+
 TEST(InfoIniWriter, EntriesReadBackAsTheirKind)
 {
     using Kind = Entry::Kind;
