@@ -20,7 +20,7 @@ packages=(
     cmake ninja-build g++ googletest libgtest-dev
     libbenchmark-dev g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
-    wine wine64 xvfb xauth imagemagick
+    wine wine64 xvfb xauth imagemagick chromium
 )
 
 say() { printf '\n== %s\n' "$*"; }
@@ -104,6 +104,30 @@ run_ctest() {
     return "$status"
 }
 
+# The information pages the Wine tests leave in build/win64/zyhtml-pages,
+# rendered by a current browser into build/screens/. Pages that were not
+# generated fail the run; a browser that fails or is slow only warns.
+screenshot_info_pages() {
+    local pages="$build/win64/zyhtml-pages" screens="$build/screens" shot page
+    for page in index.htm Type3.htm; do
+        if [[ ! -f "$pages/$page" ]]; then
+            echo "information pages: $pages/$page was not generated" >&2
+            return 1
+        fi
+    done
+    mkdir -p "$screens"
+    local browser=(chromium --headless --disable-gpu --hide-scrollbars --window-size=1024,768)
+    [[ $(id -u) -eq 0 ]] && browser+=(--no-sandbox)  # the sandbox refuses to run as root
+    for shot in index.htm:dmi-index.png Type3.htm:dmi-section.png; do
+        page=${shot%%:*}
+        if timeout 120 "${browser[@]}" --screenshot="$screens/${shot#*:}" "file://$pages/$page" >/dev/null 2>&1; then
+            echo "information pages: $screens/${shot#*:}"
+        else
+            echo "information pages: warning: no screenshot of $page (browser failed or timed out)" >&2
+        fi
+    done
+}
+
 cmd_test() {
     local started=$SECONDS status=0
     install_packages
@@ -115,6 +139,11 @@ cmd_test() {
     ensure_display
     prefix_up classic
     run_ctest "$build/win64" || status=1
+    say "screenshots of the information pages"
+    if ! screenshot_info_pages; then
+        status=1
+        failed=$((failed + 1))
+    fi
     say "done in $((SECONDS - started)) s"
     echo "$passed passed, $failed failed"
     return "$status"

@@ -3,15 +3,21 @@
 // registers of the simulated board) and the performance counter.
 //
 // CPUID runs on whichever processor the calling thread is on. Physical memory
-// windows are not offered by this build: ZYIO_MapMem answers null, which
-// callers treat as "not mapped".
+// is the SMBIOS table Windows gives (GetSystemFirmwareTable 'RSMB'), or the
+// file named by ZYIO_SMBIOS_DUMP, shown as the BIOS area and table windows of
+// PhysicalWindows.h; failures go to the debugger output.
 #include <windows.h>
 
 #include <cpuid.h>
 #include <x86intrin.h>
 
 #include <cstdint>
+#include <mutex>
+#include <string>
+#include <vector>
 
+#include "PhysicalWindows.h"
+#include "SmbiosSource.h"
 #include "ZyIO.h"
 #include "ZykacpiIoctl.h"
 
@@ -56,6 +62,61 @@ int MeasureCpuMhz()
     return static_cast<int>(static_cast<double>(tscEnd - tscStart) / seconds / 1e6 + 0.5);
 }
 
+// A dump file larger than this is not an SMBIOS dump.
+constexpr DWORD kMaxDumpFile = 16 * 1024 * 1024;
+
+void Report(const std::string& reason) { OutputDebugStringA(("ZyIO: " + reason + "\n").c_str()); }
+
+vantor::zyio::TableSource ReadDumpFile(const char* path)
+{
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return {{}, std::string("cannot open ") + path};
+    LARGE_INTEGER size{};
+    std::vector<std::uint8_t> bytes;
+    bool read = GetFileSizeEx(file, &size) && size.QuadPart <= kMaxDumpFile;
+    if (read) {
+        bytes.resize(static_cast<std::size_t>(size.QuadPart));
+        DWORD got = 0;
+        read = bytes.empty() || (ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr) &&
+                                 got == bytes.size());
+    }
+    CloseHandle(file);
+    if (!read)
+        return {{}, std::string("cannot read ") + path + " (or larger than 16 MiB)"};
+    auto source = vantor::zyio::TableFromFile(bytes);
+    if (!source.Ok())
+        source.error = std::string(path) + ": " + source.error;
+    return source;
+}
+
+vantor::zyio::TableSource ReadFirmwareTable()
+{
+    constexpr DWORD kRsmb = 'R' << 24 | 'S' << 16 | 'M' << 8 | 'B';
+    const UINT size = GetSystemFirmwareTable(kRsmb, 0, nullptr, 0);
+    if (size == 0)
+        return {{}, "GetSystemFirmwareTable('RSMB') failed, error " + std::to_string(GetLastError())};
+    std::vector<std::uint8_t> blob(size);
+    if (GetSystemFirmwareTable(kRsmb, 0, blob.data(), size) != size)
+        return {{}, "GetSystemFirmwareTable('RSMB') changed size between calls"};
+    return vantor::zyio::TableFromFirmwareBlob(blob);
+}
+
+// The dump file wins when ZYIO_SMBIOS_DUMP names one.
+vantor::zyio::TableSource ReadTable()
+{
+    char path[MAX_PATH];
+    const DWORD n = GetEnvironmentVariableA("ZYIO_SMBIOS_DUMP", path, sizeof path);
+    if (n > 0 && n < sizeof path)
+        return ReadDumpFile(path);
+    if (n >= sizeof path)
+        return {{}, "ZYIO_SMBIOS_DUMP is longer than a path"};
+    return ReadFirmwareTable();
+}
+
+std::mutex g_memoryLock;
+vantor::zyio::PhysicalWindows g_memory;
+
 }  // namespace
 
 ZYIO_EXPORT int __cdecl ZYIO_Open(const char*) { return 1; }
@@ -92,9 +153,35 @@ ZYIO_EXPORT int __cdecl ZYIO_WrtieMSR(std::uint32_t, const std::uint32_t*) { ret
 
 ZYIO_EXPORT int __cdecl OC_GetCurrentCpuFrequency() { return MeasureCpuMhz(); }
 
-ZYIO_EXPORT void* __cdecl ZYIO_MapMem(std::uint32_t, std::uint32_t) { return nullptr; }
+// Mapping the BIOS area starts a reader's walk: the table is read afresh then,
+// so every walk sees the current source. A table window mapped without an
+// anchor window first reads the table too.
+ZYIO_EXPORT void* __cdecl ZYIO_MapMem(std::uint32_t physical, std::uint32_t length) try {
+    const std::lock_guard lock(g_memoryLock);
+    const bool biosArea = physical >= vantor::zyio::kBiosAreaBase &&
+                          physical < vantor::zyio::kBiosAreaBase + vantor::zyio::kBiosAreaSize;
+    if (biosArea || !g_memory.HasTable()) {
+        const auto source = ReadTable();
+        if (!source.Ok()) {
+            Report(source.error);
+            return nullptr;
+        }
+        g_memory.SetTable(source.table);
+    }
+    void* view = g_memory.Map(physical, length);
+    if (view == nullptr)
+        Report("nothing to map at physical " + std::to_string(physical) + ", length " + std::to_string(length));
+    return view;
+} catch (...) {  // out of memory: not mapped
+    return nullptr;
+}
 
-ZYIO_EXPORT void __cdecl ZYIO_UnmapMem(const void*, std::uint32_t) {}
+// The length is not needed: each window is known by its pointer or base.
+ZYIO_EXPORT void __cdecl ZYIO_UnmapMem(const void* address, std::uint32_t)
+{
+    const std::lock_guard lock(g_memoryLock);
+    g_memory.Unmap(address);
+}
 
 // I/O ports are out of reach of user mode; reads answer all ones, as a port
 // with nothing behind it does, and writes go nowhere.
