@@ -1,0 +1,78 @@
+#include "core/IniNameTable.h"
+
+#include <cctype>
+#include <fstream>
+#include <sstream>
+
+namespace vantor::dmi {
+namespace {
+
+std::string_view Trim(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && blank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+std::string Lower(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return lower;
+}
+
+}  // namespace
+
+IniNameTable IniNameTable::Parse(std::string_view text) {
+    IniNameTable table;
+    std::map<std::string, std::string>* section = nullptr;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const std::string_view line = Trim(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        if (line.empty() || line.front() == ';') {
+            continue;
+        }
+        if (line.front() == '[') {
+            const std::size_t close = line.find(']');
+            if (close == std::string_view::npos) {
+                section = nullptr;
+                continue;
+            }
+            section = &table.m_sections[Lower(Trim(line.substr(1, close - 1)))];
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (section == nullptr || equals == std::string_view::npos) {
+            continue;
+        }
+        section->emplace(Lower(Trim(line.substr(0, equals))), std::string(Trim(line.substr(equals + 1))));
+    }
+    return table;
+}
+
+std::optional<IniNameTable> IniNameTable::Load(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return std::nullopt;
+    }
+    std::ostringstream text;
+    text << file.rdbuf();
+    return Parse(text.str());
+}
+
+std::string IniNameTable::Read(std::string_view section, std::string_view key) const {
+    const auto found = m_sections.find(Lower(section));
+    if (found == m_sections.end()) {
+        return {};
+    }
+    const auto value = found->second.find(Lower(key));
+    return value == found->second.end() ? std::string() : value->second;
+}
+
+}  // namespace vantor::dmi
