@@ -1,7 +1,6 @@
 #include "core/IniNameTable.h"
 
 #include <algorithm>
-#include <cctype>
 #include <fstream>
 #include <sstream>
 
@@ -19,8 +18,9 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
-int LowerChar(char c) {
-    return std::tolower(static_cast<unsigned char>(c));
+// Section and key names are ASCII.
+char LowerChar(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 }  // namespace
