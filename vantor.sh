@@ -15,12 +15,14 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 build="$root/build"
 jobs=$(nproc 2>/dev/null || echo 2)
 
-# Debian packages the build and the tests need.
+# Debian packages the build, the tests and the benchmarks need (dmidecode is
+# the yardstick of bench_dmi_decode).
 packages=(
     cmake ninja-build g++ googletest libgtest-dev
     libbenchmark-dev g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
     wine wine64 xvfb xauth imagemagick
+    dmidecode
 )
 
 say() { printf '\n== %s\n' "$*"; }

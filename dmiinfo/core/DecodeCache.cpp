@@ -12,7 +12,10 @@ std::string CacheConfiguration(std::uint16_t c) {
     case 1: JoinFlags(list, "External"); break;
     default: break;
     }
-    JoinFlags(list, "L" + Decimal((c & 0x07) + 1) + " cache");
+    std::string level = "L";
+    level += Decimal((c & 0x07) + 1);
+    level += " cache";
+    JoinFlags(list, level);
     switch (c >> 8 & 0x03) {
     case 0: JoinFlags(list, "Write Through"); break;
     case 1: JoinFlags(list, "Write Back"); break;

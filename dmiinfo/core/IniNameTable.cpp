@@ -1,6 +1,6 @@
 #include "core/IniNameTable.h"
 
-#include <cctype>
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -18,19 +18,21 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return lower;
+// Section and key names are ASCII.
+char LowerChar(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 }  // namespace
 
+bool IniNameTable::CaseLess::operator()(std::string_view a, std::string_view b) const {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](char x, char y) { return LowerChar(x) < LowerChar(y); });
+}
+
 IniNameTable IniNameTable::Parse(std::string_view text) {
     IniNameTable table;
-    std::map<std::string, std::string>* section = nullptr;
+    Section* section = nullptr;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         const std::string_view line = Trim(text.substr(0, end));
@@ -44,14 +46,15 @@ IniNameTable IniNameTable::Parse(std::string_view text) {
                 section = nullptr;
                 continue;
             }
-            section = &table.m_sections[Lower(Trim(line.substr(1, close - 1)))];
+            const std::string_view name = Trim(line.substr(1, close - 1));
+            section = &table.m_sections.try_emplace(std::string(name)).first->second;
             continue;
         }
         const std::size_t equals = line.find('=');
         if (section == nullptr || equals == std::string_view::npos) {
             continue;
         }
-        section->emplace(Lower(Trim(line.substr(0, equals))), std::string(Trim(line.substr(equals + 1))));
+        section->emplace(std::string(Trim(line.substr(0, equals))), std::string(Trim(line.substr(equals + 1))));
     }
     return table;
 }
@@ -67,11 +70,11 @@ std::optional<IniNameTable> IniNameTable::Load(const std::string& path) {
 }
 
 std::string IniNameTable::Read(std::string_view section, std::string_view key) const {
-    const auto found = m_sections.find(Lower(section));
+    const auto found = m_sections.find(section);
     if (found == m_sections.end()) {
         return {};
     }
-    const auto value = found->second.find(Lower(key));
+    const auto value = found->second.find(key);
     return value == found->second.end() ? std::string() : value->second;
 }
 

@@ -24,8 +24,14 @@ public:
     std::size_t SectionCount() const { return m_sections.size(); }
 
 private:
-    // Lower-cased section name -> lower-cased key -> value.
-    std::map<std::string, std::map<std::string, std::string>> m_sections;
+    // Orders names without regard to case; looks up by string_view without a copy.
+    struct CaseLess {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    using Section = std::map<std::string, std::string, CaseLess>;
+
+    std::map<std::string, Section, CaseLess> m_sections;
 };
 
 }  // namespace vantor::dmi

@@ -4,23 +4,41 @@
 
 namespace vantor::dmi {
 
-StringSet::StringSet(std::span<const std::uint8_t> bytes) {
-    const char* text = reinterpret_cast<const char*>(bytes.data());
+template <typename Visit>
+void StringSet::ForEach(Visit visit) const {
+    const char* text = reinterpret_cast<const char*>(m_bytes.data());
     std::size_t offset = 0;
-    while (offset < bytes.size() && m_size < kMaxStrings) {
-        const auto begin = bytes.begin() + static_cast<std::ptrdiff_t>(offset);
-        const auto nul = std::find(begin, bytes.end(), std::uint8_t{0});
-        const auto length = static_cast<std::size_t>(nul - begin);
-        if (length == 0) {
-            break;
+    for (std::size_t number = 1; number <= kMaxStrings && offset < m_bytes.size(); ++number) {
+        const auto begin = m_bytes.begin() + static_cast<std::ptrdiff_t>(offset);
+        const auto length = static_cast<std::size_t>(std::find(begin, m_bytes.end(), std::uint8_t{0}) - begin);
+        if (length == 0 || !visit(number, std::string_view(text + offset, length))) {
+            return;
         }
-        m_strings[++m_size] = std::string_view(text + offset, length);
         offset += length + 1;
     }
 }
 
 std::string_view StringSet::At(std::size_t number) const {
-    return number <= m_size ? m_strings[number] : std::string_view();
+    std::string_view found;
+    if (number == 0 || number > kMaxStrings) {
+        return found;
+    }
+    ForEach([&](std::size_t k, std::string_view text) {
+        if (k == number) {
+            found = text;
+        }
+        return k < number;
+    });
+    return found;
+}
+
+std::size_t StringSet::Size() const {
+    std::size_t size = 0;
+    ForEach([&](std::size_t k, std::string_view) {
+        size = k;
+        return true;
+    });
+    return size;
 }
 
 }  // namespace vantor::dmi

@@ -1,9 +1,9 @@
 // The strings that follow a structure's formatted area: NUL-terminated texts
 // ended by an empty one. String number k (1 to 255) is the k-th text; 0 and
-// numbers past the last text select nothing.
+// numbers past the last text select nothing. A structure holds few strings,
+// so a lookup walks the set instead of keeping a table of positions.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -19,15 +19,18 @@ public:
     // `bytes` runs from the end of the formatted area to the end of the table;
     // a set without its closing empty string ends there, and a last text
     // without its NUL is cut at that end.
-    explicit StringSet(std::span<const std::uint8_t> bytes);
+    explicit StringSet(std::span<const std::uint8_t> bytes) : m_bytes(bytes) {}
 
     // Empty when the number selects no string.
     std::string_view At(std::size_t number) const;
-    std::size_t Size() const { return m_size; }
+    std::size_t Size() const;
 
 private:
-    std::array<std::string_view, kMaxStrings + 1> m_strings{};
-    std::size_t m_size = 0;
+    // Calls visit(k, text) for each string k = 1, 2, ... until it returns false.
+    template <typename Visit>
+    void ForEach(Visit visit) const;
+
+    std::span<const std::uint8_t> m_bytes;
 };
 
 }  // namespace vantor::dmi

@@ -4,12 +4,20 @@ namespace vantor::dmi {
 
 inline constexpr std::size_t kHeaderLength = 4;
 
-std::optional<Structure> Structure::At(std::span<const std::uint8_t> table, std::size_t offset) {
+std::size_t Structure::FormattedLength(std::span<const std::uint8_t> table, std::size_t offset) {
     if (offset > table.size() || table.size() - offset < kHeaderLength) {
-        return std::nullopt;
+        return 0;
     }
     const std::size_t length = table[offset + 1];
     if (length < kHeaderLength || length > table.size() - offset) {
+        return 0;
+    }
+    return length;
+}
+
+std::optional<Structure> Structure::At(std::span<const std::uint8_t> table, std::size_t offset) {
+    const std::size_t length = FormattedLength(table, offset);
+    if (length == 0) {
         return std::nullopt;
     }
     return Structure(table.subspan(offset, length), StringSet(table.subspan(offset + length)));

@@ -20,6 +20,8 @@ public:
     // The structure at `offset` of `table`, or nullopt when its header is
     // malformed (length below 4) or its formatted area runs past the table.
     static std::optional<Structure> At(std::span<const std::uint8_t> table, std::size_t offset);
+    // The length of the formatted area at `offset`, 0 when At would fail.
+    static std::size_t FormattedLength(std::span<const std::uint8_t> table, std::size_t offset);
 
     std::uint8_t Type() const { return m_formatted[0]; }
     std::size_t Length() const { return m_formatted.size(); }

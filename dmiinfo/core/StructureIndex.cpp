@@ -22,12 +22,12 @@ StructureIndex StructureIndex::Walk(std::span<const std::uint8_t> table) {
     StructureIndex index;
     std::size_t offset = 0;
     while (offset < table.size()) {
-        const auto structure = Structure::At(table, offset);
-        if (!structure) {
+        const std::size_t length = Structure::FormattedLength(table, offset);
+        if (length == 0) {
             break;
         }
-        index.Add(structure->Type(), static_cast<std::uint32_t>(offset));
-        const std::size_t next = EndOfStringSet(table, offset + structure->Length());
+        index.Add(table[offset], static_cast<std::uint32_t>(offset));
+        const std::size_t next = EndOfStringSet(table, offset + length);
         if (next == 0) {
             break;
         }

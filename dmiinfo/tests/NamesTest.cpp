@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "NameCases.h"
 #include "ShippedNames.h"
 #include "core/IniNameTable.h"
 #include "core/SmbiosNames.h"
@@ -20,24 +21,10 @@ TEST(SmbiosName, KeysAreTwoLowerCaseHexDigits) {
 }
 
 TEST(SmbiosName, ReadsLikeTheProfileFunctions) {
-    const IniNameTable names = IniNameTable::Parse(
-        "; comment\r\n"
-        "[Slot Usage]\r\n"
-        "03 = Available \r\n"
-        "04=In use\r\n"
-        "04=Second\r\n"
-        "05=\r\n"
-        "[ memory form factor ]\n"
-        "0D=SODIMM\n"
-        "[Long]\n"
-        "01=" + std::string(80, 'x') + "\n");
-    EXPECT_EQ(SmbiosName(names, "Slot Usage", 0x03), "Available");
-    EXPECT_EQ(SmbiosName(names, "slot usage", 0x04), "In use");  // first key wins, any case
-    EXPECT_EQ(SmbiosName(names, "Slot Usage", 0x05), "Unknown");  // empty value
-    EXPECT_EQ(SmbiosName(names, "Slot Usage", 0x06), "Unknown");  // missing key
-    EXPECT_EQ(SmbiosName(names, "Memory Form Factor", 0x0D), "SODIMM");
-    EXPECT_EQ(SmbiosName(names, "No Such Section", 0x03), "Unknown");
-    EXPECT_EQ(SmbiosName(names, "Long", 0x01), std::string(kMaxNameLength, 'x'));
+    const IniNameTable names = IniNameTable::Parse(cases::kNamesFileText);
+    for (const cases::NameCase& c : cases::kNameCases) {
+        EXPECT_EQ(SmbiosName(names, c.section, c.value), c.expected) << c.label;
+    }
 }
 
 TEST(ShippedSmbiosIni, HasEverySectionTheDecodersReadWithWellFormedKeys) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ZyHtmlEngine.h"
+#include "win/ProfileSmbiosNames.h"
 
 namespace vantor::dmi {
 namespace {
@@ -12,22 +13,6 @@ Fn Bind(HMODULE module, const char* name)
 {
     return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
-
-// The lookup file through the profile functions, as the decoders ask it.
-class ProfileNames final : public SmbiosNames {
-public:
-    explicit ProfileNames(std::string path) : m_path(std::move(path)) {}
-    std::string Read(std::string_view section, std::string_view key) const override
-    {
-        char text[kMaxNameLength + 1] = {};
-        const DWORD length = GetPrivateProfileStringA(std::string(section).c_str(), std::string(key).c_str(), "",
-                                                      text, sizeof text, m_path.c_str());
-        return std::string(text, length);
-    }
-
-private:
-    std::string m_path;
-};
 
 std::string Text(std::string_view text) { return std::string(text); }
 
@@ -106,7 +91,7 @@ std::unique_ptr<SmbiosNames> WinDmiHost::OpenNames(const std::string& path)
     if (file == INVALID_HANDLE_VALUE)
         return nullptr;
     CloseHandle(file);
-    return std::make_unique<ProfileNames>(path);
+    return std::make_unique<ProfileSmbiosNames>(path);
 }
 
 bool WinDmiHost::RunHtmlEngine(const std::string& folder)
