@@ -15,12 +15,14 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 build="$root/build"
 jobs=$(nproc 2>/dev/null || echo 2)
 
-# Debian packages the build and the tests need.
+# Debian packages the build, the tests and the benchmarks need (dmidecode is
+# the yardstick of bench_dmi_decode).
 packages=(
     cmake ninja-build g++ googletest libgtest-dev
     libbenchmark-dev g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
     wine wine64 xvfb xauth imagemagick chromium
+    dmidecode
 )
 
 say() { printf '\n== %s\n' "$*"; }
@@ -104,12 +106,13 @@ run_ctest() {
     return "$status"
 }
 
-# The information pages the Wine tests leave in build/win64/zyhtml-pages,
-# rendered by a current browser into build/screens/. Pages that were not
-# generated fail the run; a browser that fails or is slow only warns.
+# The DMI pages ZyDmi.dll made from a real machine's table during the Wine
+# tests (build/win64/dmi-pages), rendered by a current browser into
+# build/screens/. Pages that were not generated fail the run; a browser that
+# fails or is slow only warns.
 screenshot_info_pages() {
-    local pages="$build/win64/zyhtml-pages" screens="$build/screens" shot page
-    for page in index.htm Type3.htm; do
+    local pages="$build/win64/dmi-pages" screens="$build/screens" shot page
+    for page in index.htm Type4.htm Type17-1.htm; do
         if [[ ! -f "$pages/$page" ]]; then
             echo "information pages: $pages/$page was not generated" >&2
             return 1
@@ -118,7 +121,7 @@ screenshot_info_pages() {
     mkdir -p "$screens"
     local browser=(chromium --headless --disable-gpu --hide-scrollbars --window-size=1024,768)
     [[ $(id -u) -eq 0 ]] && browser+=(--no-sandbox)  # the sandbox refuses to run as root
-    for shot in index.htm:dmi-index.png Type3.htm:dmi-section.png; do
+    for shot in index.htm:dmi-index.png Type4.htm:dmi-processor.png Type17-1.htm:dmi-memory-device.png; do
         page=${shot%%:*}
         if timeout 120 "${browser[@]}" --screenshot="$screens/${shot#*:}" "file://$pages/$page" >/dev/null 2>&1; then
             echo "information pages: $screens/${shot#*:}"

@@ -1,0 +1,103 @@
+#include "core/DmiGetAll.h"
+
+#include <optional>
+#include <span>
+
+#include "core/DmiTable.h"
+
+namespace vantor::dmi {
+
+std::vector<std::string> FolderPrefixes(std::string_view path)
+{
+    std::vector<std::string> prefixes;
+    for (std::size_t at = path.find('\\'); at != std::string_view::npos; at = path.find('\\', at + 1)) {
+        if (at > 0)
+            prefixes.emplace_back(path.substr(0, at));
+    }
+    if (!path.empty() && path.back() != '\\')
+        prefixes.emplace_back(path);
+    return prefixes;
+}
+
+std::string JoinPath(std::string_view folder, std::string_view name)
+{
+    if (folder.size() + 1 + name.size() >= kPathBufferSize)
+        return {};
+    std::string path(folder);
+    path += '\\';
+    path += name;
+    return path;
+}
+
+namespace {
+
+// Steps 8 to 13 and 15: the windows, the decode and the HTML step. The table
+// window stays mapped until the pages are made, as the structure positions
+// point into it.
+bool DecodeAndPublish(DmiHost& host, IniWriter& ini, const SmbiosNames& names, const std::string& outputFolder)
+{
+    std::optional<DmiEntryPoint> entry;
+    if (const std::uint8_t* anchor = host.MapMem(kAnchorWindowBase, kWindowLength)) {
+        entry = FindDmiEntryPoint(std::span(anchor, kWindowLength));
+    } else {
+        host.ShowMessage(kMappingErrorText, kErrorCaption);
+    }
+    ini.Count("Root", 0);
+    host.UnmapMem(reinterpret_cast<const void*>(static_cast<std::uintptr_t>(kAnchorWindowBase)), kWindowLength);
+
+    // Without an anchor no table is known: the file keeps its Root count 0
+    // and the pages are made all the same, as when the table cannot be mapped.
+    const std::uint8_t* table = nullptr;
+    if (entry) {
+        table = host.MapMem(entry->tableAddress, kWindowLength);
+        if (table == nullptr)
+            host.ShowMessage(kMappingErrorText, kErrorCaption);
+        else
+            DecodeSmbiosTable(std::span(table, kWindowLength), entry->tableLength, ini, names);
+    }
+    host.UnloadIni();
+
+    const bool published = host.RunHtmlEngine(outputFolder);
+    if (!published)
+        host.ShowMessage(kNoHtmlEngineText, kMessageCaption);
+    if (table != nullptr)
+        host.UnmapMem(table, kWindowLength);
+    return published;
+}
+
+}  // namespace
+
+bool DmiGetAll(DmiHost& host, std::string_view outputFolder)
+{
+    const std::string programFolder = host.ProgramFolder();
+    const std::string iniPath = JoinPath(outputFolder, kInfoIniName);
+    const std::string namesPath = JoinPath(programFolder, kNamesIniName);
+    if (iniPath.empty() || namesPath.empty())
+        return false;
+
+    if (!host.LoadIo(programFolder))
+        return true;
+    IniWriter* ini = host.LoadIni();
+    if (ini == nullptr) {
+        host.UnloadIo();
+        return true;
+    }
+
+    for (const std::string& prefix : FolderPrefixes(outputFolder))
+        host.CreateFolder(prefix);
+    ini->FileInitial(iniPath);
+
+    const std::unique_ptr<SmbiosNames> names = host.OpenNames(namesPath);
+    if (names == nullptr) {
+        host.ShowMessage(kNoNamesFileText, kMessageCaption);
+        host.UnloadIni();
+        host.UnloadIo();
+        return false;
+    }
+
+    const bool published = DecodeAndPublish(host, *ini, *names, std::string(outputFolder));
+    host.UnloadIo();
+    return published;
+}
+
+}  // namespace vantor::dmi

@@ -1,0 +1,15 @@
+// Arbitrary bytes as a mapped table window. The fuzzer's exact-size input
+// buffer makes any read past the window visible to ASan.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "DecodeInvariants.h"
+#include "core/IniNameTable.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const vantor::dmi::IniNameTable names =
+        vantor::dmi::IniNameTable::Load(DMIINFO_SMBIOS_INI).value_or(vantor::dmi::IniNameTable{});
+    vantor::dmi::fuzz::CheckDecode(std::span<const std::uint8_t>(data, size), names);
+    return 0;
+}
