@@ -1,0 +1,284 @@
+"""Review pictures of the rendered skins, written as PNG:
+
+    python3 contact_sheet.py MANIFEST RENDERED_DIR OUT_DIR
+
+- skins-contact-sheet.png: every bitmap of the manifest with its path,
+  pictures of at most 40 x 40 pixels four times enlarged, keys as drawn;
+- skins-desktop.png: the cover with its panel, gadgets and a list window
+  put together the way the program shows them, key colours cut away;
+- skins-windows.png: the options and usage windows with a page each.
+Labels the program draws itself are imitated with the art's pixel font
+only to judge the room left for them."""
+
+import os
+import struct
+import sys
+import zlib
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from manifest import read_manifest  # noqa: E402
+from pixels import Canvas, text_width, vgrad  # noqa: E402
+from bmpfile import read_bmp  # noqa: E402
+
+SHEET_W = 1500
+BG = (58, 63, 71)
+LABEL = (224, 224, 224)
+
+
+def png(canvas):
+    raw = bytearray()
+    for y in range(canvas.h):
+        raw.append(0)
+        for p in canvas.px[y * canvas.w:(y + 1) * canvas.w]:
+            raw += bytes(max(0, min(255, int(round(v)))) for v in p)
+
+    def chunk(tag, data):
+        return struct.pack('>I', len(data)) + tag + data + struct.pack('>I', zlib.crc32(tag + data) & 0xFFFFFFFF)
+    head = struct.pack('>IIBBBBB', canvas.w, canvas.h, 8, 2, 0, 0, 0)
+    return b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', head) + chunk(b'IDAT', zlib.compress(bytes(raw), 9)) + \
+        chunk(b'IEND', b'')
+
+
+def to_canvas(image):
+    c = Canvas(image.width, image.height)
+    for y in range(image.height):
+        for x in range(image.width):
+            c.px[y * c.w + x] = list(map(float, image.pixel(x, y)))
+    return c
+
+
+def enlarge(c, k):
+    out = Canvas(c.w * k, c.h * k)
+    for y in range(out.h):
+        for x in range(out.w):
+            out.px[y * out.w + x] = list(c.px[(y // k) * c.w + x // k])
+    return out
+
+
+def contact_sheet(entries, rendered):
+    tiles = []
+    for e in entries:
+        if not e.path.endswith('.bmp'):
+            continue
+        c = to_canvas(read_bmp(os.path.join(rendered, e.path)))
+        label = e.path[len('Res/'):]
+        if c.w <= 40 and c.h <= 40:
+            c = enlarge(c, 4)
+            label += ' X4'
+        tiles.append((label, c))
+    # flow layout, rows as tall as their tallest tile
+    rows, row, x = [], [], 8
+    for label, c in tiles:
+        w = max(c.w, text_width(label)) + 12
+        if row and x + w > SHEET_W:
+            rows.append(row)
+            row, x = [], 8
+        row.append((x, label, c))
+        x += w
+    rows.append(row)
+    height = sum(max(c.h for _, _, c in r) + 22 for r in rows) + 8
+    sheet = Canvas(SHEET_W, height, BG)
+    y = 8
+    for r in rows:
+        for x, label, c in r:
+            sheet.blit(c, x, y)
+            sheet.text(x, y + c.h + 4, label, LABEL)
+        y += max(c.h for _, _, c in r) + 22
+    return sheet
+
+
+class Library:
+    """The rendered bitmaps by path, loaded once."""
+
+    def __init__(self, rendered):
+        self.rendered = rendered
+        self.cache = {}
+
+    def __call__(self, path):
+        if path not in self.cache:
+            self.cache[path] = read_bmp(os.path.join(self.rendered, path))
+        return self.cache[path]
+
+
+def put(dest, image, x0, y0, key=None):
+    """Draws a bitmap; pixels equal to `key` are left out, as the program's
+    regions and transparent images leave them out."""
+    for y in range(image.height):
+        for x in range(image.width):
+            p = image.pixel(x, y)
+            if p != key:
+                dest.set(x0 + x, y0 + y, p)
+
+
+def put_stretched(dest, image, x0, y0, w, h, key=None):
+    for y in range(h):
+        for x in range(w):
+            p = image.pixel(x * image.width // w, y * image.height // h)
+            if p != key:
+                dest.set(x0 + x, y0 + y, p)
+
+
+MAGENTA = (255, 0, 255)
+DIGIT_KEY = (0xFF, 0x7E, 0xF1)
+
+
+def reading(dest, lib, gx, gy, left, top, text, colour):
+    """Five digit slots filled from the right, as the gadget does."""
+    chars = list(text)[-5:]
+    slots = ['11'] * (5 - len(chars)) + ['10' if ch == '.' else ch for ch in chars]
+    for i, s in enumerate(slots):
+        put(dest, lib(f'Res/numbers/big/{colour}_b{s}.bmp'), gx + left + 11 * i, gy + top, DIGIT_KEY)
+
+
+def threshold(dest, lib, gx, gy, text):
+    chars = list(text)[-5:]
+    slots = ['11'] * (5 - len(chars)) + ['10' if c == '.' else '12' if c == '%' else c for c in chars]
+    for i, s in enumerate(slots):
+        put(dest, lib(f'Res/builtin/s_{s}.bmp'), gx + 41 + 7 * i, gy + 65, (0, 0, 0))
+
+
+def hexagon(dest, lib, gx, gy, name, icon, value, unit, limit, alarm=False):
+    put(dest, lib('Res/small/6/6_UI.bmp'), gx, gy, MAGENTA)
+    put(dest, lib(f'Res/builtin/{icon}.bmp'), gx + 32, gy + 3)
+    dest.text(gx + 46, gy + 6, name, LABEL)
+    if alarm:
+        put(dest, lib('Res/small/6/red_led.bmp'), gx + 26, gy + 31)
+    reading(dest, lib, gx, gy, 30, 36, value, 'red' if alarm else 'green')
+    unit_img = lib(f'Res/builtin/{unit}{"_a" if alarm else ""}.bmp')
+    put(dest, unit_img, gx + 85, gy + 54 - unit_img.height)
+    threshold(dest, lib, gx, gy, limit)
+    put(dest, lib('Res/small/6/6_up_n.bmp'), gx + 17, gy + 60)
+    put(dest, lib('Res/small/6/6_down_n.bmp'), gx + 28, gy + 67)
+    put(dest, lib('Res/builtin/lock_ul.bmp'), gx + 61, gy + 91)
+    put(dest, lib('Res/builtin/close_up.bmp'), gx + 78, gy + 90)
+
+
+def small(dest, lib, gx, gy, name, icon, value, unit, alarm=False):
+    put(dest, lib('Res/small/4/4_UI.bmp'), gx, gy, MAGENTA)
+    put(dest, lib(f'Res/builtin/{icon}.bmp'), gx + 4, gy + 2)
+    dest.text(gx + 18, gy + 5, name, LABEL)
+    if alarm:
+        put(dest, lib('Res/small/4/s_red_led.bmp'), gx + 8, gy + 18)
+    reading(dest, lib, gx, gy, 21, 26, value, 'red' if alarm else 'green')
+    unit_img = lib(f'Res/builtin/{unit}{"_a" if alarm else ""}.bmp')
+    put(dest, unit_img, gx + 78, gy + 42 - unit_img.height)
+    put(dest, lib('Res/builtin/lock_ul.bmp'), gx + 80, gy + 3)
+    put(dest, lib('Res/builtin/close_up.bmp'), gx + 97, gy + 2)
+
+
+def desktop(lib):
+    d = Canvas(1000, 560)
+    d.rect(0, 0, d.w, d.h, vgrad(0, d.h, (46, 74, 104), (20, 30, 44)))
+    cx, cy = 30, 40
+    # main panel: background at 142, the cover on top of it
+    put(d, lib('Res/main/panel_05.bmp'), cx + 142, cy, MAGENTA)
+    for base, x, y, state in (('DMI_b', 411, 34, 'n'), ('PCI_b', 406, 76, 'o'),
+                              ('WMI_b', 406, 101, 'n'), ('Usage_b', 410, 127, 'n')):
+        image = lib(f'Res/main/{base}_{state}.bmp')
+        put(d, image, cx + x, cy + y, image.pixel(0, 0) if base in ('DMI_b', 'PCI_b') else None)
+    checks = (('check_on', 201, 54, 'ALWAYS ON TOP'), ('check_on', 201, 71, 'ENABLE MONITORING PANEL'),
+              ('check_off', 223, 104, 'SMALL'), ('check_on', 201, 121, 'ENABLE SOUND EFFECT'),
+              ('check_off', 201, 138, 'RUN IN BOOT-UP SESSION'))
+    for name, x, y, label in checks:
+        put(d, lib(f'Res/builtin/{name}.bmp'), cx + x, cy + y)
+        d.text(cx + x + 14, cy + y, label, (227, 227, 227))
+    d.text(cx + 215, cy + 88, 'SCHEME', (227, 227, 227))
+    put(d, lib('Res/main/top_screen01_n.bmp'), cx + 282, cy + 84)
+    d.text(cx + 286, cy + 89, 'BOTTOM', (227, 227, 227))
+    put(d, lib('Res/main/top_screen02_n.bmp'), cx + 345, cy + 84)
+    put(d, lib('Res/builtin/goleft_up.bmp'), cx + 514, cy + 96)
+    put(d, lib('Res/main/red_light04.bmp'), cx + 458, cy + 4, lib('Res/main/red_light04.bmp').pixel(40, 0))
+    put(d, lib('Res/main/panel_01_c.bmp'), cx, cy, MAGENTA)
+    put(d, lib('Res/main/config_n.bmp'), cx + 60, cy + 142)
+    put(d, lib('Res/main/report_o.bmp'), cx + 115, cy + 142)
+    put(d, lib('Res/builtin/hide_up.bmp'), cx + 162, cy + 9)
+    put(d, lib('Res/builtin/close_up.bmp'), cx + 180, cy + 9)
+    # gadgets: two snapped hexagons, one in alarm, and two small ones
+    hexagon(d, lib, 620, 40, 'CPU', 'icon_temp', '45', 'unit_DC', '90')
+    hexagon(d, lib, 620 + 127 - 33, 40 + 56, 'VCORE', 'icon_power', '1.42', 'unit_V', '10%', alarm=True)
+    hexagon(d, lib, 620, 40 + 111, 'CPU FAN', 'icon_fan', '2250', 'unit_RPM', '600')
+    small(d, lib, 620, 300, 'SYSTEM', 'icon_temp', '38', 'unit_DC')
+    small(d, lib, 735, 300, '+12V', 'icon_power', '12.19', 'unit_V', alarm=True)
+    small(d, lib, 620, 350, 'CHASSIS', 'icon_fan', '1380', 'unit_RPM')
+    # a list window in list mode: 230 x 200 frame
+    lx, ly, fw, fh = 30, 300, 230 + 40, 200 + 41
+    pieces = (('around_left_t', 0, 0, 40, 41), ('around_inside_t', 40, 0, fw - 80, 41),
+              ('around_right_t', fw - 40, 0, 40, 41), ('around_inside_left', 0, 41, 40, fh - 82),
+              ('around_inside', 40, 41, fw - 80, fh - 82), ('around_inside_right', fw - 40, 41, 40, fh - 82),
+              ('around_left_d', 0, fh - 41, 40, 41), ('around_inside_d', 40, fh - 41, fw - 80, 41),
+              ('around_right_d', fw - 40, fh - 41, 40, 41))
+    for name, x, y, w, h in pieces:
+        put_stretched(d, lib(f'Res/small/{name}.bmp'), lx + x, ly + y, w, h, MAGENTA)
+    put(d, lib('Res/builtin/close_up.bmp'), lx + fw - 40 + 19, ly + 5)
+    d.rect(lx + 12, ly + 24, lx + 132, ly + 191, (255, 255, 255))
+    for i, name in enumerate(('TOP', 'RIGHT', 'BOTTOM', 'LEFT')):
+        d.text(lx + 15, ly + 27 + 12 * i, name, (0, 0, 0))
+    ok = lib('Res/small/ok_n.bmp')
+    put(d, ok, lx + (fw - ok.width) // 2, ly + fh - 41 + 15)
+    return d
+
+
+def windows(lib):
+    d = Canvas(1240, 440)
+    d.rect(0, 0, d.w, d.h, vgrad(0, d.h, (46, 74, 104), (20, 30, 44)))
+    ox, oy = 20, 20
+    put(d, lib('Res/options/options_01a_ok.bmp'), ox, oy, MAGENTA)
+    put(d, lib('Res/options/sensors_up_temp.bmp'), ox + 21, oy + 45)
+    put(d, lib('Res/options/setting down.bmp'), ox + 161, oy + 45)
+    put(d, lib('Res/options/Voltage down.bmp'), ox + 143, oy + 77)
+    put(d, lib('Res/options/Fan Speed down_l.bmp'), ox + 253, oy + 77)
+    put(d, lib('Res/builtin/close19_up.bmp'), ox + 547, oy + 21)
+    d.text(ox + 48, oy + 24, 'CONFIG', (255, 255, 255))
+    d.text(ox + 40, oy + 53, 'SENSOR / THRESHOLD', (255, 255, 0))
+    d.text(ox + 190, oy + 53, 'PREFERENCE', (255, 255, 255))
+    for i, name in enumerate(('TEMPERATURE', 'VOLTAGE', 'FAN SPEED')):
+        d.text(ox + 45 + 110 * i, oy + 84, name, (0, 0, 0) if i == 0 else (128, 128, 128))
+    for x, t in ((33, 'ENABLED'), (101, 'SENSOR NAME'), (290, 'CURRENT'), (420, 'THRESHOLD')):
+        d.text(ox + x, oy + 110, t, (227, 227, 227))
+    rows = (('CPU', '45', 0.55), ('SYSTEM', '38', 0.4), ('CHIPSET', '51', 0.7))
+    for r, (name, value, knob) in enumerate(rows):
+        top = (139, 169, 198)[r]
+        put(d, lib('Res/options/sensor_chack.bmp'), ox + 46, oy + top + 4)
+        d.text(ox + 101, oy + top + 7, name, (227, 227, 227))
+        d.text(ox + 300, oy + top + 7, value, (227, 227, 227))
+        put(d, lib('Res/options/point.bmp'), ox + 395 + int(65 * knob), oy + top + 3)
+        d.rect(ox + 477, oy + top, ox + 527, oy + top + 21, (255, 255, 255))
+    for i, base in enumerate(('Default', '02apply', 'cancel', 'save_as', 'load')):
+        put(d, lib(f'Res/options/{base}_n.bmp'), ox + 60 + 98 * i, oy + 358)
+    ux = 630
+    put(d, lib('Res/usage/usage_ok.bmp'), ux, oy, MAGENTA)
+    put(d, lib('Res/usage/cpu_up_new.bmp'), ux + 21, oy + 45)
+    for name, x in (('hard_down', 21), ('memory_down', 136)):
+        image = lib(f'Res/usage/{name}.bmp')
+        put(d, image, ux + x, oy + 45, image.pixel(0, 0))
+    put(d, lib('Res/builtin/close19_up.bmp'), ux + 547, oy + 21)
+    d.text(ux + 48, oy + 24, 'USAGE', (255, 255, 255))
+    for name, x, colour in (('HARD DISK', 57, (255, 255, 255)), ('MEMORY', 174, (255, 255, 255)),
+                            ('CPU', 297, (255, 255, 0))):
+        d.text(ux + x, oy + 52, name, colour)
+    for x, y in ((69, 145), (324, 145), (69, 240), (324, 240)):
+        for k in range(0, 189, 12):
+            d.vline(ux + x + k, oy + y, oy + y + 75, (0, 64, 0))
+        for k in range(0, 75, 12):
+            d.hline(ux + x, ux + x + 189, oy + y + k, (0, 64, 0))
+    d.text(ux + 52, oy + 91, 'CPU USAGE        23 %', (227, 227, 227))
+    return d
+
+
+def main(argv):
+    if len(argv) != 4:
+        print(__doc__, file=sys.stderr)
+        return 2
+    entries = read_manifest(argv[1])
+    os.makedirs(argv[3], exist_ok=True)
+    lib = Library(argv[2])
+    for name, canvas in (('skins-contact-sheet.png', contact_sheet(entries, argv[2])),
+                         ('skins-desktop.png', desktop(lib)), ('skins-windows.png', windows(lib))):
+        with open(os.path.join(argv[3], name), 'wb') as f:
+            f.write(png(canvas))
+    return 0
+
+
+if __name__ == '__main__':
+    sys.exit(main(sys.argv))
