@@ -18,7 +18,7 @@ import zlib
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from manifest import read_manifest  # noqa: E402
-from pixels import Canvas, text_width, vgrad  # noqa: E402
+from pixels import FONT, text_width  # noqa: E402
 from bmpfile import read_bmp  # noqa: E402
 
 SHEET_W = 1500
@@ -26,34 +26,90 @@ BG = (58, 63, 71)
 LABEL = (224, 224, 224)
 
 
-def png(canvas):
+class Raster:
+    """An RGB byte raster; rows are copied whole wherever possible, which
+    keeps a sheet of a few million pixels quick in plain Python."""
+
+    def __init__(self, w, h, fill=(0, 0, 0)):
+        self.w, self.h = w, h
+        self.buf = bytearray(bytes(fill) * (w * h))
+
+    def set(self, x, y, c):
+        if 0 <= x < self.w and 0 <= y < self.h:
+            i = 3 * (y * self.w + x)
+            self.buf[i:i + 3] = bytes(c)
+
+    def rect(self, x0, y0, x1, y1, c):
+        x0, x1 = max(0, x0), min(self.w, x1)
+        if x1 <= x0:
+            return
+        for y in range(max(0, y0), min(self.h, y1)):
+            i = 3 * (y * self.w + x0)
+            self.buf[i:i + 3 * (x1 - x0)] = bytes(c) * (x1 - x0)
+
+    def hline(self, x0, x1, y, c):
+        self.rect(x0, y, x1, y + 1, c)
+
+    def vline(self, x, y0, y1, c):
+        self.rect(x, y0, x + 1, y1, c)
+
+    def vgradient(self, top, bottom):
+        for y in range(self.h):
+            t = y / max(1, self.h - 1)
+            self.rect(0, y, self.w, y + 1, tuple(int(a + (b - a) * t) for a, b in zip(top, bottom)))
+
+    def text(self, x, y, s, c):
+        for ch in s:
+            rows = FONT.get(ch.upper(), FONT['?'])
+            for ry, row in enumerate(rows):
+                for rx, bit in enumerate(row):
+                    if bit == '#':
+                        self.set(x + rx, y + ry, c)
+            x += len(rows[0]) + 1
+
+    def image(self, image, x0, y0, key=None, scale=1):
+        """Draws a bitmap, enlarged `scale` times; pixels equal to `key`
+        are left out, as window regions and transparent images leave them."""
+        for y in range(image.height):
+            bgr = image.rows[y]
+            rgb = bytearray(len(bgr))
+            rgb[0::3], rgb[1::3], rgb[2::3] = bgr[2::3], bgr[1::3], bgr[0::3]
+            if scale > 1:
+                rgb = bytearray(b''.join(bytes(rgb[3 * x:3 * x + 3]) * scale for x in range(image.width)))
+            width = image.width * scale
+            for sy in range(scale):
+                ty = y0 + y * scale + sy
+                if not 0 <= ty < self.h:
+                    continue
+                if key is None and 0 <= x0 and x0 + width <= self.w:
+                    i = 3 * (ty * self.w + x0)
+                    self.buf[i:i + 3 * width] = rgb
+                    continue
+                k = bytes(key) if key else None
+                for x in range(width):
+                    p = rgb[3 * x:3 * x + 3]
+                    if p != k:
+                        self.set(x0 + x, ty, p)
+
+    def stretched(self, image, x0, y0, w, h, key=None):
+        for y in range(h):
+            for x in range(w):
+                p = image.pixel(x * image.width // w, y * image.height // h)
+                if p != key:
+                    self.set(x0 + x, y0 + y, p)
+
+
+def png(r):
     raw = bytearray()
-    for y in range(canvas.h):
+    for y in range(r.h):
         raw.append(0)
-        for p in canvas.px[y * canvas.w:(y + 1) * canvas.w]:
-            raw += bytes(max(0, min(255, int(round(v)))) for v in p)
+        raw += r.buf[3 * y * r.w:3 * (y + 1) * r.w]
 
     def chunk(tag, data):
         return struct.pack('>I', len(data)) + tag + data + struct.pack('>I', zlib.crc32(tag + data) & 0xFFFFFFFF)
-    head = struct.pack('>IIBBBBB', canvas.w, canvas.h, 8, 2, 0, 0, 0)
-    return b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', head) + chunk(b'IDAT', zlib.compress(bytes(raw), 9)) + \
+    head = struct.pack('>IIBBBBB', r.w, r.h, 8, 2, 0, 0, 0)
+    return b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', head) + chunk(b'IDAT', zlib.compress(bytes(raw), 6)) + \
         chunk(b'IEND', b'')
-
-
-def to_canvas(image):
-    c = Canvas(image.width, image.height)
-    for y in range(image.height):
-        for x in range(image.width):
-            c.px[y * c.w + x] = list(map(float, image.pixel(x, y)))
-    return c
-
-
-def enlarge(c, k):
-    out = Canvas(c.w * k, c.h * k)
-    for y in range(out.h):
-        for x in range(out.w):
-            out.px[y * out.w + x] = list(c.px[(y // k) * c.w + x // k])
-    return out
 
 
 def contact_sheet(entries, rendered):
@@ -61,30 +117,30 @@ def contact_sheet(entries, rendered):
     for e in entries:
         if not e.path.endswith('.bmp'):
             continue
-        c = to_canvas(read_bmp(os.path.join(rendered, e.path)))
+        image = read_bmp(os.path.join(rendered, e.path))
         label = e.path[len('Res/'):]
-        if c.w <= 40 and c.h <= 40:
-            c = enlarge(c, 4)
+        scale = 4 if image.width <= 40 and image.height <= 40 else 1
+        if scale > 1:
             label += ' X4'
-        tiles.append((label, c))
+        tiles.append((label, image, scale))
     # flow layout, rows as tall as their tallest tile
     rows, row, x = [], [], 8
-    for label, c in tiles:
-        w = max(c.w, text_width(label)) + 12
+    for label, image, scale in tiles:
+        w = max(image.width * scale, text_width(label)) + 12
         if row and x + w > SHEET_W:
             rows.append(row)
             row, x = [], 8
-        row.append((x, label, c))
+        row.append((x, label, image, scale))
         x += w
     rows.append(row)
-    height = sum(max(c.h for _, _, c in r) + 22 for r in rows) + 8
-    sheet = Canvas(SHEET_W, height, BG)
+    height = sum(max(i.height * s for _, _, i, s in r) + 22 for r in rows) + 8
+    sheet = Raster(SHEET_W, height, BG)
     y = 8
     for r in rows:
-        for x, label, c in r:
-            sheet.blit(c, x, y)
-            sheet.text(x, y + c.h + 4, label, LABEL)
-        y += max(c.h for _, _, c in r) + 22
+        for x, label, image, scale in r:
+            sheet.image(image, x, y, scale=scale)
+            sheet.text(x, y + image.height * scale + 4, label, LABEL)
+        y += max(i.height * s for _, _, i, s in r) + 22
     return sheet
 
 
@@ -102,21 +158,11 @@ class Library:
 
 
 def put(dest, image, x0, y0, key=None):
-    """Draws a bitmap; pixels equal to `key` are left out, as the program's
-    regions and transparent images leave them out."""
-    for y in range(image.height):
-        for x in range(image.width):
-            p = image.pixel(x, y)
-            if p != key:
-                dest.set(x0 + x, y0 + y, p)
+    dest.image(image, x0, y0, key)
 
 
 def put_stretched(dest, image, x0, y0, w, h, key=None):
-    for y in range(h):
-        for x in range(w):
-            p = image.pixel(x * image.width // w, y * image.height // h)
-            if p != key:
-                dest.set(x0 + x, y0 + y, p)
+    dest.stretched(image, x0, y0, w, h, key)
 
 
 MAGENTA = (255, 0, 255)
@@ -168,8 +214,8 @@ def small(dest, lib, gx, gy, name, icon, value, unit, alarm=False):
 
 
 def desktop(lib):
-    d = Canvas(1000, 560)
-    d.rect(0, 0, d.w, d.h, vgrad(0, d.h, (46, 74, 104), (20, 30, 44)))
+    d = Raster(1000, 560)
+    d.vgradient((46, 74, 104), (20, 30, 44))
     cx, cy = 30, 40
     # main panel: background at 142, the cover on top of it
     put(d, lib('Res/main/panel_05.bmp'), cx + 142, cy, MAGENTA)
@@ -220,8 +266,8 @@ def desktop(lib):
 
 
 def windows(lib):
-    d = Canvas(1240, 440)
-    d.rect(0, 0, d.w, d.h, vgrad(0, d.h, (46, 74, 104), (20, 30, 44)))
+    d = Raster(1240, 440)
+    d.vgradient((46, 74, 104), (20, 30, 44))
     ox, oy = 20, 20
     put(d, lib('Res/options/options_01a_ok.bmp'), ox, oy, MAGENTA)
     put(d, lib('Res/options/sensors_up_temp.bmp'), ox + 21, oy + 45)

@@ -104,12 +104,6 @@ def caption(c, s, cx, cy, color, scale=1, shadow=EDGE):
     c.text(x, y, s, color, scale)
 
 
-def engrave(c, s, x, y, color=TEXT_DIM, scale=1):
-    """Text cut into metal: dark above, the letter, light below."""
-    c.text(x, y + 1, s, shade(STEEL, 20), scale, a=0.35)
-    c.text(x, y, s, color, scale)
-
-
 # -- buttons -------------------------------------------------------------
 STATES = ('n', 'o', 'd', 'un')
 
@@ -233,8 +227,9 @@ def small_digit(index, color):
 
 # -- icons ---------------------------------------------------------------
 def icon_power(c, ox, oy, ink):
-    c.poly([(ox + 7, oy + 0.5), (ox + 2.5, oy + 6.5), (ox + 5.5, oy + 6.5),
-            (ox + 4.5, oy + 11.5), (ox + 9.5, oy + 4.8), (ox + 6.4, oy + 4.8)], ink)
+    # a lightning bolt from two triangles (the polygon fill takes convex shapes)
+    c.poly([(ox + 8, oy + 0.5), (ox + 2.5, oy + 7), (ox + 6.8, oy + 7)], ink)
+    c.poly([(ox + 5.2, oy + 4.8), (ox + 9.5, oy + 4.8), (ox + 4, oy + 11.5)], ink)
 
 
 def icon_temp(c, ox, oy, ink):

@@ -5,11 +5,11 @@ where the control sits after the layout tables."""
 
 import math
 
-from pixels import Canvas, mix, shade, vgrad, hgrad, sdf_rrect, sdf_convex, text_width
-from elements import (KEY, DIGIT_KEY, BLACK, EDGE, INK0, INK1, INK2, INK3, BAY, STRIP, PAGE,
+from pixels import Canvas, mix, shade, vgrad, sdf_rrect, sdf_convex, text_width
+from elements import (KEY, EDGE, INK0, INK1, INK2, INK3, BAY, STRIP, PAGE,
                       STEEL_LO, STEEL, STEEL_HI, TEXT, TEXT_DIM, CYAN, CYAN_DIM, CYAN_HI,
                       AMBER, AMBER_DIM, RED, RED_HI, LCD_G, SEG_G, GHOST_G, LCD_R, SEG_R, GHOST_R,
-                      STATES, brushed, carbon, plate, bay, lcd, screw, caption, engrave, button,
+                      STATES, brushed, carbon, plate, bay, lcd, screw, caption, button,
                       glyph_button, triangle, big_digit, small_digit, icon_power, icon_temp,
                       icon_fan, cross)
 
@@ -61,8 +61,8 @@ def cover():
     c.shape(lambda x, y: abs(body(x, y) + 5.5) - 0.5, (0, 0, COVER_W, 206), EDGE)
     # title strip with the hide and close boxes (162, 9) and (180, 9)
     bay(c, 14, 6, 196, 25, 6, INK0)
-    c.text(22, 12, 'VANTOR', TEXT_DIM)
-    c.text(64, 12, 'HW', CYAN_DIM)
+    for i, lamp in enumerate((CYAN, CYAN_DIM, CYAN_DIM)):
+        c.rrect(22 + 9 * i, 13, 28 + 9 * i, 17, 1.5, lamp)
     # the mark and the name
     hexagon_emblem(c, 98, 72, 38)
     c.ring(98, 72, 43, 45, CYAN_DIM, a=0.8, arc=(300, 60))
@@ -70,7 +70,11 @@ def cover():
     caption(c, 'VANTOR', 98, 124, CYAN_HI, scale=2)
     # the bay the config (60, 142) and report (115, 142) buttons sit in
     bay(c, 56, 139, 160, 162, 5)
-    c.text(28, 180, 'HARDWARE HEALTH', TEXT_DIM)
+    # a vent grille along the foot
+    for i in range(9):
+        x = 54 + 11 * i
+        c.rrect(x, 174, x + 6, 192, 3, EDGE)
+        c.rrect(x + 1, 176, x + 5, 192, 2, INK0)
     for x, y in ((13, 38), (185, 38), (13, 190), (185, 190)):
         screw(c, x, y)
     c.cut_to(body, KEY, EDGE)
@@ -89,8 +93,7 @@ def main_panel():
     c.hline(40, right - 20, top + 3, CYAN_DIM, a=0.7)
     # preference screen behind the check boxes and their labels (window 195..395)
     bay(c, 50, 30, 254, 172, 6)
-    engrave(c, 'PREFERENCES', 59, 38, CYAN_DIM)
-    c.hline(59, 245, 47, INK2)
+    c.hline(58, 246, 36, CYAN_DIM)
     # the pod behind the DMI, PCI, WMI and Usage buttons (window 400..507)
     bay(c, 258, 27, 365, 179, 8)
     # unlit groove of the warning bracket (window 466..513, 22..187)
@@ -107,27 +110,23 @@ def main_panel():
     return c
 
 
-def pod_button(w, h, label, sub, state, key_corners, r):
+def pod_button(w, h, label, state, key_corners, r):
     c = button(w, h, '', state, r=r, corner=BAY, key_corners=key_corners)
     ink = {'n': TEXT, 'o': CYAN_HI, 'd': CYAN, 'un': TEXT_DIM}[state]
     d = 1 if state == 'd' else 0
     lamp = {'n': CYAN_DIM, 'o': CYAN, 'd': CYAN_HI, 'un': INK3}[state]
     c.rrect(7 + d, h / 2 - 3 + d, 10 + d, h / 2 + 3 + d, 1.5, lamp)
-    if sub:
-        caption(c, label, w / 2 + 4 + d, h / 2 - 5 + d, ink, scale=2)
-        caption(c, sub, w / 2 + 4 + d, h / 2 + 9 + d, TEXT_DIM if state != 'o' else CYAN, shadow=None)
-    else:
-        caption(c, label, w / 2 + 4 + d, h / 2 + d, ink, scale=2)
+    caption(c, label, w / 2 + 4 + d, h / 2 + d, ink, scale=2)
     if key_corners:
         c.cut_to(sdf_rrect(0, 0, w, h, r), KEY, EDGE)
     return c
 
 
 for _s in STATES:
-    PAINTERS[f'{M}/DMI_b_{_s}.bmp'] = lambda s=_s: pod_button(91, 43, 'DMI', 'BOARD BIOS', s, True, 10)
-    PAINTERS[f'{M}/PCI_b_{_s}.bmp'] = lambda s=_s: pod_button(98, 24, 'PCI', '', s, True, 6)
-    PAINTERS[f'{M}/WMI_b_{_s}.bmp'] = lambda s=_s: pod_button(101, 26, 'WMI', '', s, False, 6)
-    PAINTERS[f'{M}/Usage_b_{_s}.bmp'] = lambda s=_s: pod_button(93, 46, 'USAGE', 'CPU MEM DISK', s, False, 10)
+    PAINTERS[f'{M}/DMI_b_{_s}.bmp'] = lambda s=_s: pod_button(91, 43, 'DMI', s, True, 10)
+    PAINTERS[f'{M}/PCI_b_{_s}.bmp'] = lambda s=_s: pod_button(98, 24, 'PCI', s, True, 6)
+    PAINTERS[f'{M}/WMI_b_{_s}.bmp'] = lambda s=_s: pod_button(101, 26, 'WMI', s, False, 6)
+    PAINTERS[f'{M}/Usage_b_{_s}.bmp'] = lambda s=_s: pod_button(93, 46, 'USAGE', s, False, 10)
 buttons(M, 'apply', 48, 16, 'APPLY', corner=BAY)
 buttons(M, 'config', 64, 17, '', corner=BAY)
 buttons(M, 'report', 41, 17, 'REPORT', corner=BAY)
@@ -221,8 +220,9 @@ def hexagon_gadget():
             vgrad(0, 111, STEEL_HI, STEEL_LO))
     c.shape(lambda x, y: abs(outline(x, y) + 3.5) - 0.5, (0, 0, 127, 111), EDGE)
     # name band: icon at 32,3, name from 46,3
-    c.rect(30, 3, 97, 17, BAND)
-    c.hline(30, 97, 17, CYAN_DIM)
+    inner = lambda x, y: outline(x, y) + 4
+    c.shape(lambda x, y: max(inner(x, y), y - 17.0), (0, 0, 127, 18), BAND)
+    c.shape(lambda x, y: max(inner(x, y), abs(y - 17.5) - 0.5), (0, 16, 127, 19), CYAN_DIM)
     # reading screen: digits at 30..85, top 36; units at 85
     lcd(c, 26, 31, 80, 29, LCD_G)
     # threshold strip: up 17,60, down 28,67, digits at 41..76, top 65
@@ -276,7 +276,7 @@ for _i in range(12):
 
 
 # ------------------------------------------- options, report and usage ----
-def window_background(mark):
+def window_background():
     """The 600 x 400 skinned window: title bar (title label at 48,24, close
     box at 547,21), the page area 21..577 x 45..343 and a button bay."""
     w, h = 600, 400
@@ -290,17 +290,15 @@ def window_background(mark):
     c.hline(16, w - 16, 42, CYAN_DIM)
     hexagon_emblem(c, 31, 28, 10)
     bay(c, 544, 18, 569, 43, 5, INK0)             # close box seat
-    c.text(w - 16 - text_width(mark), 8, mark, TEXT_DIM, a=0.6)
     bay(c, 19, 43, 579, 345, 4, PAGE)             # page well
     bay(c, 19, 352, 579, 386, 6)                  # button bay
-    engrave(c, 'VANTOR', 522, 390, shade(INK3, 10))
     c.cut_to(outline, KEY, EDGE)
     return c
 
 
-PAINTERS['Res/options/options_01a_ok.bmp'] = lambda: window_background('CONFIG')
-PAINTERS['Res/options_new/options_01a_ok.bmp'] = lambda: window_background('REPORT')
-PAINTERS['Res/usage/usage_ok.bmp'] = lambda: window_background('USAGE')
+PAINTERS['Res/options/options_01a_ok.bmp'] = lambda: window_background()
+PAINTERS['Res/options_new/options_01a_ok.bmp'] = lambda: window_background()
+PAINTERS['Res/usage/usage_ok.bmp'] = lambda: window_background()
 
 
 def tab_face(c, x, w, h, active):
@@ -397,8 +395,9 @@ def sensor_page(active_sub):
 def _sub_tab(c, x, y, w, h, active):
     if active:
         c.rrect(x, y, x + w, y + h + 4, 4, EDGE)
-        c.rrect(x + 1, y + 1, x + w - 1, y + h + 4, 3, vgrad(y, y + h, INK3, shade(PAGE, 6)))
-        c.hline(x + 4, x + w - 4, y + 1, CYAN)
+        # the chosen tab's label is black: a light face under it
+        c.rrect(x + 1, y + 1, x + w - 1, y + h + 4, 3, vgrad(y, y + h, (214, 222, 230), (150, 160, 172)))
+        c.hline(x + 4, x + w - 4, y + 1, CYAN_HI)
     else:
         c.rrect(x, y + 2, x + w, y + h + 4, 4, EDGE)
         c.rrect(x + 1, y + 3, x + w - 1, y + h + 4, 3, vgrad(y, y + h, INK2, INK1))
@@ -712,8 +711,16 @@ for _a, _sfx in ((False, ''), (True, '_a')):
 def _rpm(alert):
     c = Canvas(19, 12, LCD_R if alert else LCD_G)
     ink = SEG_R if alert else SEG_G
-    # three narrow letters: 5x7 glyphs would need 17 pixels plus spacing
-    c.text(0, 5, 'RPM', ink, spacing=-1)
+    # three narrow letters, 3 to 5 pixels wide and 5 high
+    glyphs = ('##. #.# ##. #.# #.#', '##. #.# ##. #.. #..', '#...# ##.## #.#.# #...# #...#')
+    x = 0
+    for g in glyphs:
+        rows = g.split()
+        for ry, row in enumerate(rows):
+            for rx, bit in enumerate(row):
+                if bit == '#':
+                    c.set(x + rx, 7 + ry, ink)
+        x += len(rows[0]) + 1
     return c
 
 
