@@ -15,6 +15,7 @@ import subprocess
 import shutil
 import sys
 
+sys.dont_write_bytecode = True  # builds must not write into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from bmpfile import BmpError, read_bmp  # noqa: E402

@@ -15,6 +15,7 @@ import struct
 import sys
 import zlib
 
+sys.dont_write_bytecode = True  # builds must not write into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from manifest import read_manifest  # noqa: E402

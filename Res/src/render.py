@@ -6,9 +6,11 @@ folder laid out like the program's: OUT/Res/... and OUT/Sound/....
 Only files whose bytes change are rewritten, so a build that renders again
 leaves unchanged files (and their times) alone."""
 
+import multiprocessing
 import os
 import sys
 
+sys.dont_write_bytecode = True  # builds must not write into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from manifest import read_manifest  # noqa: E402
@@ -29,26 +31,34 @@ def write_if_changed(path, data):
     os.replace(path + '.tmp', path)
 
 
+def draw(entry):
+    """The bytes of one file, or a problem with it (runs in a worker)."""
+    if entry.path.endswith('.wav'):
+        return entry.path, sounds.render(os.path.splitext(os.path.basename(entry.path))[0]), None
+    paint = PAINTERS.get(entry.path)
+    if paint is None:
+        return entry.path, None, 'nothing draws it'
+    canvas = paint()
+    if (canvas.w, canvas.h) != entry.size:
+        return entry.path, None, f'drawn {canvas.w}x{canvas.h}, listed {entry.size[0]}x{entry.size[1]}'
+    return entry.path, canvas.bmp(), None
+
+
 def main(argv):
     if len(argv) != 3:
         print(__doc__, file=sys.stderr)
         return 2
     entries = read_manifest(argv[1])
+    # Big pictures first so the workers finish together.
+    entries.sort(key=lambda e: -(e.size[0] * e.size[1] if e.size else 0))
+    with multiprocessing.Pool(min(4, os.cpu_count() or 1)) as pool:
+        results = pool.map(draw, entries, chunksize=1)
     problems = []
-    for e in entries:
-        out = os.path.join(argv[2], e.path)
-        if e.path.endswith('.wav'):
-            write_if_changed(out, sounds.render(os.path.splitext(os.path.basename(e.path))[0]))
-            continue
-        paint = PAINTERS.get(e.path)
-        if paint is None:
-            problems.append(f'{e.path}: nothing draws it')
-            continue
-        canvas = paint()
-        if (canvas.w, canvas.h) != e.size:
-            problems.append(f'{e.path}: drawn {canvas.w}x{canvas.h}, listed {e.size[0]}x{e.size[1]}')
-            continue
-        write_if_changed(out, canvas.bmp())
+    for path, data, problem in results:
+        if problem:
+            problems.append(f'{path}: {problem}')
+        else:
+            write_if_changed(os.path.join(argv[2], path), data)
     listed = {e.path for e in entries}
     problems += [f'{p}: drawn but not listed' for p in sorted(set(PAINTERS) - listed)]
     for p in problems:

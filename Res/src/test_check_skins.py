@@ -8,6 +8,7 @@ import sys
 import tempfile
 import unittest
 
+sys.dont_write_bytecode = True  # builds must not write into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import check_skins  # noqa: E402

@@ -3,6 +3,7 @@ Every function returns a Canvas; PAINTERS maps a path of the manifest to
 the function that draws it. Coordinates in comments are the window's,
 where the control sits after the layout tables."""
 
+import functools
 import math
 
 from pixels import Canvas, mix, shade, vgrad, sdf_rrect, sdf_convex, text_width
@@ -180,6 +181,7 @@ S = 'Res/small'
 LIST_BG = INK1
 
 
+@functools.lru_cache(maxsize=None)  # sliced or shared by several files
 def list_frame(w=147, h=226):
     c = Canvas(w, h, KEY)
     outline = sdf_rrect(3, 3, w - 3, h - 3, 10)
@@ -276,6 +278,7 @@ for _i in range(12):
 
 
 # ------------------------------------------- options, report and usage ----
+@functools.lru_cache(maxsize=None)  # sliced or shared by several files
 def window_background():
     """The 600 x 400 skinned window: title bar (title label at 48,24, close
     box at 547,21), the page area 21..577 x 45..343 and a button bay."""
@@ -569,6 +572,7 @@ def drive_tree_background():
 WIN = 'Res/window'
 
 
+@functools.lru_cache(maxsize=None)  # sliced or shared by several files
 def browser_frame(w=120, h=96):
     c = Canvas(w, h, KEY)
     outline = sdf_rrect(0, 0, w, h, 12)
