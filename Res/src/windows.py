@@ -227,8 +227,10 @@ def hexagon_gadget():
     c.shape(lambda x, y: max(inner(x, y), abs(y - 17.5) - 0.5), (0, 16, 127, 19), CYAN_DIM)
     # reading screen: digits at 30..85, top 36; units at 85
     lcd(c, 26, 31, 80, 29, LCD_G)
-    # threshold strip: up 17,60, down 28,67, digits at 41..76, top 65
-    lcd(c, 39, 63, 40, 15, INK0)
+    # threshold strip: up 17,60, down 28,67, digits at 41..76, top 65. Pure
+    # black, so the blank and percent digits, which the gadget does not draw
+    # transparently, sit on it without a visible box.
+    lcd(c, 39, 63, 40, 15, (0, 0, 0))
     # close box seat 78,90 and magnet seat 61,91
     bay(c, 59, 88, 91, 103, 3, BAND)
     c.cut_to(outline, KEY, EDGE)
