@@ -2,9 +2,12 @@
 folder laid out like the program's: OUT/Res/... and OUT/Sound/....
 
     python3 render.py MANIFEST OUT
+    python3 render.py --compare MANIFEST OUT
 
 Only files whose bytes change are rewritten, so a build that renders again
-leaves unchanged files (and their times) alone."""
+leaves unchanged files (and their times) alone. With --compare nothing is
+written: every file is drawn again and must equal the one in OUT byte for
+byte (the same sources always give the same bytes)."""
 
 import multiprocessing
 import os
@@ -44,7 +47,18 @@ def draw(entry):
     return entry.path, canvas.bmp(), None
 
 
+def same_bytes(path, data):
+    try:
+        with open(path, 'rb') as f:
+            return f.read() == data
+    except OSError:
+        return False
+
+
 def main(argv):
+    compare = len(argv) == 4 and argv[1] == '--compare'
+    if compare:
+        argv = argv[:1] + argv[2:]
     if len(argv) != 3:
         print(__doc__, file=sys.stderr)
         return 2
@@ -57,8 +71,10 @@ def main(argv):
     for path, data, problem in results:
         if problem:
             problems.append(f'{path}: {problem}')
-        else:
+        elif not compare:
             write_if_changed(os.path.join(argv[2], path), data)
+        elif not same_bytes(os.path.join(argv[2], path), data):
+            problems.append(f'{path}: drawn again, the bytes differ from {argv[2]}')
     listed = {e.path for e in entries}
     problems += [f'{p}: drawn but not listed' for p in sorted(set(PAINTERS) - listed)]
     for p in problems:
