@@ -6,7 +6,8 @@
   pictures of at most 40 x 40 pixels four times enlarged, keys as drawn;
 - skins-desktop.png: the cover with its panel, gadgets and a list window
   put together the way the program shows them, key colours cut away;
-- skins-windows.png: the options and usage windows with a page each.
+- skins-windows.png: the options, usage and report windows with a page
+  each, and the information browser's stretched frame.
 Labels the program draws itself are imitated with the art's pixel font
 only to judge the room left for them."""
 
@@ -267,7 +268,7 @@ def desktop(lib):
 
 
 def windows(lib):
-    d = Raster(1240, 440)
+    d = Raster(1340, 940)
     d.vgradient((46, 74, 104), (20, 30, 44))
     ox, oy = 20, 20
     put(d, lib('Res/options/options_01a_ok.bmp'), ox, oy, MAGENTA)
@@ -310,7 +311,41 @@ def windows(lib):
         for k in range(0, 75, 12):
             d.hline(ux + x, ux + x + 189, oy + y + k, (0, 64, 0))
     d.text(ux + 52, oy + 91, 'CPU USAGE        23 %', (227, 227, 227))
+    report(d, lib, 20, 470)
+    browser(d, lib, 640, 440)
     return d
+
+
+def report(d, lib, ox, oy):
+    put(d, lib('Res/options_new/options_01a_ok.bmp'), ox, oy, MAGENTA)
+    put(d, lib('Res/options_new/report_up_ale.bmp'), ox + 21, oy + 45)
+    tab = lib('Res/options_new/report down.bmp')
+    put(d, tab, ox + 161, oy + 45, tab.pixel(0, 0))
+    put(d, lib('Res/builtin/close19_up.bmp'), ox + 547, oy + 21)
+    d.text(ox + 48, oy + 24, 'REPORT', (255, 255, 255))
+    d.text(ox + 50, oy + 53, 'ALERT LOG', (255, 255, 0))
+    d.text(ox + 180, oy + 53, 'SYSTEM INFORMATION', (255, 255, 255))
+    for i, line in enumerate(('2026/12/10 02:31:07  CPU TEMPERATURE  ABNORMAL  91 C',
+                              '2026/12/10 02:33:12  CPU TEMPERATURE  NORMAL    74 C')):
+        d.text(ox + 40, oy + 92 + 12 * i, line, (192, 192, 192))
+    for i, base in enumerate(('clear', 'save_as')):
+        put(d, lib(f'Res/options_new/{base}_{"n" if i else "o"}.bmp'), ox + 380 + 98 * i, oy + 358)
+
+
+def browser(d, lib, ox, oy, w=678, h=476):
+    """The information browser at its first size: corners as drawn, edges
+    stretched between them."""
+    pieces = (('left_top', 0, 0, 40, 40), ('top_medium', 40, 0, w - 80, 40), ('right_top', w - 40, 0, 40, 40),
+              ('side_left', 0, 40, 12, h - 56), ('side_right', w - 12, 40, 12, h - 56),
+              ('left_down', 0, h - 16, 40, 16), ('down_medium', 40, h - 16, w - 80, 16),
+              ('right_down', w - 40, h - 16, 40, 16))
+    for name, x, y, pw, ph in pieces:
+        put_stretched(d, lib(f'Res/window/{name}.bmp'), ox + x, oy + y, pw, ph, MAGENTA)
+    d.rect(ox + 12, oy + 40, ox + w - 12, oy + h - 16, (255, 255, 255))
+    d.text(ox + 34, oy + 17, 'DMI INFORMATION', (255, 255, 255))
+    put(d, lib('Res/popwin/pop_big_colose_n.bmp'), ox + w - 34, oy + 11)
+    put(d, lib('Res/builtin/grip.bmp'), ox + w - 14, oy + h - 14)
+    d.text(ox + 30, oy + 60, 'SMBIOS 2.8  TYPE 0  BIOS INFORMATION', (0, 0, 0))
 
 
 def main(argv):

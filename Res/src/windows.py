@@ -584,6 +584,7 @@ def browser_frame(w=120, h=96):
             vgrad(0, h, STEEL_HI, STEEL_LO))
     c.shape(lambda x, y: abs(outline(x, y) + 3.5) - 0.5, (0, 0, w, h), EDGE)
     c.hline(12, w - 12, 38, CYAN_DIM)
+    hexagon_emblem(c, 21, 20, 8)                         # the title label starts at 34
     c.rect(11, 39, w - 11, h - 15, EDGE)                 # the frame around the page
     c.cut_to(outline, KEY, EDGE)
     return c
