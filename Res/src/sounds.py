@@ -21,6 +21,7 @@ def _tone(freq, seconds, gain, attack, decay, noise_mix=0.0):
     for i in range(n):
         t = i / RATE
         env = min(1.0, t / attack) * math.exp(-t / decay) if attack > 0 else math.exp(-t / decay)
+        env *= min(1.0, (n - i) / (RATE * 0.008))  # fade out: no click where the note is cut
         seed = (seed * 1103515245 + 12345) & 0x7FFFFFFF
         hiss = (seed / 0x3FFFFFFF - 1.0) * noise_mix
         out.append(gain * env * (math.sin(2 * math.pi * freq * t) * (1 - noise_mix) + hiss))
