@@ -37,7 +37,10 @@ def write_if_changed(path, data):
 def draw(entry):
     """The bytes of one file, or a problem with it (runs in a worker)."""
     if entry.path.endswith('.wav'):
-        return entry.path, sounds.render(os.path.splitext(os.path.basename(entry.path))[0]), None
+        name = os.path.splitext(os.path.basename(entry.path))[0]
+        if name not in sounds.SOUNDS:
+            return entry.path, None, 'no sound of that name'
+        return entry.path, sounds.render(name), None
     paint = PAINTERS.get(entry.path)
     if paint is None:
         return entry.path, None, 'nothing draws it'
