@@ -129,7 +129,6 @@ for _s in STATES:
     PAINTERS[f'{M}/WMI_b_{_s}.bmp'] = lambda s=_s: pod_button(101, 26, 'WMI', s, False, 6)
     PAINTERS[f'{M}/Usage_b_{_s}.bmp'] = lambda s=_s: pod_button(93, 46, 'USAGE', s, False, 10)
 buttons(M, 'apply', 48, 16, 'APPLY', corner=BAY)
-buttons(M, 'config', 64, 17, '', corner=BAY)
 buttons(M, 'report', 41, 17, 'REPORT', corner=BAY)
 
 
@@ -472,7 +471,6 @@ buttons(OPT, 'apply', 80, 22, 'APPLY', corner=BAY)
 buttons(OPT, 'cancel', 80, 22, 'CANCEL', corner=BAY)
 buttons(OPT, 'save_as', 80, 22, 'SAVE AS', corner=BAY)
 buttons(OPT, 'load', 80, 22, 'LOAD', corner=BAY)
-buttons(OPT, '02apply', 80, 22, 'APPLY', corner=BAY, accent=AMBER)
 for _s in STATES:
     # "02apply": the same button with a lit amber lamp, telling unsaved changes
     PAINTERS[f'{OPT}/02apply_{_s}.bmp'] = lambda s=_s: _pending_apply(s)
@@ -606,9 +604,10 @@ def close_box(size, state, seat=INK0):
     plate(c, 0, 0, size, size, max(2, size // 5), face, rim[0], rim[1])
     ink = {'up': TEXT, 'ov': (255, 255, 255), 'dn': RED_HI, 'un': TEXT_DIM}[state]
     d = 1 if state == 'dn' else 0
-    m = 1 if size < 15 else 4
-    cross(c, m + d - 1 if size < 15 else m + d - 2, m + d - 1 if size < 15 else m + d - 2,
-          size - 2 * m + 2 if size < 15 else size - 2 * m + 4, ink, 1.3 if size < 15 else 1.8)
+    if size < 15:
+        cross(c, d, d, size, ink, 1.3)
+    else:
+        cross(c, 2 + d, 2 + d, size - 4, ink, 1.8)
     return c
 
 
