@@ -21,7 +21,7 @@ packages=(
     cmake ninja-build g++ googletest libgtest-dev
     libbenchmark-dev g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
-    wine wine64 xvfb xauth imagemagick chromium
+    wine wine64 xvfb xauth imagemagick chromium python3
     dmidecode
 )
 
