@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "toolkit/Control.h"
+#include "toolkit/ControlHelpers.h"
 #include "toolkit/HintTips.h"
 #include "toolkit/MouseRouter.h"
 #include "toolkit/SkinnedButtonLogic.h"
@@ -53,6 +54,7 @@ public:
     // The window itself as the root of its control tree: its name, bounds
     // (screen coordinates) and font.
     Control& Root() { return *m_root; }
+    const Control& Root() const { return *m_root; }
     const std::string& Name() const { return m_root->Name(); }
 
     // A new control named `name` under `parent` (the window when null), on
@@ -133,5 +135,15 @@ private:
     WinRegion m_region;
     std::vector<std::unique_ptr<TTimer>> m_timers;
 };
+
+// The layout helpers that take a window, for a form.
+inline void SetControlsVisible(const TGoodForm& form, std::string_view prefix, int count, int first, bool visible)
+{
+    SetControlsVisible(form.Root(), prefix, count, first, visible);
+}
+inline void SetButtonEnabled(const TGoodForm& form, std::string_view button, bool enabled)
+{
+    SetButtonEnabled(form.Root(), button, enabled);
+}
 
 }  // namespace vantor::toolkit

@@ -11,7 +11,9 @@ constexpr const char* kControlProperty = "VantorControl";
 
 TWinControl::~TWinControl()
 {
-    if (m_window && IsWindow(m_window)) {
+    // The form's window may have taken this one with it already, and its
+    // handle may since name another window: destroy only our own.
+    if (m_window && IsWindow(m_window) && GetPropA(m_window, kControlProperty) == this) {
         RemovePropA(m_window, kControlProperty);
         DestroyWindow(m_window);
     }

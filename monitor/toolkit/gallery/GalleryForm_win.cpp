@@ -116,7 +116,7 @@ bool GalleryForm::Build(int left, int top, const std::string& skinFolder)
         toolkit::LoadButtonStates(*this, "imgGo", "Go_b", skinFolder);
         toolkit::LoadButtonStates(*this, "imgReset", "Go_b", skinFolder);
     }
-    toolkit::SetButtonEnabled(Root(), "imgReset", false);
+    toolkit::SetButtonEnabled(*this, "imgReset", false);
     FindControl("imgGo")->OnClick = [this](Control&) {
         ++m_clicks;
         UpdateStatus();
@@ -234,7 +234,6 @@ void GalleryForm::AddEditors()
     tree.AddNode(nullptr, "WMI");
     tree.Expand(dmi);
     tree.Expand(board);
-    tree.Select(board);
 
     auto& browser = AddField<toolkit::TPanel>(*this, "pnlBrowser", 500, 258, 130, 186);
     browser.Colour = MakeColour(242, 244, 247);
