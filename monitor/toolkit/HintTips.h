@@ -21,6 +21,8 @@ public:
     // Creates the tooltip window for `owner`. False when comctl32 refused.
     bool Create(HWND owner);
     HWND Handle() const { return m_tips; }
+    // Destroys the tooltip window; done before its owner goes, which would take it along.
+    void Destroy();
 
     // (Re)registers the control's tool: a visible control with a hint has
     // one covering `area` (owner's client coordinates) or its own `window`.

@@ -8,8 +8,14 @@ namespace vantor::toolkit {
 
 HintTips::~HintTips()
 {
+    Destroy();
+}
+
+void HintTips::Destroy()
+{
     if (m_tips)
         DestroyWindow(m_tips);
+    m_tips = nullptr;
 }
 
 bool HintTips::Create(HWND owner)

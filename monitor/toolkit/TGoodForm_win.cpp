@@ -55,6 +55,7 @@ TGoodForm::~TGoodForm()
 {
     for (auto& timer : m_timers)
         timer->SetOwner(nullptr);
+    m_hints.Destroy();
     if (m_window) {
         SetWindowLongPtrA(m_window, GWLP_USERDATA, 0);
         DestroyWindow(m_window);
@@ -396,6 +397,7 @@ LRESULT TGoodForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     case WM_DESTROY:
+        m_hints.Destroy();
         for (auto& timer : m_timers)
             timer->SetOwner(nullptr);
         if (OnDestroy)
