@@ -1,0 +1,22 @@
+#include "toolkit/TImage.h"
+
+namespace vantor::toolkit {
+
+void TImage::SetPicture(PicturePtr picture)
+{
+    m_picture = std::move(picture);
+    if (AutoSize && m_picture)
+        SetBounds(Left(), Top(), m_picture->Width(), m_picture->Height());
+    Invalidate();
+}
+
+void TImage::SetTransparent(bool transparent, ColourRef colour)
+{
+    if (transparent == m_transparent && colour == m_transparentColour)
+        return;
+    m_transparent = transparent;
+    m_transparentColour = colour;
+    Invalidate();
+}
+
+}  // namespace vantor::toolkit
