@@ -10,7 +10,9 @@ void PlaceControl(Control* control, int left, int top)
 {
     if (!control)
         return;
-    if (control->Kind() == ControlKind::Label && IsJapanese(CurrentLanguage()))
+    // The language's name alone decides, as the library reports it: taller
+    // Shift-JIS glyphs need the room even when other functions are missing.
+    if (control->Kind() == ControlKind::Label && CurrentLanguage().Name() == "Japanese")
         top += 3;
     control->SetLeft(left);
     control->SetTop(top);

@@ -10,7 +10,7 @@
 
 namespace vantor::toolkit {
 
-// A label sits 3 pixels lower when the language is Japanese.
+// A label sits 3 pixels lower when the active language is named "Japanese".
 void PlaceControl(Control* control, int left, int top);
 void SizeControl(Control* control, int width, int height);
 // Left, top, width, height, in that order.

@@ -70,7 +70,7 @@ TEST(LanguageSkinPath, TakesTheHoldingFolderAndFileUnderTheLanguageFolder)
         EXPECT_EQ(LanguageSkinPath(c.path, c.language), c.expected) << c.path;
 }
 
-TEST(ControlHelpers, PlaceLowersLabelsOnlyInFullyAvailableJapanese)
+TEST(ControlHelpers, PlaceLowersLabelsOnlyWhenTheLanguageIsNamedJapanese)
 {
     const FakeLanguage japanese(true, "J", "Japanese");
     const FakeLanguage brokenJapanese(false, "J", "Japanese");
@@ -79,7 +79,7 @@ TEST(ControlHelpers, PlaceLowersLabelsOnlyInFullyAvailableJapanese)
         const LanguageState* language;
         int labelTop;
     };
-    const Case cases[] = {{nullptr, 20}, {&japanese, 23}, {&brokenJapanese, 20}, {&lower, 20}};
+    const Case cases[] = {{nullptr, 20}, {&japanese, 23}, {&brokenJapanese, 23}, {&lower, 20}};
     for (const Case& c : cases) {
         SetLanguageState(c.language);
         TLabel label("lb");
