@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include "WineMouse.h"
 #include "WineScreen.h"
 #include "toolkit/ZyButtonTx.h"
 
 namespace vantor::toolkit {
 namespace {
 
+using test::MouseTo;
 using test::Pump;
 
 constexpr int kWidth = 48, kHeight = 32;
@@ -60,29 +62,6 @@ HWND MakeParent()
     SetForegroundWindow(parent);
     Pump();
     return parent;
-}
-
-// Real input: the cursor is put on the point, and the move is sent as a
-// hardware event too so the window under it hears of it.
-void MouseTo(POINT screen)
-{
-    SetCursorPos(screen.x, screen.y);
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    in.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &in, sizeof in);
-    Pump();
-}
-
-void Mouse(DWORD flags)
-{
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = flags;
-    SendInput(1, &in, sizeof in);
-    Pump();
 }
 
 void Key(WORD key, bool down)
@@ -146,7 +125,7 @@ TEST_F(ZyButtonTxWindow, PressDragOutDragInReleaseWithRealMouseInput)
     EXPECT_EQ(Drawn(), kFocused);
     test::SaveScreenshot("toolkit-zybutton-over");
 
-    Mouse(MOUSEEVENTF_LEFTDOWN);
+    test::MouseButtonEvent(MOUSEEVENTF_LEFTDOWN);
     EXPECT_EQ(Drawn(), kSunken);
     EXPECT_EQ(GetFocus(), m_button.Handle());
     test::SaveScreenshot("toolkit-zybutton-sunken");
@@ -156,14 +135,14 @@ TEST_F(ZyButtonTxWindow, PressDragOutDragInReleaseWithRealMouseInput)
     EXPECT_EQ(GetCapture(), m_button.Handle()) << "the drag keeps the capture";
     MouseTo(m_inside);
     EXPECT_EQ(Drawn(), kSunken);
-    Mouse(MOUSEEVENTF_LEFTUP);
+    test::MouseButtonEvent(MOUSEEVENTF_LEFTUP);
     EXPECT_EQ(Drawn(), kFocused);
     EXPECT_EQ(m_clicks, 1);
 
     // Released outside: no click.
-    Mouse(MOUSEEVENTF_LEFTDOWN);
+    test::MouseButtonEvent(MOUSEEVENTF_LEFTDOWN);
     MouseTo(m_outside);
-    Mouse(MOUSEEVENTF_LEFTUP);
+    test::MouseButtonEvent(MOUSEEVENTF_LEFTUP);
     EXPECT_EQ(Drawn(), kRaised);
     EXPECT_EQ(m_clicks, 1);
     EXPECT_NE(GetCapture(), m_button.Handle());
@@ -196,13 +175,13 @@ TEST_F(ZyButtonTxWindow, SpaceClicksEnterOnlyPresses)
 TEST_F(ZyButtonTxWindow, DisabledWhilePressedShowsItsBitmapAndNeverClicks)
 {
     MouseTo(m_inside);
-    Mouse(MOUSEEVENTF_LEFTDOWN);
+    test::MouseButtonEvent(MOUSEEVENTF_LEFTDOWN);
     ASSERT_EQ(Drawn(), kSunken);
     m_button.SetEnabled(false);
     Pump();
     EXPECT_EQ(Drawn(), kDisabled);
     test::SaveScreenshot("toolkit-zybutton-disabled");
-    Mouse(MOUSEEVENTF_LEFTUP);
+    test::MouseButtonEvent(MOUSEEVENTF_LEFTUP);
     EXPECT_EQ(m_clicks, 0);
     EXPECT_EQ(Drawn(), kDisabled);
     EXPECT_NE(GetCapture(), m_button.Handle());
