@@ -2,7 +2,7 @@
 // for the module's own path and PlaySoundA of winmm.
 //
 // SoundPlay(name, reserved, mode), __stdcall: mode 0 stops the sound that
-// plays; modes 1 (press) and 2 (alert) play Res\sound\<name>.wav beside the
+// plays; modes 1 (press) and 2 (alert) play Sound\<name>.wav beside the
 // library once, asynchronously, without the system's default sound when the
 // file is missing. The result is 1 when the request was carried out and 0
 // otherwise; the program does not use it.

@@ -31,7 +31,7 @@ SoundRequest DecideSoundRequest(const char* name, int mode)
         return {};
     // An alert plays once like a press: the program asks for it only when a
     // sensor turns abnormal, and nothing would ever stop a looping one.
-    return {SoundAction::Play, "Res\\sound\\" + std::string(name) + ".wav"};
+    return {SoundAction::Play, "Sound\\" + std::string(name) + ".wav"};
 }
 
 }  // namespace vantor::soundplay

@@ -1,7 +1,7 @@
 // What one SoundPlay call asks for, decided before anything is played: the
 // program stops the current sound with (no name, 0, 0), plays a press sound
 // with mode 1 and an alert with mode 2. Sounds are WAV files named after
-// the sound under Res\sound\ beside the library.
+// the sound under Sound\ beside the library.
 #pragma once
 
 #include <string>

@@ -1,5 +1,5 @@
 // soundplay.dll as the program loads it: a copy in a scratch program folder
-// with a small WAV file written by the test under Res\sound\.
+// with a small WAV file written by the test under Sound\.
 #include <windows.h>
 #include <mmsystem.h>
 
@@ -59,10 +59,10 @@ public:
         GetModuleFileNameA(nullptr, self, MAX_PATH);
         m_root = fs::temp_directory_path() / ("soundplay-" + std::to_string(GetCurrentProcessId()));
         fs::remove_all(m_root);
-        fs::create_directories(m_root / "Res" / "sound");
+        fs::create_directories(m_root / "Sound");
         fs::copy_file(fs::path(self).parent_path() / "soundplay.dll", m_root / "soundplay.dll");
         const std::vector<char> wave = TinyWave();
-        std::ofstream(m_root / "Res" / "sound" / "Button_Press.wav", std::ios::binary)
+        std::ofstream(m_root / "Sound" / "Button_Press.wav", std::ios::binary)
             .write(wave.data(), static_cast<std::streamsize>(wave.size()));
         m_module = LoadLibraryA((m_root / "soundplay.dll").string().c_str());
         play = reinterpret_cast<SoundPlayFn>(reinterpret_cast<void (*)()>(GetProcAddress(m_module, "SoundPlay")));
@@ -88,7 +88,7 @@ TEST(SoundPlay, RequestsThatCannotPlayReportZeroAndNeverBeep)
     ASSERT_NE(folder.play, nullptr);
     EXPECT_EQ(folder.play("Warning", 0, 2), 0) << "no Warning.wav in this folder";
     EXPECT_EQ(folder.play(nullptr, 0, 1), 0);
-    EXPECT_EQ(folder.play("..\\Res\\sound\\Button_Press", 0, 1), 0);
+    EXPECT_EQ(folder.play("..\\Sound\\Button_Press", 0, 1), 0);
     EXPECT_EQ(folder.play("Button_Press", 0, 7), 0);
 }
 
