@@ -31,6 +31,9 @@ void Sounds::UnbindSoundLibrary()
 {
     if (!m_loaded)
         return;
+    // A sound still playing would be cut off by the unload anyway; stopping
+    // it first lets the library's playing thread end before its code goes.
+    Play(nullptr, kSoundStop);
     m_platform.UnloadSoundLibrary();
     m_loaded = false;
     m_hasEntry = false;

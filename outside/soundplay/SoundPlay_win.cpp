@@ -35,10 +35,10 @@ extern "C" {
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
 {
+    // No sound is stopped here: waiting for winmm's playing thread under the
+    // loader lock would deadlock. Callers stop the sound before unloading.
     if (reason == DLL_PROCESS_ATTACH)
         g_self = instance;
-    if (reason == DLL_PROCESS_DETACH)
-        PlaySoundA(nullptr, nullptr, 0);  // no sound may outlive the library's file names
     return TRUE;
 }
 
