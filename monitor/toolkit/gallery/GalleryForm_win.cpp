@@ -256,16 +256,16 @@ void GalleryForm::AddEditors()
 
 void GalleryForm::AddProductButtons(const std::string& resFolder)
 {
-    for (const ProductButton& spec : kProductButtons) {
-        const int left = kProductColumn.x + spec.left, top = kProductColumn.y + spec.top;
-        AddSkinnedButton(spec.name, left, top, spec.width, spec.height, spec.caption);
-        TImage& button = *FindImage(spec.name);
+    for (const ProductButton& product : kProductButtons) {
+        const int left = kProductColumn.x + product.left, top = kProductColumn.y + product.top;
+        AddSkinnedButton(product.name, left, top, product.width, product.height, product.caption);
+        TImage& button = *FindImage(product.name);
         if (m_productSkin) {
-            toolkit::LoadButtonStates(*this, spec.name, spec.base, resFolder + "main\\");
-            if (spec.transparent)
+            toolkit::LoadButtonStates(*this, product.name, product.base, resFolder + "main\\");
+            if (product.transparent)
                 toolkit::SetImageTransparent(button);
         }
-        button.OnClick = [this, caption = std::string(spec.caption)](Control&) {
+        button.OnClick = [this, caption = std::string(product.caption)](Control&) {
             ++m_clicks;
             m_lastClicked->SetCaption(caption + " clicked");
             UpdateStatus();
