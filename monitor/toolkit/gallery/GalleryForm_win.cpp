@@ -5,9 +5,11 @@
 #include <memory>
 
 #include "DemoSkin.h"
+#include "ProductSkin.h"
 #include "toolkit/BitmapPicture.h"
 #include "toolkit/ButtonHandlers.h"
 #include "toolkit/ControlHelpers.h"
+#include "toolkit/CreateRegionFromBitmap.h"
 #include "toolkit/KnobLogic.h"
 #include "toolkit/SkinBitmaps.h"
 #include "toolkit/TEdit.h"
@@ -35,6 +37,7 @@ const RECT kButtonsArea{16, 50, 326, 222};
 const RECT kSliderArea{340, 50, 644, 222};
 const RECT kTextArea{16, 234, 326, 456};
 const RECT kTreeArea{340, 234, 644, 456};
+const RECT kProductArea{16, 468, 644, 656};
 
 std::shared_ptr<toolkit::BitmapPicture> Picture(HBITMAP bitmap)
 {
@@ -76,7 +79,7 @@ T& AddField(toolkit::TGoodForm& form, const std::string& name, int left, int top
 
 }  // namespace
 
-GalleryForm::GalleryForm() : TGoodForm("frmGallery"), m_badge("frmBadge") {}
+GalleryForm::GalleryForm() : TGoodForm("frmGallery"), m_shaped("frmShaped") {}
 
 GalleryForm::~GalleryForm()
 {
@@ -85,7 +88,7 @@ GalleryForm::~GalleryForm()
         DestroyIcon(m_trayIcon);
 }
 
-bool GalleryForm::Build(int left, int top, const std::string& skinFolder)
+bool GalleryForm::Build(int left, int top, const std::string& resFolder)
 {
     toolkit::FormOptions options;
     options.left = left;
@@ -97,13 +100,15 @@ bool GalleryForm::Build(int left, int top, const std::string& skinFolder)
     if (!Create(options))
         return false;
     SetColour(kWindowColour);
+    m_productSkin = HasProductSkin(resFolder);
 
     AddImage(*this, "imgBackground", 0, 0,
              Background(kGalleryWidth, kGalleryHeight, "Vantor  toolkit gallery",
                         {{kButtonsArea, "SKINNED BUTTONS"},
                          {kSliderArea, "SLIDER KNOB AND BITMAP BUTTON"},
                          {kTextArea, "TEXT CONTROLS"},
-                         {kTreeArea, "TREE AND BROWSER PLACEHOLDER"}}));
+                         {kTreeArea, "TREE AND BROWSER PLACEHOLDER"},
+                         {kProductArea, "PRODUCT SKIN"}}));
     m_clock = &AddLabel(*this, "lbClock", "", kGalleryWidth - 150, 11, 136, 16, kDim);
     m_clock->SetAlignment(toolkit::TextAlign::Right);
 
@@ -112,10 +117,6 @@ bool GalleryForm::Build(int left, int top, const std::string& skinFolder)
                      kGoButton.bottom - kGoButton.top, "APPLY");
     AddSkinnedButton("imgReset", kGoButton.right + 12, kGoButton.top, kGoButton.right - kGoButton.left,
                      kGoButton.bottom - kGoButton.top, "RESET");
-    if (!skinFolder.empty()) {
-        toolkit::LoadButtonStates(*this, "imgGo", "Go_b", skinFolder);
-        toolkit::LoadButtonStates(*this, "imgReset", "Go_b", skinFolder);
-    }
     toolkit::SetButtonEnabled(*this, "imgReset", false);
     FindControl("imgGo")->OnClick = [this](Control&) {
         ++m_clicks;
@@ -125,8 +126,10 @@ bool GalleryForm::Build(int left, int top, const std::string& skinFolder)
     m_status = &AddLabel(*this, "lbStatus", "", 36, 194, 276, 16, kDim);
     UpdateStatus();
 
-    AddKnob();
+    AddKnob(resFolder);
     AddEditors();
+    AddProductButtons(resFolder);
+    AddStateStrip(resFolder);
 
     AddTimer("tmrClock", 250, [this](toolkit::TTimer&) {
         ++m_ticks;
@@ -136,7 +139,8 @@ bool GalleryForm::Build(int left, int top, const std::string& skinFolder)
         m_clock->SetCaption(text);
     });
 
-    AddBadge(left + kGalleryWidth + 16, top);
+    if (!m_productSkin || !AddCover(left + kGalleryWidth + 16, top, resFolder + "main\\panel_01_c.bmp"))
+        AddBadge(left + kGalleryWidth + 16, top);
 
     m_trayIcon = TrayIconImage();
     m_tray.Menu = {{"Show gallery", [this] { Show(); }, true},
@@ -177,16 +181,21 @@ void GalleryForm::AddSkinnedButton(const std::string& name, int left, int top, i
     toolkit::AttachButtonHandlers(*this, button);
 }
 
-void GalleryForm::AddKnob()
+void GalleryForm::AddKnob(const std::string& resFolder)
 {
-    constexpr int trackWidth = toolkit::kKnobMaxLeft - toolkit::kKnobMinLeft + kKnobWidth;
     AddLabel(*this, "lbLow", "Low", toolkit::kKnobMinLeft - 40, kKnobTop + 4, 34, 16, kDim)
         .SetAlignment(toolkit::TextAlign::Right);
-    AddImage(*this, "imgTrack", toolkit::kKnobMinLeft, kKnobTop, TrackFace(trackWidth, kKnobHeight));
+    TImage& track = AddImage(*this, "imgTrack", toolkit::kKnobMinLeft, kKnobTop, nullptr);
     TImage& knob = AddImage(*this, "imgKnob", toolkit::kKnobMinLeft, kKnobTop, KnobFace(kKnobWidth, kKnobHeight));
     knob.SetHint("Drag the knob along its track");
+    // The options window's own knob, centred on the track, when the skins are there.
+    if (m_productSkin && toolkit::LoadSkinBitmap(&knob, resFolder + "options\\point.bmp"))
+        knob.SetTop(kKnobTop + (kKnobHeight - knob.Height()) / 2);
+    // The track is as long as the knob's travel plus the knob.
+    const int trackWidth = toolkit::kKnobMaxLeft - toolkit::kKnobMinLeft + knob.Width();
+    track.SetPicture(Picture(TrackFace(trackWidth, kKnobHeight)));
     toolkit::AttachKnobHandlers(*this, knob);
-    AddLabel(*this, "lbHigh", "High", toolkit::kKnobMaxLeft + kKnobWidth + 6, kKnobTop + 4, 34, 16, kDim);
+    AddLabel(*this, "lbHigh", "High", toolkit::kKnobMinLeft + trackWidth + 6, kKnobTop + 4, 34, 16, kDim);
     m_knobValue = &AddLabel(*this, "lbKnobValue", "Threshold 0 %", 520, kKnobTop + 4, 110, 16);
     AddLabel(*this, "lbKnobNote", "Alarm threshold, 0 to 100 %", 355, 80, 270, 16, kDim);
 
@@ -245,6 +254,84 @@ void GalleryForm::AddEditors()
     inner.SetText("index.htm");
 }
 
+void GalleryForm::AddProductButtons(const std::string& resFolder)
+{
+    for (const ProductButton& product : kProductButtons) {
+        const int left = kProductColumn.x + product.left, top = kProductColumn.y + product.top;
+        AddSkinnedButton(product.name, left, top, product.width, product.height, product.caption);
+        TImage& button = *FindImage(product.name);
+        if (m_productSkin) {
+            toolkit::LoadButtonStates(*this, product.name, product.base, resFolder + "main\\");
+            if (product.transparent)
+                toolkit::SetImageTransparent(button);
+        }
+        button.OnClick = [this, caption = std::string(product.caption)](Control&) {
+            ++m_clicks;
+            m_lastClicked->SetCaption(caption + " clicked");
+            UpdateStatus();
+        };
+    }
+}
+
+void GalleryForm::AddStateStrip(const std::string& resFolder)
+{
+    const ProductButton& dmi = kProductButtons[0];
+    const struct {
+        const char* suffix;
+        FaceState face;
+        const char* caption;
+    } states[] = {{"_n", FaceState::Up, "Normal"},
+                  {"_o", FaceState::Over, "Over"},
+                  {"_d", FaceState::Down, "Down"},
+                  {"_un", FaceState::Disabled, "Disabled"}};
+    int left = kStripLeft;
+    for (const auto& state : states) {
+        const std::string name = std::string("imgStrip") + state.suffix;
+        TImage& image = AddImage(*this, name, left, kStripTop, ButtonFace(dmi.width, dmi.height, state.face, dmi.caption));
+        if (m_productSkin && toolkit::LoadSkinBitmap(&image, resFolder + "main\\" + dmi.base + state.suffix + ".bmp") &&
+            dmi.transparent)
+            toolkit::SetImageTransparent(image);
+        AddLabel(*this, name + "Caption", state.caption, left, kStripTop + dmi.height + 4, dmi.width, 16, kDim)
+            .SetAlignment(toolkit::TextAlign::Centre);
+        left += kStripPitch;
+    }
+    m_lastClicked = &AddLabel(*this, "lbLastClicked", "Point at a button, press it, drag off and back", kStripLeft,
+                              kStripTop + dmi.height + 34, 430, 16);
+    AddLabel(*this, "lbSkinSource",
+             m_productSkin ? "Pictures from the rendered skins in Res\\ beside the program"
+                           : "No rendered skins beside the program: drawn stand-in faces shown",
+             kStripLeft, kProductArea.bottom - 26, 430, 16, kDim);
+}
+
+bool GalleryForm::AddCover(int left, int top, const std::string& path)
+{
+    auto picture = toolkit::LoadBitmapPicture(path);
+    if (!picture)
+        return false;
+    BITMAP size{};
+    GetObjectA(picture->Handle(), sizeof size, &size);
+    toolkit::FormOptions options;
+    options.left = left;
+    options.top = top;
+    options.width = size.bmWidth;
+    options.height = size.bmHeight;
+    options.caption = "Cover";
+    if (!m_shaped.Create(options))
+        return false;
+    m_shaped.SetColour(kWindowColour);
+    auto& face = m_shaped.Add<TImage>("imgBackground");
+    face.AutoSize = true;
+    face.SetPicture(picture);
+    face.SetHint("A window cut from its skin picture");
+    // The outline: every pixel but the key colour of the picture's top-left
+    // corner (any red at or above the key's, green and blue exactly). A
+    // region that cannot be made leaves the window rectangular.
+    HRGN outline = toolkit::CreateRegionFromBitmap(picture->Handle(), TopLeftColour(picture->Handle()), 255);
+    if (outline && !SetWindowRgn(m_shaped.Handle(), outline, TRUE))
+        DeleteObject(outline);
+    return true;
+}
+
 void GalleryForm::AddBadge(int left, int top)
 {
     constexpr int width = 150, height = 130;
@@ -254,19 +341,19 @@ void GalleryForm::AddBadge(int left, int top)
     options.width = width;
     options.height = height;
     options.caption = "Badge";
-    if (!m_badge.Create(options))
+    if (!m_shaped.Create(options))
         return;
-    m_badge.SetColour(kWindowColour);
-    auto& face = m_badge.Add<TImage>("imgFace");
+    m_shaped.SetColour(kWindowColour);
+    auto& face = m_shaped.Add<TImage>("imgFace");
     face.AutoSize = true;
     face.SetPicture(Picture(BadgeFace(width, height)));
-    m_badge.ShapeFromBitmap(toolkit::BitmapOf(face.GetPicture()), kKeyColour);
-    auto& name = m_badge.Add<TLabel>("lbName");
+    m_shaped.ShapeFromBitmap(toolkit::BitmapOf(face.GetPicture()), kKeyColour);
+    auto& name = m_shaped.Add<TLabel>("lbName");
     toolkit::PlaceAndSize(&name, 0, 30, width, 16);
     name.SetCaption("CPU");
     name.SetTextColour(kDim);
     name.SetAlignment(toolkit::TextAlign::Centre);
-    auto& value = m_badge.Add<TLabel>("lbValue");
+    auto& value = m_shaped.Add<TLabel>("lbValue");
     toolkit::PlaceAndSize(&value, 0, 48, width, 40);
     value.SetFont({"Tahoma", -32, 1});
     value.SetCaption("42\xB0" "C");
