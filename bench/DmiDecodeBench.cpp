@@ -25,7 +25,8 @@ public:
     void RootSection(int, std::string_view section) override { Keep(section); }
     void Count(std::string_view section, int) override { Keep(section); }
     void Item(std::string_view section, int, std::string_view child) override { Keep(section), Keep(child); }
-    void Value(std::string_view section, int, std::string_view key, std::string_view value) override {
+    void Value(std::string_view section, int, std::string_view key, std::string_view value) override
+    {
         Keep(section), Keep(key), Keep(value);
     }
     void Filename(std::string_view section, std::string_view name) override { Keep(section), Keep(name); }
@@ -34,14 +35,16 @@ public:
     std::size_t bytes = 0;
 
 private:
-    void Keep(std::string_view text) {
+    void Keep(std::string_view text)
+    {
         m_last.assign(text);
         bytes += m_last.size();
     }
     std::string m_last;
 };
 
-void DecodeLargestTable(benchmark::State& state) {
+void DecodeLargestTable(benchmark::State& state)
+{
     const auto bytes = vantor::dmi::test::ReadFileBytes(kDump);
     const auto names = IniNameTable::Load(DMIINFO_SMBIOS_INI);
     if (!bytes || !names) {
@@ -60,7 +63,8 @@ void DecodeLargestTable(benchmark::State& state) {
 }
 BENCHMARK(DecodeLargestTable)->Unit(benchmark::kMicrosecond);
 
-void DmidecodeFromDump(benchmark::State& state) {
+void DmidecodeFromDump(benchmark::State& state)
+{
     const std::string command = "dmidecode --from-dump " + kDump + " >/dev/null 2>&1";
     if (std::system("command -v dmidecode >/dev/null 2>&1") != 0) {
         state.SkipWithError("dmidecode is not installed");

@@ -42,11 +42,11 @@ int main(int argc, char** argv)
     }
     HMODULE module = LoadLibraryA("VantorHw.dll");
     auto initialize = reinterpret_cast<OCAPI_InitializationFn>(
-        reinterpret_cast<void*>(GetProcAddress(module, "OCAPI_Initialization")));
+            reinterpret_cast<void*>(GetProcAddress(module, "OCAPI_Initialization")));
     auto enumerate = reinterpret_cast<OCAPI_HW_EnumerateOptionFn>(
-        reinterpret_cast<void*>(GetProcAddress(module, "OCAPI_HW_EnumerateOption")));
+            reinterpret_cast<void*>(GetProcAddress(module, "OCAPI_HW_EnumerateOption")));
     auto read = reinterpret_cast<OCAPI_GetHwSensorDataFn>(
-        reinterpret_cast<void*>(GetProcAddress(module, "OCAPI_GetHwSensorData")));
+            reinterpret_cast<void*>(GetProcAddress(module, "OCAPI_GetHwSensorData")));
     if (module == nullptr || initialize == nullptr || enumerate == nullptr || read == nullptr || !initialize()) {
         std::fprintf(stderr, "VantorHw.dll did not load or initialise\n");
         Reload("");

@@ -62,7 +62,8 @@ double Time(int repetitions, const std::function<void()>& work)
 DWORD RectCount(HRGN region)
 {
     std::vector<std::uint8_t> data(GetRegionData(region, 0, nullptr));
-    if (data.empty() || GetRegionData(region, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data())) == 0)
+    if (data.empty() ||
+        GetRegionData(region, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data())) == 0)
         return 0;
     return reinterpret_cast<const RGNDATAHEADER*>(data.data())->nCount;
 }
@@ -82,7 +83,7 @@ bool Measure(const char* label, const ColourAt& colourAt, int repetitions)
         region.RegionFromBitmapRuns(skin, test::kShapeKey);
     });
     const double regionPart =
-        Time(repetitions, [&] { DeleteObject(RegionFromPixels(image.View(), test::kShapeKey, 255)); });
+            Time(repetitions, [&] { DeleteObject(RegionFromPixels(image.View(), test::kShapeKey, 255)); });
     const double workingCopy = Time(repetitions, [&] {
         BITMAPINFO bi{};
         bi.bmiHeader = {sizeof bi.bmiHeader, kWidth, kHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
@@ -120,9 +121,10 @@ int main(int argc, char** argv)
 {
     const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
     std::printf("600 x 400, %d repetitions each\n", repetitions);
-    const bool a = Measure("usage-like skin", [](int x, int y) { return test::ShapeColour(x, y, kWidth, kHeight); },
-                           repetitions);
-    const bool b = Measure("usage-like skin with a grille",
-                           [](int x, int y) { return test::GrilleShapeColour(x, y, kWidth, kHeight); }, repetitions);
+    const bool a = Measure(
+            "usage-like skin", [](int x, int y) { return test::ShapeColour(x, y, kWidth, kHeight); }, repetitions);
+    const bool b = Measure(
+            "usage-like skin with a grille",
+            [](int x, int y) { return test::GrilleShapeColour(x, y, kWidth, kHeight); }, repetitions);
     return a && b ? 0 : 1;
 }

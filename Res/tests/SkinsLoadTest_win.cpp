@@ -67,7 +67,9 @@ std::vector<Picture> ReadManifest(const std::string& file)
             picture.hasKey = true;
             picture.key = RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
             if (cells[3] == "corners") {
-                picture.keyPoints = {{0, 0}, {picture.width - 1, 0}, {0, picture.height - 1},
+                picture.keyPoints = {{0, 0},
+                                     {picture.width - 1, 0},
+                                     {0, picture.height - 1},
                                      {picture.width - 1, picture.height - 1}};
             } else if (cells[3] != "-") {
                 std::stringstream points(cells[3]);
@@ -122,7 +124,7 @@ TEST(SkinsLoadWin, RowsAreReadTopDown)
 {
     const std::string file = ProgramFolder() + "Res\\small\\4\\4_UI.bmp";
     HBITMAP bitmap = static_cast<HBITMAP>(
-        LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+            LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
     ASSERT_NE(bitmap, nullptr);
     HDC memory = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(memory, bitmap);

@@ -17,12 +17,12 @@ namespace boardsim::fuzz {
 inline BsAllocator MallocAllocator()
 {
     BsAllocator allocator{};
-    allocator.Allocate = [](void *, size_t size) { return std::malloc(size); };
-    allocator.Release = [](void *, void *block) { std::free(block); };
+    allocator.Allocate = [](void*, size_t size) { return std::malloc(size); };
+    allocator.Release = [](void*, void* block) { std::free(block); };
     return allocator;
 }
 
-inline std::string ReadBoard(const char *path)
+inline std::string ReadBoard(const char* path)
 {
     std::ifstream file(path, std::ios::binary);
     std::ostringstream text;
@@ -34,14 +34,14 @@ inline std::string ReadBoard(const char *path)
     return text.str();
 }
 
-inline std::uint32_t U32At(const std::uint8_t *bytes)
+inline std::uint32_t U32At(const std::uint8_t* bytes)
 {
     return bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (static_cast<std::uint32_t>(bytes[3]) << 24);
 }
 
 // Aborts unless `result` is a well-formed ACPI_EVAL_OUTPUT_BUFFER of exactly
 // `length` bytes.
-inline void CheckResult(const std::uint8_t *result, std::size_t length)
+inline void CheckResult(const std::uint8_t* result, std::size_t length)
 {
     if (length < 12 || U32At(result) != 0x426F6541 || U32At(result + 4) != length) {
         std::abort();
@@ -69,6 +69,6 @@ inline void CheckResult(const std::uint8_t *result, std::size_t length)
     }
 }
 
-} // namespace boardsim::fuzz
+}  // namespace boardsim::fuzz
 
 #endif

@@ -8,7 +8,7 @@ namespace {
 
 // Form 1 (no argument), 2 (one integer) or 4 (one buffer of the argument
 // word: GGRP and GITM).
-void Call(BsBoard *board, std::uint32_t form, std::uint32_t name, std::uint32_t argument)
+void Call(BsBoard* board, std::uint32_t form, std::uint32_t name, std::uint32_t argument)
 {
     std::uint8_t request[24] = {};
     std::size_t requestLength = form == 1 ? 20 : 24;
@@ -26,15 +26,15 @@ void Call(BsBoard *board, std::uint32_t form, std::uint32_t name, std::uint32_t 
     }
 }
 
-} // namespace
+}  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     BsAllocator allocator = boardsim::fuzz::MallocAllocator();
-    BsBoard *board = nullptr;
+    BsBoard* board = nullptr;
     BsLoadError error;
     std::memset(&error, 0x5A, sizeof error);
-    BsStatus status = BsBoardLoad(&allocator, reinterpret_cast<const char *>(data), size, &board, &error);
+    BsStatus status = BsBoardLoad(&allocator, reinterpret_cast<const char*>(data), size, &board, &error);
     if (status != BS_OK) {
         if (board != nullptr || std::memchr(error.message, 0, sizeof error.message) == nullptr) {
             std::abort();
@@ -44,9 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (std::strlen(BsBoardName(board)) == 0) {
         std::abort();
     }
-    const char *names[] = {"VSIF", "TSIF", "FSIF", "VCOR", "TCPU", "FCPU", "V000",
+    const char* names[] = {"VSIF", "TSIF", "FSIF", "VCOR", "TCPU", "FCPU", "V000",
                            "KVIF", "OCIF", "MBIF", "GPLV", "KV03", "OC05", "G011"};
-    for (const char *name : names) {
+    for (const char* name : names) {
         Call(board, 1, BS_METHOD_NAME(name[0], name[1], name[2], name[3]), 0);
     }
     for (std::uint32_t itemId : {0x06020000u, 0x06030000u, 0x06040000u}) {

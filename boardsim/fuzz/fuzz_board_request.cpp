@@ -12,20 +12,20 @@
 namespace {
 
 struct ShippedBoard {
-    const char *path;
+    const char* path;
     std::string text;
-    BsBoard *board;
+    BsBoard* board;
 };
 
 ShippedBoard g_boards[] = {
-    {BOARDSIM_BOARDS_DIR "/classic.ini", {}, nullptr},
-    {BOARDSIM_BOARDS_DIR "/group.ini", {}, nullptr},
+        {BOARDSIM_BOARDS_DIR "/classic.ini", {}, nullptr},
+        {BOARDSIM_BOARDS_DIR "/group.ini", {}, nullptr},
 };
 BsAllocator g_allocator;
 
 // Every input starts from the board as loaded, so a crash replays from its
 // input alone; only inputs that may change the board pay for a reload.
-void LoadBoard(ShippedBoard &shipped)
+void LoadBoard(ShippedBoard& shipped)
 {
     BsBoardFree(shipped.board);
     shipped.board = nullptr;
@@ -34,24 +34,24 @@ void LoadBoard(ShippedBoard &shipped)
     }
 }
 
-bool Names(const std::uint8_t *data, std::size_t size, const char *method)
+bool Names(const std::uint8_t* data, std::size_t size, const char* method)
 {
     return size >= 8 && std::memcmp(data + 4, method, 4) == 0;
 }
 
-} // namespace
+}  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
+extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     g_allocator = boardsim::fuzz::MallocAllocator();
-    for (ShippedBoard &shipped : g_boards) {
+    for (ShippedBoard& shipped : g_boards) {
         shipped.text = boardsim::fuzz::ReadBoard(shipped.path);
         LoadBoard(shipped);
     }
     return 0;
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace boardsim::fuzz;
     if (size < 2) {
@@ -62,8 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     data += 2;
     size -= 2;
 
-    ShippedBoard &shipped = g_boards[(control >> 3) & 1];
-    BsBoard *board = shipped.board;
+    ShippedBoard& shipped = g_boards[(control >> 3) & 1];
+    BsBoard* board = shipped.board;
     bool changesBoard = (control & 7) >= 6 || Names(data, size, "PROC") || Names(data, size, "SITM");
     if ((control & 7) == 6 && size >= sizeof(BsSetRawRequest)) {
         BsSetRaw(board, data, sizeof(BsSetRawRequest));

@@ -4,15 +4,15 @@ namespace boardsim {
 
 bool IsFirmwareMethod(std::uint32_t name)
 {
-    for (const SensorClass &sensorClass : kSensorClasses) {
+    for (const SensorClass& sensorClass : kSensorClasses) {
         if (name == sensorClass.listMethod || name == sensorClass.readingMethod) {
             return true;
         }
     }
     const std::uint32_t others[] = {
-        kItemReadMethod,    kItemWriteMethod,    kFeatureListMethod, kStartTemperatureMethod,
-        kSettingListMethod, kBoardInfoMethod,    kCoolNQuietMethod,  kPowerProfileMethod,
-        kGroupListMethod,   kGroupReadMethod,    kGroupWriteMethod,
+            kItemReadMethod,    kItemWriteMethod, kFeatureListMethod, kStartTemperatureMethod,
+            kSettingListMethod, kBoardInfoMethod, kCoolNQuietMethod,  kPowerProfileMethod,
+            kGroupListMethod,   kGroupReadMethod, kGroupWriteMethod,
     };
     for (std::uint32_t other : others) {
         if (name == other) {
@@ -22,7 +22,7 @@ bool IsFirmwareMethod(std::uint32_t name)
     return false;
 }
 
-Method *FindMethod(Board &board, std::uint32_t name)
+Method* FindMethod(Board& board, std::uint32_t name)
 {
     for (std::uint32_t i = 0; i < board.methodCount; ++i) {
         if (board.methods[i].name == name) {
@@ -32,10 +32,10 @@ Method *FindMethod(Board &board, std::uint32_t name)
     return nullptr;
 }
 
-Sensor *FindSensor(Board &board, std::uint32_t classIndex, std::uint32_t itemId)
+Sensor* FindSensor(Board& board, std::uint32_t classIndex, std::uint32_t itemId)
 {
     for (std::uint32_t i = 0; i < board.sensorCount; ++i) {
-        Sensor &sensor = board.sensors[i];
+        Sensor& sensor = board.sensors[i];
         if (sensor.classIndex == classIndex && sensor.itemId == itemId) {
             return &sensor;
         }
@@ -43,7 +43,7 @@ Sensor *FindSensor(Board &board, std::uint32_t classIndex, std::uint32_t itemId)
     return nullptr;
 }
 
-Item *FindItem(Board &board, std::uint32_t itemId)
+Item* FindItem(Board& board, std::uint32_t itemId)
 {
     for (std::uint32_t i = 0; i < board.itemCount; ++i) {
         if (board.items[i].itemId == itemId) {
@@ -53,9 +53,9 @@ Item *FindItem(Board &board, std::uint32_t itemId)
     return nullptr;
 }
 
-std::int32_t SensorReading(const Sensor &sensor, std::uint64_t nowMs)
+std::int32_t SensorReading(const Sensor& sensor, std::uint64_t nowMs)
 {
     return sensor.fixed ? sensor.fixedRaw : WaveformAt(sensor.reading, nowMs);
 }
 
-} // namespace boardsim
+}  // namespace boardsim

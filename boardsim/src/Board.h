@@ -14,15 +14,9 @@
 namespace boardsim {
 
 // Bits 16-23 of an ItemId.
-constexpr std::uint32_t ItemKind(std::uint32_t itemId)
-{
-    return (itemId >> 16) & 0xFF;
-}
+constexpr std::uint32_t ItemKind(std::uint32_t itemId) { return (itemId >> 16) & 0xFF; }
 
-constexpr std::uint32_t MethodName(const char (&name)[5])
-{
-    return BS_METHOD_NAME(name[0], name[1], name[2], name[3]);
-}
+constexpr std::uint32_t MethodName(const char (&name)[5]) { return BS_METHOD_NAME(name[0], name[1], name[2], name[3]); }
 
 // What a sensor kind is served by: its list of descriptor objects and its
 // reading method.
@@ -33,17 +27,14 @@ struct SensorClass {
 };
 
 inline constexpr SensorClass kSensorClasses[] = {
-    {2, MethodName("VSIF"), MethodName("RVLT")},
-    {3, MethodName("TSIF"), MethodName("RTMP")},
-    {4, MethodName("FSIF"), MethodName("RFAN")},
+        {2, MethodName("VSIF"), MethodName("RVLT")},
+        {3, MethodName("TSIF"), MethodName("RTMP")},
+        {4, MethodName("FSIF"), MethodName("RFAN")},
 };
 inline constexpr std::uint32_t kSensorClassCount = sizeof(kSensorClasses) / sizeof(kSensorClasses[0]);
 
 // Bits 24-31 of an ItemId.
-constexpr std::uint32_t ItemGroup(std::uint32_t itemId)
-{
-    return itemId >> 24;
-}
+constexpr std::uint32_t ItemGroup(std::uint32_t itemId) { return itemId >> 24; }
 
 inline constexpr std::uint32_t kItemReadMethod = MethodName("OCOP");
 inline constexpr std::uint32_t kItemWriteMethod = MethodName("PROC");
@@ -68,21 +59,18 @@ inline constexpr std::uint32_t kLastSteppedKind = 6;
 inline constexpr std::uint32_t kSwitchKind = 7;
 inline constexpr std::uint32_t kNamedKind = 8;
 
-constexpr bool IsSteppedKind(std::uint32_t kind)
-{
-    return kind >= kFirstSteppedKind && kind <= kLastSteppedKind;
-}
+constexpr bool IsSteppedKind(std::uint32_t kind) { return kind >= kFirstSteppedKind && kind <= kLastSteppedKind; }
 
 struct Sensor {
     std::uint32_t itemId;
-    std::uint32_t objectName; // the descriptor object's name word
-    std::uint32_t classIndex; // into kSensorClasses
+    std::uint32_t objectName;  // the descriptor object's name word
+    std::uint32_t classIndex;  // into kSensorClasses
     std::string_view name;
     std::int32_t lowLimit;
     std::int32_t highLimit;
     std::uint32_t flags;
     Waveform reading;
-    bool fixed; // test control replaced the waveform by fixedRaw
+    bool fixed;  // test control replaced the waveform by fixedRaw
     std::int32_t fixedRaw;
 };
 
@@ -100,9 +88,9 @@ struct Item {
     // Values PROC and SITM accept: minimum..maximum (signed, inclusive).
     std::int32_t minimum;
     std::int32_t maximum;
-    std::string_view *options;
+    std::string_view* options;
     std::uint32_t optionCount;
-    std::string_view name; // display name in the item's descriptor objects
+    std::string_view name;  // display name in the item's descriptor objects
 
     // OCIF descriptor: ItemId, name, RangeLow, RangeHigh, StepCount, attribute.
     std::uint32_t settingObject;
@@ -129,7 +117,7 @@ struct Item {
 struct BoardInfo {
     bool present;
     std::uint32_t version;
-    std::uint32_t *values;
+    std::uint32_t* values;
     std::uint32_t valueCount;
 };
 
@@ -144,23 +132,23 @@ struct Cpu {
 };
 
 enum class MethodKind : std::uint8_t {
-    SensorList,        // index: sensor class
-    SensorReading,     // index: sensor class
-    SensorDescriptor,  // index: sensor
-    ItemRead,          // OCOP
-    ItemWrite,         // PROC
-    FeatureList,       // KVIF
-    FeatureDescriptor, // index: item
-    StartTemperature,  // KVST
-    SettingList,       // OCIF
-    SettingDescriptor, // index: item
-    BoardInfo,         // MBIF
-    CoolNQuiet,        // GCQV
-    PowerProfile,      // GPLV
-    GroupList,         // GGRP
-    GroupObject,       // index: item
-    GroupRead,         // GITM
-    GroupWrite,        // SITM
+    SensorList,         // index: sensor class
+    SensorReading,      // index: sensor class
+    SensorDescriptor,   // index: sensor
+    ItemRead,           // OCOP
+    ItemWrite,          // PROC
+    FeatureList,        // KVIF
+    FeatureDescriptor,  // index: item
+    StartTemperature,   // KVST
+    SettingList,        // OCIF
+    SettingDescriptor,  // index: item
+    BoardInfo,          // MBIF
+    CoolNQuiet,         // GCQV
+    PowerProfile,       // GPLV
+    GroupList,          // GGRP
+    GroupObject,        // index: item
+    GroupRead,          // GITM
+    GroupWrite,         // SITM
 };
 
 struct Method {
@@ -170,22 +158,22 @@ struct Method {
     bool failing;
 };
 
-} // namespace boardsim
+}  // namespace boardsim
 
 // The opaque board of the C interface is the engine's board itself.
 struct BsBoard {
     boardsim::Arena arena;
-    std::string_view name; // NUL-terminated in the arena
+    std::string_view name;  // NUL-terminated in the arena
     bool testControl;
-    boardsim::Sensor *sensors;
+    boardsim::Sensor* sensors;
     std::uint32_t sensorCount;
-    boardsim::Item *items;
+    boardsim::Item* items;
     std::uint32_t itemCount;
-    boardsim::Method *methods;
+    boardsim::Method* methods;
     std::uint32_t methodCount;
     boardsim::BoardInfo info;
     bool hasPowerProfile;
-    bool powerProfile; // GPLV
+    bool powerProfile;  // GPLV
     boardsim::Cpu cpu;
 };
 
@@ -196,13 +184,13 @@ using Board = ::BsBoard;
 // A name the engine answers itself, which no descriptor object may take.
 bool IsFirmwareMethod(std::uint32_t name);
 
-Method *FindMethod(Board &board, std::uint32_t name);
+Method* FindMethod(Board& board, std::uint32_t name);
 // The sensor of class `classIndex` with `itemId`, or null.
-Sensor *FindSensor(Board &board, std::uint32_t classIndex, std::uint32_t itemId);
-Item *FindItem(Board &board, std::uint32_t itemId);
+Sensor* FindSensor(Board& board, std::uint32_t classIndex, std::uint32_t itemId);
+Item* FindItem(Board& board, std::uint32_t itemId);
 // The raw reading of `sensor` at `nowMs`.
-std::int32_t SensorReading(const Sensor &sensor, std::uint64_t nowMs);
+std::int32_t SensorReading(const Sensor& sensor, std::uint64_t nowMs);
 
-} // namespace boardsim
+}  // namespace boardsim
 
 #endif

@@ -38,7 +38,8 @@ enum BoardKey {
     kBoardKeyCount
 };
 constexpr KeyRule kBoardKeys[kBoardKeyCount] = {
-    {"name", true}, {"test_control", false}, {"mbif_version", false}, {"mbif_values", false}, {"power_profile", false},
+        {"name", true},         {"test_control", false},  {"mbif_version", false},
+        {"mbif_values", false}, {"power_profile", false},
 };
 
 enum SensorKey {
@@ -53,8 +54,8 @@ enum SensorKey {
     kSensorKeyCount
 };
 constexpr KeyRule kSensorKeys[kSensorKeyCount] = {
-    {"id", true},     {"name", true},  {"low", true},   {"high", true},
-    {"flags", false}, {"value", true}, {"sine", false}, {"drift", false},
+        {"id", true},     {"name", true},  {"low", true},   {"high", true},
+        {"flags", false}, {"value", true}, {"sine", false}, {"drift", false},
 };
 
 enum ItemKey {
@@ -79,16 +80,21 @@ enum ItemKey {
     kItemKeyCount
 };
 constexpr KeyRule kItemKeys[kItemKeyCount] = {
-    {"value", true},          {"value1", false},      {"available", false},    {"options", false},
-    {"min", false},           {"max", false},         {"name", false},         {"restart", false},
-    {"ocif_object", false},   {"range", false},       {"attribute", false},    {"kvif_object", false},
-    {"words", false},         {"start_temp", false},  {"group_object", false}, {"extra1", false},
-    {"extra2", false},        {"steps", false},
+        {"value", true},        {"value1", false},     {"available", false},    {"options", false},
+        {"min", false},         {"max", false},        {"name", false},         {"restart", false},
+        {"ocif_object", false}, {"range", false},      {"attribute", false},    {"kvif_object", false},
+        {"words", false},       {"start_temp", false}, {"group_object", false}, {"extra1", false},
+        {"extra2", false},      {"steps", false},
 };
 
-enum CpuKey { kCpuMiscEnable, kCpuCoolNQuiet, kCpuCoolNQuietSupported, kCpuKeyCount };
+enum CpuKey {
+    kCpuMiscEnable,
+    kCpuCoolNQuiet,
+    kCpuCoolNQuietSupported,
+    kCpuKeyCount
+};
 constexpr KeyRule kCpuKeys[kCpuKeyCount] = {
-    {"misc_enable", false}, {"cool_n_quiet", false}, {"cool_n_quiet_supported", false}};
+        {"misc_enable", false}, {"cool_n_quiet", false}, {"cool_n_quiet_supported", false}};
 
 // A key that means something only beside another key of its section.
 struct KeyNeed {
@@ -97,19 +103,25 @@ struct KeyNeed {
 };
 constexpr KeyNeed kBoardNeeds[] = {{kBoardMbifValues, kBoardMbifVersion}};
 constexpr KeyNeed kItemNeeds[] = {
-    {kItemRange, kItemOcifObject},    {kItemAttribute, kItemOcifObject}, {kItemWords, kItemKvifObject},
-    {kItemExtra1, kItemGroupObject},  {kItemExtra2, kItemGroupObject},   {kItemSteps, kItemGroupObject},
+        {kItemRange, kItemOcifObject},   {kItemAttribute, kItemOcifObject}, {kItemWords, kItemKvifObject},
+        {kItemExtra1, kItemGroupObject}, {kItemExtra2, kItemGroupObject},   {kItemSteps, kItemGroupObject},
 };
 constexpr KeyNeed kCpuNeeds[] = {{kCpuCoolNQuietSupported, kCpuCoolNQuiet}};
 
-enum class Section { None, Board, Sensor, Item, Cpu };
+enum class Section {
+    None,
+    Board,
+    Sensor,
+    Item,
+    Cpu
+};
 
 struct SectionRules {
-    const KeyRule *keys;
+    const KeyRule* keys;
     int keyCount;
-    const KeyNeed *needs;
+    const KeyNeed* needs;
     int needCount;
-    const char *head; // for messages
+    const char* head;  // for messages
 };
 
 SectionRules RulesOf(Section section)
@@ -129,20 +141,17 @@ SectionRules RulesOf(Section section)
     return {nullptr, 0, nullptr, 0, ""};
 }
 
-std::uint32_t NameWord(std::string_view name)
-{
-    return BS_METHOD_NAME(name[0], name[1], name[2], name[3]);
-}
+std::uint32_t NameWord(std::string_view name) { return BS_METHOD_NAME(name[0], name[1], name[2], name[3]); }
 
 class BoardFileParser {
 public:
-    BoardFileParser(Arena &arena, BsLoadError *error) : m_arena(arena), m_error(error ? error : &m_scratch)
+    BoardFileParser(Arena& arena, BsLoadError* error) : m_arena(arena), m_error(error ? error : &m_scratch)
     {
         m_error->line = 0;
         m_error->message[0] = '\0';
     }
 
-    BsStatus Parse(std::string_view text, Board *&board);
+    BsStatus Parse(std::string_view text, Board*& board);
 
 private:
     ErrorText Fail(unsigned line, BsStatus status = BS_BAD_BOARD)
@@ -156,7 +165,7 @@ private:
         Fail(0, BS_NO_MEMORY).Text("out of memory");
         return false;
     }
-    bool SyntaxError(const IniScanner &scanner)
+    bool SyntaxError(const IniScanner& scanner)
     {
         Fail(scanner.ErrorLine()).Text(scanner.Error());
         return false;
@@ -164,42 +173,42 @@ private:
 
     bool CountSections(std::string_view text);
     bool FillBoard(std::string_view text);
-    bool BeginSection(const IniLine &line);
+    bool BeginSection(const IniLine& line);
     bool EndSection();
-    bool BoardEntry(int key, const IniLine &line);
-    bool SensorEntry(int key, const IniLine &line);
-    bool ItemEntry(int key, const IniLine &line);
-    bool CpuEntry(int key, const IniLine &line);
+    bool BoardEntry(int key, const IniLine& line);
+    bool SensorEntry(int key, const IniLine& line);
+    bool ItemEntry(int key, const IniLine& line);
+    bool CpuEntry(int key, const IniLine& line);
     bool EndItem();
     bool BuildMethods();
 
-    bool Integer(const IniLine &line, std::int64_t minimum, std::int64_t maximum, std::int64_t &value);
-    bool Word(const IniLine &line, std::uint32_t &word);
-    bool Text(const IniLine &line, std::string_view text, std::string_view &copy);
-    bool Wave(const IniLine &line, const char *secondName, std::int32_t &amplitude, std::uint32_t &milliseconds);
-    bool Options(const IniLine &line, Item &item);
-    bool Numbers(const IniLine &line, const char *form, const std::int64_t (*bounds)[2], std::int64_t *values,
+    bool Integer(const IniLine& line, std::int64_t minimum, std::int64_t maximum, std::int64_t& value);
+    bool Word(const IniLine& line, std::uint32_t& word);
+    bool Text(const IniLine& line, std::string_view text, std::string_view& copy);
+    bool Wave(const IniLine& line, const char* secondName, std::int32_t& amplitude, std::uint32_t& milliseconds);
+    bool Options(const IniLine& line, Item& item);
+    bool Numbers(const IniLine& line, const char* form, const std::int64_t (*bounds)[2], std::int64_t* values,
                  std::uint32_t count);
-    bool Switch(const IniLine &line, bool &value);
-    bool ClaimObject(unsigned line, std::string_view name, std::uint32_t &word);
+    bool Switch(const IniLine& line, bool& value);
+    bool ClaimObject(unsigned line, std::string_view name, std::uint32_t& word);
 
-    Arena &m_arena;
-    BsLoadError *m_error;
+    Arena& m_arena;
+    BsLoadError* m_error;
     BsLoadError m_scratch;
     BsStatus m_status = BS_OK;
-    Board *m_board = nullptr;
+    Board* m_board = nullptr;
 
     std::uint32_t m_sensorCapacity = 0;
     std::uint32_t m_itemCapacity = 0;
-    unsigned *m_sensorLines = nullptr;
-    unsigned *m_itemLines = nullptr;
+    unsigned* m_sensorLines = nullptr;
+    unsigned* m_itemLines = nullptr;
     unsigned m_boardLine = 0;
     unsigned m_cpuLine = 0;
 
     // Every descriptor object's name and the line that named it: sensors and
     // the items' KVIF, OCIF and group objects share one namespace.
-    std::uint32_t *m_objectNames = nullptr;
-    unsigned *m_objectLines = nullptr;
+    std::uint32_t* m_objectNames = nullptr;
+    unsigned* m_objectLines = nullptr;
     std::uint32_t m_objectCount = 0;
 
     Section m_section = Section::None;
@@ -207,7 +216,7 @@ private:
     std::uint32_t m_keysSeen = 0;
 };
 
-bool BoardFileParser::Integer(const IniLine &line, std::int64_t minimum, std::int64_t maximum, std::int64_t &value)
+bool BoardFileParser::Integer(const IniLine& line, std::int64_t minimum, std::int64_t maximum, std::int64_t& value)
 {
     switch (ParseInteger(line.value, minimum, maximum, value)) {
     case NumberStatus::Ok:
@@ -217,19 +226,19 @@ bool BoardFileParser::Integer(const IniLine &line, std::int64_t minimum, std::in
         return false;
     case NumberStatus::OutOfRange:
         Fail(line.number)
-            .Text(line.key)
-            .Text(": ")
-            .Quoted(line.value)
-            .Text(" is outside ")
-            .Decimal(minimum)
-            .Text("..")
-            .Decimal(maximum);
+                .Text(line.key)
+                .Text(": ")
+                .Quoted(line.value)
+                .Text(" is outside ")
+                .Decimal(minimum)
+                .Text("..")
+                .Decimal(maximum);
         return false;
     }
     return false;
 }
 
-bool BoardFileParser::Text(const IniLine &line, std::string_view text, std::string_view &copy)
+bool BoardFileParser::Text(const IniLine& line, std::string_view text, std::string_view& copy)
 {
     if (text.empty()) {
         Fail(line.number).Text(line.key).Text(": empty text");
@@ -243,7 +252,7 @@ bool BoardFileParser::Text(const IniLine &line, std::string_view text, std::stri
 }
 
 // A 32-bit word; a negative number stands for its two's complement.
-bool BoardFileParser::Word(const IniLine &line, std::uint32_t &word)
+bool BoardFileParser::Word(const IniLine& line, std::uint32_t& word)
 {
     std::int64_t value = 0;
     if (!Integer(line, kMinI32, kMaxU32, value)) {
@@ -253,7 +262,7 @@ bool BoardFileParser::Word(const IniLine &line, std::uint32_t &word)
     return true;
 }
 
-bool BoardFileParser::Switch(const IniLine &line, bool &value)
+bool BoardFileParser::Switch(const IniLine& line, bool& value)
 {
     if (!ParseSwitch(line.value, value)) {
         Fail(line.number).Text(line.key).Text(": expected yes or no, not ").Quoted(line.value);
@@ -264,8 +273,8 @@ bool BoardFileParser::Switch(const IniLine &line, bool &value)
 
 // Exactly `count` comma-separated numbers, each within its bounds; `form`
 // names them for the message.
-bool BoardFileParser::Numbers(const IniLine &line, const char *form, const std::int64_t (*bounds)[2],
-                              std::int64_t *values, std::uint32_t count)
+bool BoardFileParser::Numbers(const IniLine& line, const char* form, const std::int64_t (*bounds)[2],
+                              std::int64_t* values, std::uint32_t count)
 {
     ListReader parts(line.value);
     std::string_view part;
@@ -277,13 +286,13 @@ bool BoardFileParser::Numbers(const IniLine &line, const char *form, const std::
         }
         if (ParseInteger(part, bounds[found][0], bounds[found][1], values[found]) != NumberStatus::Ok) {
             Fail(line.number)
-                .Text(line.key)
-                .Text(": ")
-                .Quoted(part)
-                .Text(" is not a number in ")
-                .Decimal(bounds[found][0])
-                .Text("..")
-                .Decimal(bounds[found][1]);
+                    .Text(line.key)
+                    .Text(": ")
+                    .Quoted(part)
+                    .Text(" is not a number in ")
+                    .Decimal(bounds[found][0])
+                    .Text("..")
+                    .Decimal(bounds[found][1]);
             return false;
         }
         ++found;
@@ -297,7 +306,7 @@ bool BoardFileParser::Numbers(const IniLine &line, const char *form, const std::
 
 // Takes `name` as a descriptor object's name: a valid ACPI name that no
 // firmware method and no other object of the board has.
-bool BoardFileParser::ClaimObject(unsigned line, std::string_view name, std::uint32_t &word)
+bool BoardFileParser::ClaimObject(unsigned line, std::string_view name, std::uint32_t& word)
 {
     if (!IsAcpiName(name)) {
         Fail(line).Text("an object needs a four-character ACPI name (A-Z, 0-9, _), not ").Quoted(name);
@@ -311,11 +320,11 @@ bool BoardFileParser::ClaimObject(unsigned line, std::string_view name, std::uin
     for (std::uint32_t i = 0; i < m_objectCount; ++i) {
         if (m_objectNames[i] == word) {
             Fail(line)
-                .Text("second object ")
-                .Quoted(name)
-                .Text(" (the first is on line ")
-                .Decimal(m_objectLines[i])
-                .Text(")");
+                    .Text("second object ")
+                    .Quoted(name)
+                    .Text(" (the first is on line ")
+                    .Decimal(m_objectLines[i])
+                    .Text(")");
             return false;
         }
     }
@@ -326,8 +335,8 @@ bool BoardFileParser::ClaimObject(unsigned line, std::string_view name, std::uin
 }
 
 // `amplitude, seconds`: both parts of a sine or a drift.
-bool BoardFileParser::Wave(const IniLine &line, const char *secondName, std::int32_t &amplitude,
-                           std::uint32_t &milliseconds)
+bool BoardFileParser::Wave(const IniLine& line, const char* secondName, std::int32_t& amplitude,
+                           std::uint32_t& milliseconds)
 {
     ListReader parts(line.value);
     std::string_view first;
@@ -341,22 +350,22 @@ bool BoardFileParser::Wave(const IniLine &line, const char *secondName, std::int
     std::int64_t seconds = 0;
     if (ParseInteger(first, 0, kMaxI32, amplitudeValue) != NumberStatus::Ok) {
         Fail(line.number)
-            .Text(line.key)
-            .Text(": amplitude ")
-            .Quoted(first)
-            .Text(" is not a number in 0..")
-            .Decimal(kMaxI32);
+                .Text(line.key)
+                .Text(": amplitude ")
+                .Quoted(first)
+                .Text(" is not a number in 0..")
+                .Decimal(kMaxI32);
         return false;
     }
     if (ParseInteger(second, 1, kMaxSeconds, seconds) != NumberStatus::Ok) {
         Fail(line.number)
-            .Text(line.key)
-            .Text(": ")
-            .Text(secondName)
-            .Text(" ")
-            .Quoted(second)
-            .Text(" is not a number of seconds in 1..")
-            .Decimal(kMaxSeconds);
+                .Text(line.key)
+                .Text(": ")
+                .Text(secondName)
+                .Text(" ")
+                .Quoted(second)
+                .Text(" is not a number of seconds in 1..")
+                .Decimal(kMaxSeconds);
         return false;
     }
     amplitude = static_cast<std::int32_t>(amplitudeValue);
@@ -364,7 +373,7 @@ bool BoardFileParser::Wave(const IniLine &line, const char *secondName, std::int
     return true;
 }
 
-bool BoardFileParser::Options(const IniLine &line, Item &item)
+bool BoardFileParser::Options(const IniLine& line, Item& item)
 {
     std::uint32_t count = 0;
     std::string_view option;
@@ -409,14 +418,13 @@ bool BoardFileParser::CountSections(std::string_view text)
     std::uint32_t objectCapacity = m_sensorCapacity + 3 * m_itemCapacity;
     m_objectNames = m_arena.NewArray<std::uint32_t>(objectCapacity);
     m_objectLines = m_arena.NewArray<unsigned>(objectCapacity);
-    if (!m_board->sensors || !m_board->items || !m_sensorLines || !m_itemLines || !m_objectNames ||
-        !m_objectLines) {
+    if (!m_board->sensors || !m_board->items || !m_sensorLines || !m_itemLines || !m_objectNames || !m_objectLines) {
         return OutOfMemory();
     }
     return true;
 }
 
-bool BoardFileParser::BeginSection(const IniLine &line)
+bool BoardFileParser::BeginSection(const IniLine& line)
 {
     m_sectionLine = line.number;
     m_keysSeen = 0;
@@ -450,15 +458,15 @@ bool BoardFileParser::BeginSection(const IniLine &line)
     if (line.type == "sensor") {
         if (!IsAcpiName(line.name)) {
             Fail(line.number)
-                .Text("[sensor NAME] needs a four-character ACPI name (A-Z, 0-9, _), not ")
-                .Quoted(line.name);
+                    .Text("[sensor NAME] needs a four-character ACPI name (A-Z, 0-9, _), not ")
+                    .Quoted(line.name);
             return false;
         }
         std::uint32_t objectName = 0;
         if (!ClaimObject(line.number, line.name, objectName)) {
             return false;
         }
-        Sensor &sensor = m_board->sensors[m_board->sensorCount];
+        Sensor& sensor = m_board->sensors[m_board->sensorCount];
         sensor.objectName = objectName;
         sensor.flags = 1;
         m_sensorLines[m_board->sensorCount] = line.number;
@@ -474,15 +482,15 @@ bool BoardFileParser::BeginSection(const IniLine &line)
         for (std::uint32_t i = 0; i < m_board->itemCount; ++i) {
             if (m_board->items[i].itemId == itemId) {
                 Fail(line.number)
-                    .Text("second [item ")
-                    .Hex(static_cast<std::uint32_t>(itemId))
-                    .Text("] (the first is on line ")
-                    .Decimal(m_itemLines[i])
-                    .Text(")");
+                        .Text("second [item ")
+                        .Hex(static_cast<std::uint32_t>(itemId))
+                        .Text("] (the first is on line ")
+                        .Decimal(m_itemLines[i])
+                        .Text(")");
                 return false;
             }
         }
-        Item &item = m_board->items[m_board->itemCount];
+        Item& item = m_board->items[m_board->itemCount];
         item.itemId = static_cast<std::uint32_t>(itemId);
         item.available = true;
         m_itemLines[m_board->itemCount] = line.number;
@@ -490,13 +498,13 @@ bool BoardFileParser::BeginSection(const IniLine &line)
         return true;
     }
     Fail(line.number)
-        .Text("unknown section [")
-        .Text(line.type)
-        .Text("]; expected [board], [cpu], [sensor NAME] or [item ID]");
+            .Text("unknown section [")
+            .Text(line.type)
+            .Text("]; expected [board], [cpu], [sensor NAME] or [item ID]");
     return false;
 }
 
-bool BoardFileParser::BoardEntry(int key, const IniLine &line)
+bool BoardFileParser::BoardEntry(int key, const IniLine& line)
 {
     switch (key) {
     case kBoardName:
@@ -538,9 +546,9 @@ bool BoardFileParser::BoardEntry(int key, const IniLine &line)
     return false;
 }
 
-bool BoardFileParser::CpuEntry(int key, const IniLine &line)
+bool BoardFileParser::CpuEntry(int key, const IniLine& line)
 {
-    Cpu &cpu = m_board->cpu;
+    Cpu& cpu = m_board->cpu;
     switch (key) {
     case kCpuMiscEnable: {
         std::int64_t value = 0;
@@ -568,9 +576,9 @@ bool BoardFileParser::CpuEntry(int key, const IniLine &line)
     return false;
 }
 
-bool BoardFileParser::SensorEntry(int key, const IniLine &line)
+bool BoardFileParser::SensorEntry(int key, const IniLine& line)
 {
-    Sensor &sensor = m_board->sensors[m_board->sensorCount];
+    Sensor& sensor = m_board->sensors[m_board->sensorCount];
     std::int64_t value = 0;
     switch (key) {
     case kSensorId: {
@@ -587,20 +595,20 @@ bool BoardFileParser::SensorEntry(int key, const IniLine &line)
         }
         if (sensor.classIndex == kSensorClassCount) {
             Fail(line.number)
-                .Text("id ")
-                .Hex(sensor.itemId)
-                .Text(" is of kind ")
-                .Decimal(ItemKind(sensor.itemId))
-                .Text("; sensors are of kind 2 (voltage), 3 (temperature) or 4 (fan)");
+                    .Text("id ")
+                    .Hex(sensor.itemId)
+                    .Text(" is of kind ")
+                    .Decimal(ItemKind(sensor.itemId))
+                    .Text("; sensors are of kind 2 (voltage), 3 (temperature) or 4 (fan)");
             return false;
         }
         for (std::uint32_t i = 0; i < m_board->sensorCount; ++i) {
             if (m_board->sensors[i].itemId == sensor.itemId) {
                 Fail(line.number)
-                    .Text("id ")
-                    .Hex(sensor.itemId)
-                    .Text(" is already the sensor on line ")
-                    .Decimal(m_sensorLines[i]);
+                        .Text("id ")
+                        .Hex(sensor.itemId)
+                        .Text(" is already the sensor on line ")
+                        .Decimal(m_sensorLines[i]);
                 return false;
             }
         }
@@ -635,9 +643,9 @@ bool BoardFileParser::SensorEntry(int key, const IniLine &line)
     return false;
 }
 
-bool BoardFileParser::ItemEntry(int key, const IniLine &line)
+bool BoardFileParser::ItemEntry(int key, const IniLine& line)
 {
-    Item &item = m_board->items[m_board->itemCount];
+    Item& item = m_board->items[m_board->itemCount];
     std::int64_t value = 0;
     switch (key) {
     case kItemValue:
@@ -680,7 +688,7 @@ bool BoardFileParser::ItemEntry(int key, const IniLine &line)
         return Word(line, item.attribute);
     case kItemWords: {
         constexpr std::int64_t bounds[4][2] = {
-            {kMinI32, kMaxU32}, {kMinI32, kMaxU32}, {kMinI32, kMaxU32}, {kMinI32, kMaxU32}};
+                {kMinI32, kMaxU32}, {kMinI32, kMaxU32}, {kMinI32, kMaxU32}, {kMinI32, kMaxU32}};
         std::int64_t values[4] = {};
         if (!Numbers(line, "word1, word2, word3, word4", bounds, values, 4)) {
             return false;
@@ -720,7 +728,7 @@ bool BoardFileParser::ItemEntry(int key, const IniLine &line)
 // values it accepts.
 bool BoardFileParser::EndItem()
 {
-    Item &item = m_board->items[m_board->itemCount];
+    Item& item = m_board->items[m_board->itemCount];
     auto seen = [this](int key) { return (m_keysSeen & (1u << key)) != 0; };
     if ((item.settingObject || item.featureObject || item.groupObject) && !seen(kItemName)) {
         Fail(m_sectionLine).Text("this [item] names an object but lacks the key 'name' the object answers");
@@ -730,17 +738,17 @@ bool BoardFileParser::EndItem()
     if (item.groupObject) {
         if (kind < kFirstSteppedKind || kind > kNamedKind) {
             Fail(m_sectionLine)
-                .Text("group_object: the item is of kind ")
-                .Decimal(kind)
-                .Text("; item objects are of kind 1 to 6 (stepped), 7 (switch) or 8 (named options)");
+                    .Text("group_object: the item is of kind ")
+                    .Decimal(kind)
+                    .Text("; item objects are of kind 1 to 6 (stepped), 7 (switch) or 8 (named options)");
             return false;
         }
         if (IsSteppedKind(kind) != seen(kItemSteps)) {
             Fail(m_sectionLine)
-                .Text(seen(kItemSteps) ? "'steps' belongs to item objects of kind 1 to 6, not kind "
-                                       : "this [item] lacks the key 'steps' its object of kind ")
-                .Decimal(kind)
-                .Text(seen(kItemSteps) ? "" : " answers");
+                    .Text(seen(kItemSteps) ? "'steps' belongs to item objects of kind 1 to 6, not kind "
+                                           : "this [item] lacks the key 'steps' its object of kind ")
+                    .Decimal(kind)
+                    .Text(seen(kItemSteps) ? "" : " answers");
             return false;
         }
         if (kind == kNamedKind && item.optionCount == 0) {
@@ -766,10 +774,10 @@ bool BoardFileParser::EndItem()
     }
     if (item.minimum > item.maximum) {
         Fail(m_sectionLine)
-            .Text("this [item] accepts no value: min ")
-            .Decimal(item.minimum)
-            .Text(" > max ")
-            .Decimal(item.maximum);
+                .Text("this [item] accepts no value: min ")
+                .Decimal(item.minimum)
+                .Text(" > max ")
+                .Decimal(item.maximum);
         return false;
     }
     ++m_board->itemCount;
@@ -789,28 +797,28 @@ bool BoardFileParser::EndSection()
         }
     }
     for (int i = 0; i < rules.needCount; ++i) {
-        const KeyNeed &need = rules.needs[i];
+        const KeyNeed& need = rules.needs[i];
         if ((m_keysSeen & (1u << need.key)) && !(m_keysSeen & (1u << need.needs))) {
             Fail(m_sectionLine)
-                .Text(rules.head)
-                .Text(" has ")
-                .Quoted(rules.keys[need.key].key)
-                .Text(" without ")
-                .Quoted(rules.keys[need.needs].key);
+                    .Text(rules.head)
+                    .Text(" has ")
+                    .Quoted(rules.keys[need.key].key)
+                    .Text(" without ")
+                    .Quoted(rules.keys[need.needs].key);
             return false;
         }
     }
 
     if (m_section == Section::Sensor) {
-        const Waveform &wave = m_board->sensors[m_board->sensorCount].reading;
+        const Waveform& wave = m_board->sensors[m_board->sensorCount].reading;
         std::int64_t swing = static_cast<std::int64_t>(wave.sineAmplitude) + wave.driftAmplitude;
         if (wave.base - swing < kMinI32 || wave.base + swing > kMaxI32) {
             Fail(m_sectionLine)
-                .Text("value ")
-                .Decimal(wave.base)
-                .Text(" +/- ")
-                .Decimal(swing)
-                .Text(" leaves the 32-bit range");
+                    .Text("value ")
+                    .Decimal(wave.base)
+                    .Text(" +/- ")
+                    .Decimal(swing)
+                    .Text(" leaves the 32-bit range");
             return false;
         }
         ++m_board->sensorCount;
@@ -881,7 +889,7 @@ bool BoardFileParser::FillBoard(std::string_view text)
 // their keys.
 bool BoardFileParser::BuildMethods()
 {
-    constexpr std::uint32_t kBoardMethods = 9; // KVIF KVST OCIF MBIF GCQV GPLV GGRP GITM SITM
+    constexpr std::uint32_t kBoardMethods = 9;  // KVIF KVST OCIF MBIF GCQV GPLV GGRP GITM SITM
     std::uint32_t capacity = m_board->sensorCount + 2 * kSensorClassCount + 2 + kBoardMethods + 3 * m_board->itemCount;
     m_board->methods = m_arena.NewArray<Method>(capacity);
     if (!m_board->methods) {
@@ -912,7 +920,7 @@ bool BoardFileParser::BuildMethods()
     bool settings = false;
     bool groups = false;
     for (std::uint32_t i = 0; i < m_board->itemCount; ++i) {
-        const Item &item = m_board->items[i];
+        const Item& item = m_board->items[i];
         if (item.featureObject) {
             add(item.featureObject, MethodKind::FeatureDescriptor, i);
             features = true;
@@ -953,7 +961,7 @@ bool BoardFileParser::BuildMethods()
     return true;
 }
 
-BsStatus BoardFileParser::Parse(std::string_view text, Board *&board)
+BsStatus BoardFileParser::Parse(std::string_view text, Board*& board)
 {
     m_board = m_arena.New<Board>();
     if (!m_board) {
@@ -967,14 +975,14 @@ BsStatus BoardFileParser::Parse(std::string_view text, Board *&board)
     return BS_OK;
 }
 
-} // namespace
+}  // namespace
 
-BsStatus LoadBoard(const BsAllocator &allocator, std::string_view text, Board *&board, BsLoadError *error)
+BsStatus LoadBoard(const BsAllocator& allocator, std::string_view text, Board*& board, BsLoadError* error)
 {
     Arena arena;
     arena.Init(allocator);
     BoardFileParser parser(arena, error);
-    Board *loaded = nullptr;
+    Board* loaded = nullptr;
     BsStatus status = parser.Parse(text, loaded);
     if (status != BS_OK) {
         arena.ReleaseAll();
@@ -985,11 +993,11 @@ BsStatus LoadBoard(const BsAllocator &allocator, std::string_view text, Board *&
     return BS_OK;
 }
 
-void FreeBoard(Board *board)
+void FreeBoard(Board* board)
 {
     if (board) {
         board->arena.ReleaseAll();
     }
 }
 
-} // namespace boardsim
+}  // namespace boardsim

@@ -14,10 +14,10 @@ namespace boardsim {
 
 // BS_OK with `board` set; BS_BAD_BOARD or BS_NO_MEMORY with `error` (when
 // non-null) naming the line and the fault.
-BsStatus LoadBoard(const BsAllocator &allocator, std::string_view text, Board *&board, BsLoadError *error);
+BsStatus LoadBoard(const BsAllocator& allocator, std::string_view text, Board*& board, BsLoadError* error);
 
-void FreeBoard(Board *board);
+void FreeBoard(Board* board);
 
-} // namespace boardsim
+}  // namespace boardsim
 
 #endif

@@ -16,17 +16,17 @@ using namespace boardsim;
 namespace {
 
 // A null payload reads as empty, which no test-control record is.
-std::span<const std::uint8_t> Payload(const void *payload, size_t length)
+std::span<const std::uint8_t> Payload(const void* payload, size_t length)
 {
     if (!payload) {
         return {};
     }
-    return std::span(static_cast<const std::uint8_t *>(payload), length);
+    return std::span(static_cast<const std::uint8_t*>(payload), length);
 }
 
-} // namespace
+}  // namespace
 
-BsStatus BsBoardLoad(const BsAllocator *allocator, const char *text, size_t length, BsBoard **board, BsLoadError *error)
+BsStatus BsBoardLoad(const BsAllocator* allocator, const char* text, size_t length, BsBoard** board, BsLoadError* error)
 {
     if (error) {
         error->line = 0;
@@ -39,38 +39,29 @@ BsStatus BsBoardLoad(const BsAllocator *allocator, const char *text, size_t leng
     return LoadBoard(*allocator, std::string_view(text ? text : "", length), *board, error);
 }
 
-void BsBoardFree(BsBoard *board)
-{
-    FreeBoard(board);
-}
+void BsBoardFree(BsBoard* board) { FreeBoard(board); }
 
-const char *BsBoardName(const BsBoard *board)
-{
-    return board ? board->name.data() : "";
-}
+const char* BsBoardName(const BsBoard* board) { return board ? board->name.data() : ""; }
 
-int BsBoardTestControl(const BsBoard *board)
-{
-    return board && board->testControl ? 1 : 0;
-}
+int BsBoardTestControl(const BsBoard* board) { return board && board->testControl ? 1 : 0; }
 
-BsStatus BsEvaluate(BsBoard *board, const void *request, size_t requestLength, void *result, size_t resultCapacity,
-                    size_t *resultLength, uint64_t nowMs)
+BsStatus BsEvaluate(BsBoard* board, const void* request, size_t requestLength, void* result, size_t resultCapacity,
+                    size_t* resultLength, uint64_t nowMs)
 {
     if (!board || !resultLength || (!request && requestLength != 0) || (!result && resultCapacity != 0)) {
         return BS_BAD_REQUEST;
     }
     *resultLength = 0;
     MethodCall call;
-    BsStatus status = DecodeRequest(std::span(static_cast<const std::uint8_t *>(request), requestLength), call);
+    BsStatus status = DecodeRequest(std::span(static_cast<const std::uint8_t*>(request), requestLength), call);
     if (status != BS_OK) {
         return status;
     }
-    return EvaluateMethod(*board, call, std::span(static_cast<std::uint8_t *>(result), resultCapacity), resultLength,
+    return EvaluateMethod(*board, call, std::span(static_cast<std::uint8_t*>(result), resultCapacity), resultLength,
                           nowMs);
 }
 
-BsStatus BsSetRaw(BsBoard *board, const void *payload, size_t length)
+BsStatus BsSetRaw(BsBoard* board, const void* payload, size_t length)
 {
     if (!board) {
         return BS_BAD_REQUEST;
@@ -78,7 +69,7 @@ BsStatus BsSetRaw(BsBoard *board, const void *payload, size_t length)
     return SetRaw(*board, Payload(payload, length));
 }
 
-BsStatus BsFailMethod(BsBoard *board, const void *payload, size_t length)
+BsStatus BsFailMethod(BsBoard* board, const void* payload, size_t length)
 {
     if (!board) {
         return BS_BAD_REQUEST;
@@ -86,7 +77,7 @@ BsStatus BsFailMethod(BsBoard *board, const void *payload, size_t length)
     return FailMethod(*board, Payload(payload, length));
 }
 
-BsStatus BsReadMsr(const BsBoard *board, uint32_t msr, uint64_t *value)
+BsStatus BsReadMsr(const BsBoard* board, uint32_t msr, uint64_t* value)
 {
     if (!board || !value) {
         return BS_BAD_REQUEST;

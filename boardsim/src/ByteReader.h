@@ -68,25 +68,25 @@ private:
 };
 
 // Little-endian 32-bit word at the start of `bytes` (which holds at least 4).
-inline std::uint32_t LoadU32(const std::uint8_t *bytes)
+inline std::uint32_t LoadU32(const std::uint8_t* bytes)
 {
     return static_cast<std::uint32_t>(bytes[0]) | (static_cast<std::uint32_t>(bytes[1]) << 8) |
            (static_cast<std::uint32_t>(bytes[2]) << 16) | (static_cast<std::uint32_t>(bytes[3]) << 24);
 }
 
-inline void StoreU32(std::uint8_t *bytes, std::uint32_t value)
+inline void StoreU32(std::uint8_t* bytes, std::uint32_t value)
 {
     for (int i = 0; i < 4; ++i) {
         bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
     }
 }
 
-inline void StoreU16(std::uint8_t *bytes, std::uint16_t value)
+inline void StoreU16(std::uint8_t* bytes, std::uint16_t value)
 {
     bytes[0] = static_cast<std::uint8_t>(value);
     bytes[1] = static_cast<std::uint8_t>(value >> 8);
 }
 
-} // namespace boardsim
+}  // namespace boardsim
 
 #endif

@@ -28,6 +28,6 @@ inline Quotient DivideU64(std::uint64_t numerator, std::uint32_t divisor)
     return {quotient, remainder};
 }
 
-} // namespace boardsim
+}  // namespace boardsim
 
 #endif

@@ -8,7 +8,7 @@ namespace {
 constexpr std::size_t kQuotedMax = 24;
 }
 
-ErrorText::ErrorText(char *buffer, std::size_t capacity) : m_buffer(buffer), m_capacity(capacity)
+ErrorText::ErrorText(char* buffer, std::size_t capacity) : m_buffer(buffer), m_capacity(capacity)
 {
     if (m_capacity > 0) {
         m_buffer[0] = '\0';
@@ -23,7 +23,7 @@ void ErrorText::Put(char c)
     }
 }
 
-ErrorText &ErrorText::Text(std::string_view text)
+ErrorText& ErrorText::Text(std::string_view text)
 {
     for (char c : text) {
         Put(c);
@@ -31,7 +31,7 @@ ErrorText &ErrorText::Text(std::string_view text)
     return *this;
 }
 
-ErrorText &ErrorText::Quoted(std::string_view text)
+ErrorText& ErrorText::Quoted(std::string_view text)
 {
     Put('\'');
     if (text.size() > kQuotedMax) {
@@ -43,7 +43,7 @@ ErrorText &ErrorText::Quoted(std::string_view text)
     return *this;
 }
 
-ErrorText &ErrorText::Decimal(std::int64_t value)
+ErrorText& ErrorText::Decimal(std::int64_t value)
 {
     char digits[24];
     std::size_t count = 0;
@@ -62,7 +62,7 @@ ErrorText &ErrorText::Decimal(std::int64_t value)
     return *this;
 }
 
-ErrorText &ErrorText::Hex(std::uint32_t value)
+ErrorText& ErrorText::Hex(std::uint32_t value)
 {
     Text("0x");
     for (int shift = 28; shift >= 0; shift -= 4) {
@@ -71,4 +71,4 @@ ErrorText &ErrorText::Hex(std::uint32_t value)
     return *this;
 }
 
-} // namespace boardsim
+}  // namespace boardsim

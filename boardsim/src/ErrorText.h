@@ -12,22 +12,22 @@ namespace boardsim {
 
 class ErrorText {
 public:
-    ErrorText(char *buffer, std::size_t capacity);
+    ErrorText(char* buffer, std::size_t capacity);
 
-    ErrorText &Text(std::string_view text);
+    ErrorText& Text(std::string_view text);
     // Board-file text quoted and cut to a readable length.
-    ErrorText &Quoted(std::string_view text);
-    ErrorText &Decimal(std::int64_t value);
-    ErrorText &Hex(std::uint32_t value);
+    ErrorText& Quoted(std::string_view text);
+    ErrorText& Decimal(std::int64_t value);
+    ErrorText& Hex(std::uint32_t value);
 
 private:
     void Put(char c);
 
-    char *m_buffer;
+    char* m_buffer;
     std::size_t m_capacity;
     std::size_t m_length = 0;
 };
 
-} // namespace boardsim
+}  // namespace boardsim
 
 #endif

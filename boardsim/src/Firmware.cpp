@@ -42,7 +42,7 @@ Signature MethodSignature(MethodKind kind)
     return {ArgumentType::Integer, 0};
 }
 
-bool ArgumentsFit(const Method &method, const MethodCall &call)
+bool ArgumentsFit(const Method& method, const MethodCall& call)
 {
     Signature signature = MethodSignature(method.kind);
     if (signature.type == ArgumentType::Buffer) {
@@ -62,7 +62,7 @@ bool ArgumentsFit(const Method &method, const MethodCall &call)
 
 // Argument word `index`: the index-th integer argument, or the index-th word
 // of the one buffer argument. ArgumentsFit has checked that it exists.
-std::uint32_t Word(const MethodCall &call, std::uint32_t index)
+std::uint32_t Word(const MethodCall& call, std::uint32_t index)
 {
     if (call.arguments[0].type == ArgumentType::Buffer) {
         return LoadU32(call.arguments[0].data.data() + 4 * index);
@@ -70,19 +70,19 @@ std::uint32_t Word(const MethodCall &call, std::uint32_t index)
     return call.arguments[index].Integer();
 }
 
-void ObjectName(std::uint32_t name, ResultWriter &out)
+void ObjectName(std::uint32_t name, ResultWriter& out)
 {
     char text[4] = {
-        static_cast<char>(name),
-        static_cast<char>(name >> 8),
-        static_cast<char>(name >> 16),
-        static_cast<char>(name >> 24),
+            static_cast<char>(name),
+            static_cast<char>(name >> 8),
+            static_cast<char>(name >> 16),
+            static_cast<char>(name >> 24),
     };
     out.String(std::string_view(text, 4));
 }
 
 // Package: the number of sensors, then the name of each descriptor object.
-void SensorList(const Board &board, std::uint32_t classIndex, ResultWriter &out)
+void SensorList(const Board& board, std::uint32_t classIndex, ResultWriter& out)
 {
     std::uint32_t count = 0;
     for (std::uint32_t i = 0; i < board.sensorCount; ++i) {
@@ -97,7 +97,7 @@ void SensorList(const Board &board, std::uint32_t classIndex, ResultWriter &out)
 }
 
 // Package: ItemId, name, low limit, high limit, flags.
-void SensorDescriptor(const Sensor &sensor, ResultWriter &out)
+void SensorDescriptor(const Sensor& sensor, ResultWriter& out)
 {
     out.Integer(sensor.itemId);
     out.String(sensor.name);
@@ -108,18 +108,18 @@ void SensorDescriptor(const Sensor &sensor, ResultWriter &out)
 
 // The raw reading; like firmware that falls through its table, an ItemId it
 // does not know reads 0.
-void SensorReadingResult(Board &board, std::uint32_t classIndex, std::uint32_t itemId, std::uint64_t nowMs,
-                         ResultWriter &out)
+void SensorReadingResult(Board& board, std::uint32_t classIndex, std::uint32_t itemId, std::uint64_t nowMs,
+                         ResultWriter& out)
 {
-    const Sensor *sensor = FindSensor(board, classIndex, itemId);
+    const Sensor* sensor = FindSensor(board, classIndex, itemId);
     out.Integer(sensor ? static_cast<std::uint32_t>(SensorReading(*sensor, nowMs)) : 0);
 }
 
 // Package: ItemId, value1, current value, flags (bit 0: available), option
 // names. An unknown item answers zeros: not available, no options.
-void ItemRead(Board &board, std::uint32_t itemId, ResultWriter &out)
+void ItemRead(Board& board, std::uint32_t itemId, ResultWriter& out)
 {
-    const Item *item = FindItem(board, itemId);
+    const Item* item = FindItem(board, itemId);
     out.Integer(itemId);
     out.Integer(item ? item->value1 : 0);
     out.Integer(item ? item->value : 0);
@@ -129,7 +129,7 @@ void ItemRead(Board &board, std::uint32_t itemId, ResultWriter &out)
     }
 }
 
-std::uint32_t ItemWriteStatus(const Item *item, std::uint32_t value)
+std::uint32_t ItemWriteStatus(const Item* item, std::uint32_t value)
 {
     if (!item) {
         return kProcNoSuchItem;
@@ -145,9 +145,13 @@ std::uint32_t ItemWriteStatus(const Item *item, std::uint32_t value)
 }
 
 // The items' descriptor objects as the lists KVIF, OCIF and GGRP name them.
-enum class ItemList { Feature, Setting, Group };
+enum class ItemList {
+    Feature,
+    Setting,
+    Group
+};
 
-std::uint32_t ListedObject(const Item &item, ItemList list)
+std::uint32_t ListedObject(const Item& item, ItemList list)
 {
     switch (list) {
     case ItemList::Feature:
@@ -163,10 +167,10 @@ std::uint32_t ListedObject(const Item &item, ItemList list)
 // Package: the number of objects, then their names, in file order. GGRP
 // lists only the objects of one ItemGroup, and only their names: every
 // element of its package names an item.
-void ItemObjectList(const Board &board, ItemList list, bool anyGroup, std::uint32_t group, ResultWriter &out)
+void ItemObjectList(const Board& board, ItemList list, bool anyGroup, std::uint32_t group, ResultWriter& out)
 {
     const bool leadingCount = list != ItemList::Group;
-    auto listed = [&](const Item &item) {
+    auto listed = [&](const Item& item) {
         return ListedObject(item, list) != 0 && (anyGroup || ItemGroup(item.itemId) == group);
     };
     std::uint32_t count = 0;
@@ -184,7 +188,7 @@ void ItemObjectList(const Board &board, ItemList list, bool anyGroup, std::uint3
 }
 
 // KVIF object: ItemId, name, word 1 to word 4.
-void FeatureDescriptor(const Item &item, ResultWriter &out)
+void FeatureDescriptor(const Item& item, ResultWriter& out)
 {
     out.Integer(item.itemId);
     out.String(item.name);
@@ -194,7 +198,7 @@ void FeatureDescriptor(const Item &item, ResultWriter &out)
 }
 
 // OCIF object: ItemId, name, RangeLow, RangeHigh, StepCount, attribute.
-void SettingDescriptor(const Item &item, ResultWriter &out)
+void SettingDescriptor(const Item& item, ResultWriter& out)
 {
     out.Integer(item.itemId);
     out.String(item.name);
@@ -207,7 +211,7 @@ void SettingDescriptor(const Item &item, ResultWriter &out)
 // Group item object: ItemId, name, Extra1, Extra2, then kinds 1 to 6 base,
 // step and option count; kind 7 nothing (a switch); kind 8 the option count
 // and the option names.
-void GroupObject(const Item &item, ResultWriter &out)
+void GroupObject(const Item& item, ResultWriter& out)
 {
     out.Integer(item.itemId);
     out.String(item.name);
@@ -228,14 +232,14 @@ void GroupObject(const Item &item, ResultWriter &out)
 
 // KVST: the fan start temperature of a feature item in whole degrees; 0 for
 // an item without one.
-void StartTemperature(Board &board, std::uint32_t itemId, ResultWriter &out)
+void StartTemperature(Board& board, std::uint32_t itemId, ResultWriter& out)
 {
-    const Item *item = FindItem(board, itemId);
+    const Item* item = FindItem(board, itemId);
     out.Integer(item && item->hasStartTemperature ? item->startTemperature : 0);
 }
 
 // Package: version, board name, capability values.
-void BoardInfoResult(const Board &board, ResultWriter &out)
+void BoardInfoResult(const Board& board, ResultWriter& out)
 {
     out.Integer(board.info.version);
     out.String(board.name);
@@ -246,7 +250,7 @@ void BoardInfoResult(const Board &board, ResultWriter &out)
 
 // GCQV 0 and 1: the ends of the voltage range; 2: supported. Any other
 // argument falls through to 0.
-void CoolNQuiet(const Board &board, std::uint32_t which, ResultWriter &out)
+void CoolNQuiet(const Board& board, std::uint32_t which, ResultWriter& out)
 {
     std::uint32_t answer = 0;
     if (which < 2) {
@@ -259,9 +263,9 @@ void CoolNQuiet(const Board &board, std::uint32_t which, ResultWriter &out)
 
 // GITM: [status, current value]; an unknown item answers [0, 0], an
 // unavailable one [1, value], any other [3, value].
-void GroupRead(Board &board, std::uint32_t itemId, ResultWriter &out)
+void GroupRead(Board& board, std::uint32_t itemId, ResultWriter& out)
 {
-    const Item *item = FindItem(board, itemId);
+    const Item* item = FindItem(board, itemId);
     std::uint32_t status = !item ? kProcNoSuchItem : item->available ? kProcWritten : kProcUnavailable;
     const std::uint32_t words[2] = {status, item ? item->value : 0};
     out.Buffer(words);
@@ -270,9 +274,9 @@ void GroupRead(Board &board, std::uint32_t itemId, ResultWriter &out)
 // SITM(ItemId, value, mode): [status, current value after the call]. Mode 0
 // is a trial that writes nothing; any other mode writes. Returns the item to
 // change once the answer is delivered, or null.
-Item *GroupWrite(Board &board, const MethodCall &call, ResultWriter &out)
+Item* GroupWrite(Board& board, const MethodCall& call, ResultWriter& out)
 {
-    Item *item = FindItem(board, Word(call, 0));
+    Item* item = FindItem(board, Word(call, 0));
     std::uint32_t value = Word(call, 1);
     bool trial = Word(call, 2) == kSitmTrialMode;
     std::uint32_t status = ItemWriteStatus(item, value);
@@ -286,12 +290,12 @@ Item *GroupWrite(Board &board, const MethodCall &call, ResultWriter &out)
     return writes ? item : nullptr;
 }
 
-} // namespace
+}  // namespace
 
-BsStatus EvaluateMethod(Board &board, const MethodCall &call, std::span<std::uint8_t> result, std::size_t *resultLength,
+BsStatus EvaluateMethod(Board& board, const MethodCall& call, std::span<std::uint8_t> result, std::size_t* resultLength,
                         std::uint64_t nowMs)
 {
-    Method *method = FindMethod(board, call.name);
+    Method* method = FindMethod(board, call.name);
     if (!method) {
         return BS_NO_SUCH_METHOD;
     }
@@ -303,7 +307,7 @@ BsStatus EvaluateMethod(Board &board, const MethodCall &call, std::span<std::uin
     }
 
     ResultWriter out(result);
-    Item *written = nullptr;
+    Item* written = nullptr;
     std::uint32_t writtenValue = 0;
     switch (method->kind) {
     case MethodKind::SensorList:
@@ -321,7 +325,7 @@ BsStatus EvaluateMethod(Board &board, const MethodCall &call, std::span<std::uin
     case MethodKind::ItemWrite: {
         // Arguments: ItemId, value, mode. The mode word is not interpreted:
         // every write applies at once.
-        Item *item = FindItem(board, Word(call, 0));
+        Item* item = FindItem(board, Word(call, 0));
         writtenValue = Word(call, 1);
         std::uint32_t status = ItemWriteStatus(item, writtenValue);
         out.Integer(status);
@@ -375,4 +379,4 @@ BsStatus EvaluateMethod(Board &board, const MethodCall &call, std::span<std::uin
     return status;
 }
 
-} // namespace boardsim
+}  // namespace boardsim

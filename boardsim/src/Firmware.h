@@ -35,9 +35,9 @@ inline constexpr std::uint32_t kSitmTrialMode = 0;
 // with *resultLength the size needed (and the board unchanged);
 // BS_NO_SUCH_METHOD, BS_METHOD_FAILED, or BS_BAD_REQUEST when the arguments
 // do not fit the method.
-BsStatus EvaluateMethod(Board &board, const MethodCall &call, std::span<std::uint8_t> result, std::size_t *resultLength,
+BsStatus EvaluateMethod(Board& board, const MethodCall& call, std::span<std::uint8_t> result, std::size_t* resultLength,
                         std::uint64_t nowMs);
 
-} // namespace boardsim
+}  // namespace boardsim
 
 #endif

@@ -11,14 +11,14 @@ IniScanner::IniScanner(std::string_view text) : m_text(text)
     }
 }
 
-bool IniScanner::Fail(const char *message)
+bool IniScanner::Fail(const char* message)
 {
     m_error = message;
     m_position = m_text.size();
     return false;
 }
 
-bool IniScanner::Next(IniLine &line)
+bool IniScanner::Next(IniLine& line)
 {
     while (m_position < m_text.size()) {
         std::size_t end = FindChar(m_text, '\n', m_position);
@@ -76,4 +76,4 @@ bool IniScanner::Next(IniLine &line)
     return false;
 }
 
-} // namespace boardsim
+}  // namespace boardsim

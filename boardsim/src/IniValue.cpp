@@ -19,10 +19,7 @@ int DigitValue(char c)
     return -1;
 }
 
-char Lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool EqualsIgnoringCase(std::string_view text, std::string_view word)
 {
@@ -37,9 +34,9 @@ bool EqualsIgnoringCase(std::string_view text, std::string_view word)
     return true;
 }
 
-} // namespace
+}  // namespace
 
-NumberStatus ParseInteger(std::string_view text, std::int64_t minimum, std::int64_t maximum, std::int64_t &value)
+NumberStatus ParseInteger(std::string_view text, std::int64_t minimum, std::int64_t maximum, std::int64_t& value)
 {
     bool negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
@@ -80,7 +77,7 @@ NumberStatus ParseInteger(std::string_view text, std::int64_t minimum, std::int6
     return NumberStatus::Ok;
 }
 
-bool ParseSwitch(std::string_view text, bool &value)
+bool ParseSwitch(std::string_view text, bool& value)
 {
     if (EqualsIgnoringCase(text, "yes") || EqualsIgnoringCase(text, "true") || EqualsIgnoringCase(text, "on") ||
         text == "1") {
@@ -108,7 +105,7 @@ bool IsAcpiName(std::string_view text)
     return true;
 }
 
-bool ListReader::Next(std::string_view &element)
+bool ListReader::Next(std::string_view& element)
 {
     if (m_done) {
         return false;
@@ -124,4 +121,4 @@ bool ListReader::Next(std::string_view &element)
     return true;
 }
 
-} // namespace boardsim
+}  // namespace boardsim

@@ -8,13 +8,17 @@
 
 namespace boardsim {
 
-enum class NumberStatus { Ok, NotANumber, OutOfRange };
+enum class NumberStatus {
+    Ok,
+    NotANumber,
+    OutOfRange
+};
 
 // An integer within [minimum, maximum].
-NumberStatus ParseInteger(std::string_view text, std::int64_t minimum, std::int64_t maximum, std::int64_t &value);
+NumberStatus ParseInteger(std::string_view text, std::int64_t minimum, std::int64_t maximum, std::int64_t& value);
 
 // yes/no, true/false, on/off, 1/0 (any case).
-bool ParseSwitch(std::string_view text, bool &value);
+bool ParseSwitch(std::string_view text, bool& value);
 
 // A four-character ACPI name: 'A'-'Z', '0'-'9' and '_', not starting with a
 // digit.
@@ -25,13 +29,13 @@ class ListReader {
 public:
     explicit ListReader(std::string_view text) : m_rest(text), m_done(text.empty()) {}
 
-    bool Next(std::string_view &element);
+    bool Next(std::string_view& element);
 
 private:
     std::string_view m_rest;
     bool m_done;
 };
 
-} // namespace boardsim
+}  // namespace boardsim
 
 #endif

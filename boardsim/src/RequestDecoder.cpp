@@ -46,7 +46,7 @@ bool ValidArgument(ArgumentType type, std::span<const std::uint8_t> data)
     return false;
 }
 
-BsStatus DecodeBlock(std::span<const std::uint8_t> block, std::uint32_t count, MethodCall &call)
+BsStatus DecodeBlock(std::span<const std::uint8_t> block, std::uint32_t count, MethodCall& call)
 {
     ByteReader reader(block);
     for (std::uint32_t i = 0; i < count; ++i) {
@@ -56,7 +56,7 @@ BsStatus DecodeBlock(std::span<const std::uint8_t> block, std::uint32_t count, M
         if (!reader.ok() || type > static_cast<std::uint16_t>(ArgumentType::Buffer)) {
             return BS_BAD_REQUEST;
         }
-        Argument &argument = call.arguments[i];
+        Argument& argument = call.arguments[i];
         argument.type = static_cast<ArgumentType>(type);
         argument.data = data.first(dataLength);
         if (!ValidArgument(argument.type, argument.data)) {
@@ -66,14 +66,11 @@ BsStatus DecodeBlock(std::span<const std::uint8_t> block, std::uint32_t count, M
     return reader.Remaining() == 0 ? BS_OK : BS_BAD_REQUEST;
 }
 
-} // namespace
+}  // namespace
 
-std::uint32_t Argument::Integer() const
-{
-    return data.size() >= 4 ? LoadU32(data.data()) : 0;
-}
+std::uint32_t Argument::Integer() const { return data.size() >= 4 ? LoadU32(data.data()) : 0; }
 
-BsStatus DecodeRequest(std::span<const std::uint8_t> request, MethodCall &call)
+BsStatus DecodeRequest(std::span<const std::uint8_t> request, MethodCall& call)
 {
     ByteReader header(request);
     std::uint32_t form = header.U32();
@@ -108,4 +105,4 @@ BsStatus DecodeRequest(std::span<const std::uint8_t> request, MethodCall &call)
     return BS_OK;
 }
 
-} // namespace boardsim
+}  // namespace boardsim

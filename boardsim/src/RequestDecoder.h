@@ -13,7 +13,11 @@
 
 namespace boardsim {
 
-enum class ArgumentType : std::uint16_t { Integer = 0, String = 1, Buffer = 2 };
+enum class ArgumentType : std::uint16_t {
+    Integer = 0,
+    String = 1,
+    Buffer = 2
+};
 
 // One argument in the ACPI_METHOD_ARGUMENT layout; `data` holds DataLength
 // bytes (without the padding to four).
@@ -36,8 +40,8 @@ struct MethodCall {
 // BS_OK with `call` filled; BS_BAD_REQUEST for any inconsistency;
 // BS_UNSUPPORTED_LAYOUT for a pointer-layout request that carries arguments.
 // Reads nothing outside `request`.
-BsStatus DecodeRequest(std::span<const std::uint8_t> request, MethodCall &call);
+BsStatus DecodeRequest(std::span<const std::uint8_t> request, MethodCall& call);
 
-} // namespace boardsim
+}  // namespace boardsim
 
 #endif

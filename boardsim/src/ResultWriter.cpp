@@ -8,7 +8,7 @@ namespace boardsim {
 
 ResultWriter::ResultWriter(std::span<std::uint8_t> out) : m_out(out) {}
 
-std::uint8_t *ResultWriter::Element(std::uint16_t type, std::size_t dataLength)
+std::uint8_t* ResultWriter::Element(std::uint16_t type, std::size_t dataLength)
 {
     bool fittedSoFar = Fits();
     std::size_t start = m_needed;
@@ -18,7 +18,7 @@ std::uint8_t *ResultWriter::Element(std::uint16_t type, std::size_t dataLength)
     if (!fittedSoFar || !Fits()) {
         return nullptr;
     }
-    std::uint8_t *element = m_out.data() + start;
+    std::uint8_t* element = m_out.data() + start;
     StoreU16(element, type);
     StoreU16(element + 2, static_cast<std::uint16_t>(dataLength));
     std::memset(element + 4, 0, padded);
@@ -27,7 +27,7 @@ std::uint8_t *ResultWriter::Element(std::uint16_t type, std::size_t dataLength)
 
 void ResultWriter::Integer(std::uint32_t value)
 {
-    if (std::uint8_t *data = Element(0, 4)) {
+    if (std::uint8_t* data = Element(0, 4)) {
         StoreU32(data, value);
     }
 }
@@ -37,7 +37,7 @@ void ResultWriter::String(std::string_view text)
     // DataLength is 16 bits; board texts are far shorter (the board file
     // limits them), so the cut only guards the field.
     std::size_t length = text.size() < 0xFFFE ? text.size() : 0xFFFE;
-    if (std::uint8_t *data = Element(1, length + 1)) {
+    if (std::uint8_t* data = Element(1, length + 1)) {
         std::memcpy(data, text.data(), length);
     }
 }
@@ -46,14 +46,14 @@ void ResultWriter::Buffer(std::span<const std::uint32_t> words)
 {
     // Firmware buffers here are a few words; the cut only guards the field.
     std::size_t count = words.size() < 0x3FFF ? words.size() : 0x3FFF;
-    if (std::uint8_t *data = Element(2, count * 4)) {
+    if (std::uint8_t* data = Element(2, count * 4)) {
         for (std::size_t i = 0; i < count; ++i) {
             StoreU32(data + 4 * i, words[i]);
         }
     }
 }
 
-BsStatus ResultWriter::Finish(std::size_t *length)
+BsStatus ResultWriter::Finish(std::size_t* length)
 {
     *length = m_needed;
     if (!Fits()) {
@@ -65,4 +65,4 @@ BsStatus ResultWriter::Finish(std::size_t *length)
     return BS_OK;
 }
 
-} // namespace boardsim
+}  // namespace boardsim

@@ -15,7 +15,7 @@
 
 namespace boardsim {
 
-inline constexpr std::uint32_t kResultSignature = 0x426F6541; // 'BoeA'
+inline constexpr std::uint32_t kResultSignature = 0x426F6541;  // 'BoeA'
 inline constexpr std::size_t kResultHeaderSize = 12;
 
 class ResultWriter {
@@ -32,17 +32,17 @@ public:
 
     // Writes the header. BS_OK with *length = bytes written, or
     // BS_RESULT_TOO_LARGE with *length = the size the result needs.
-    BsStatus Finish(std::size_t *length);
+    BsStatus Finish(std::size_t* length);
 
 private:
     // Reserves an element of `dataLength` bytes; null when it does not fit.
-    std::uint8_t *Element(std::uint16_t type, std::size_t dataLength);
+    std::uint8_t* Element(std::uint16_t type, std::size_t dataLength);
 
     std::span<std::uint8_t> m_out;
     std::size_t m_needed = kResultHeaderSize;
     std::uint32_t m_count = 0;
 };
 
-} // namespace boardsim
+}  // namespace boardsim
 
 #endif

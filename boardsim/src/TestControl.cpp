@@ -4,7 +4,7 @@
 
 namespace boardsim {
 
-BsStatus SetRaw(Board &board, std::span<const std::uint8_t> payload)
+BsStatus SetRaw(Board& board, std::span<const std::uint8_t> payload)
 {
     if (!board.testControl) {
         return BS_DENIED;
@@ -18,7 +18,7 @@ BsStatus SetRaw(Board &board, std::span<const std::uint8_t> payload)
     auto raw = static_cast<std::int32_t>(reader.U32());
     for (std::uint32_t classIndex = 0; classIndex < kSensorClassCount; ++classIndex) {
         if (kSensorClasses[classIndex].readingMethod == method) {
-            Sensor *sensor = FindSensor(board, classIndex, itemId);
+            Sensor* sensor = FindSensor(board, classIndex, itemId);
             if (!sensor) {
                 return BS_NO_SUCH_ITEM;
             }
@@ -30,7 +30,7 @@ BsStatus SetRaw(Board &board, std::span<const std::uint8_t> payload)
     return BS_NO_SUCH_ITEM;
 }
 
-BsStatus FailMethod(Board &board, std::span<const std::uint8_t> payload)
+BsStatus FailMethod(Board& board, std::span<const std::uint8_t> payload)
 {
     if (!board.testControl) {
         return BS_DENIED;
@@ -43,7 +43,7 @@ BsStatus FailMethod(Board &board, std::span<const std::uint8_t> payload)
     std::uint32_t fail = reader.U32();
     // Only methods the board serves: a method it lacks fails already, and a
     // misspelt name in a test should not pass silently.
-    Method *method = FindMethod(board, name);
+    Method* method = FindMethod(board, name);
     if (!method) {
         return BS_NO_SUCH_ITEM;
     }
@@ -51,4 +51,4 @@ BsStatus FailMethod(Board &board, std::span<const std::uint8_t> payload)
     return BS_OK;
 }
 
-} // namespace boardsim
+}  // namespace boardsim

@@ -10,9 +10,9 @@
 
 namespace boardsim {
 
-BsStatus SetRaw(Board &board, std::span<const std::uint8_t> payload);
-BsStatus FailMethod(Board &board, std::span<const std::uint8_t> payload);
+BsStatus SetRaw(Board& board, std::span<const std::uint8_t> payload);
+BsStatus FailMethod(Board& board, std::span<const std::uint8_t> payload);
 
-} // namespace boardsim
+}  // namespace boardsim
 
 #endif

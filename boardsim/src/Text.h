@@ -21,10 +21,7 @@ inline std::size_t FindChar(std::string_view text, char wanted, std::size_t from
 }
 
 // Blanks are spaces, tabs and the CR of a CRLF line end.
-inline bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r';
-}
+inline bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 inline std::string_view Trim(std::string_view text)
 {
@@ -37,6 +34,6 @@ inline std::string_view Trim(std::string_view text)
     return text;
 }
 
-} // namespace boardsim
+}  // namespace boardsim
 
 #endif

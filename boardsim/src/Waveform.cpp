@@ -28,14 +28,14 @@ std::int64_t Noise(std::uint32_t seed, std::uint64_t index, std::int32_t amplitu
     return static_cast<std::int64_t>(((z >> 32) * span) >> 32) - amplitude;
 }
 
-} // namespace
+}  // namespace
 
 std::int32_t SineQ30(std::uint32_t turn)
 {
     std::uint32_t quadrant = turn >> 30;
     std::int64_t z = turn & 0x3FFFFFFF;
     if (quadrant & 1) {
-        z = kOne - z; // sin(pi - a) = sin(a)
+        z = kOne - z;  // sin(pi - a) = sin(a)
     }
     std::int64_t z2 = (z * z) >> 30;
     std::int64_t r = kC9;
@@ -79,7 +79,7 @@ std::int32_t DriftAt(std::int32_t amplitude, std::uint32_t intervalMs, std::uint
     return static_cast<std::int32_t>(from + (((to - from) * static_cast<std::int64_t>(step)) >> 16));
 }
 
-std::int32_t WaveformAt(const Waveform &wave, std::uint64_t nowMs)
+std::int32_t WaveformAt(const Waveform& wave, std::uint64_t nowMs)
 {
     std::int64_t value = wave.base;
     value += SineAt(wave.sineAmplitude, wave.sinePeriodMs, nowMs);
@@ -87,4 +87,4 @@ std::int32_t WaveformAt(const Waveform &wave, std::uint64_t nowMs)
     return static_cast<std::int32_t>(value);
 }
 
-} // namespace boardsim
+}  // namespace boardsim

@@ -11,16 +11,16 @@ namespace boardsim {
 
 struct Waveform {
     std::int32_t base;
-    std::int32_t sineAmplitude;    // >= 0, raw units
-    std::uint32_t sinePeriodMs;    // > 0 when sineAmplitude > 0
-    std::int32_t driftAmplitude;   // >= 0, raw units
-    std::uint32_t driftIntervalMs; // > 0 when driftAmplitude > 0
+    std::int32_t sineAmplitude;     // >= 0, raw units
+    std::uint32_t sinePeriodMs;     // > 0 when sineAmplitude > 0
+    std::int32_t driftAmplitude;    // >= 0, raw units
+    std::uint32_t driftIntervalMs;  // > 0 when driftAmplitude > 0
     std::uint32_t driftSeed;
 };
 
 // base + sine + drift at `nowMs`. The loader keeps base +/- both amplitudes
 // inside 32 bits.
-std::int32_t WaveformAt(const Waveform &wave, std::uint64_t nowMs);
+std::int32_t WaveformAt(const Waveform& wave, std::uint64_t nowMs);
 
 // amplitude * sin(2 pi nowMs / periodMs), rounded: 0 at nowMs 0, +amplitude a
 // quarter period later.
@@ -34,6 +34,6 @@ std::int32_t DriftAt(std::int32_t amplitude, std::uint32_t intervalMs, std::uint
 // sin(2 pi turn / 2^32) in Q30 (2^30 stands for 1.0); error below 4e-6.
 std::int32_t SineQ30(std::uint32_t turn);
 
-} // namespace boardsim
+}  // namespace boardsim
 
 #endif

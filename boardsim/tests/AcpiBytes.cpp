@@ -8,20 +8,20 @@
 
 namespace boardsim::test {
 
-void PutU16(Bytes &bytes, std::uint16_t value)
+void PutU16(Bytes& bytes, std::uint16_t value)
 {
     bytes.push_back(static_cast<std::uint8_t>(value));
     bytes.push_back(static_cast<std::uint8_t>(value >> 8));
 }
 
-void PutU32(Bytes &bytes, std::uint32_t value)
+void PutU32(Bytes& bytes, std::uint32_t value)
 {
     for (int i = 0; i < 4; ++i) {
         bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
     }
 }
 
-Bytes RawArgument(std::uint16_t type, std::uint16_t dataLength, const Bytes &data)
+Bytes RawArgument(std::uint16_t type, std::uint16_t dataLength, const Bytes& data)
 {
     Bytes bytes;
     PutU16(bytes, type);
@@ -37,7 +37,7 @@ Bytes IntegerArgument(std::uint32_t value)
     return RawArgument(0, 4, data);
 }
 
-Bytes StringArgument(const std::string &text)
+Bytes StringArgument(const std::string& text)
 {
     Bytes data(text.begin(), text.end());
     data.push_back(0);
@@ -46,7 +46,7 @@ Bytes StringArgument(const std::string &text)
     return RawArgument(1, length, data);
 }
 
-Bytes BufferArgument(const Bytes &bytes)
+Bytes BufferArgument(const Bytes& bytes)
 {
     Bytes data = bytes;
     data.resize(data.size() < 4 ? 4 : data.size(), 0);
@@ -54,7 +54,7 @@ Bytes BufferArgument(const Bytes &bytes)
 }
 
 Bytes InlineRequest(std::uint32_t form, std::uint32_t name, std::uint32_t count, std::uint32_t blockSize,
-                    const Bytes &block)
+                    const Bytes& block)
 {
     Bytes bytes;
     PutU32(bytes, form);
@@ -73,10 +73,7 @@ Bytes PointerRequest(std::uint32_t form, std::uint32_t name, std::uint32_t count
     return bytes;
 }
 
-Bytes NoArgumentCall(std::uint32_t name)
-{
-    return PointerRequest(1, name, 0, 0, 0);
-}
+Bytes NoArgumentCall(std::uint32_t name) { return PointerRequest(1, name, 0, 0, 0); }
 
 Bytes IntegerCall(std::uint32_t name, std::uint32_t value)
 {
@@ -113,7 +110,7 @@ std::uint32_t U32At(std::span<const std::uint8_t> bytes, std::size_t offset)
            (static_cast<std::uint32_t>(bytes[offset + 3]) << 24);
 }
 
-} // namespace
+}  // namespace
 
 Result Result::Parse(std::span<const std::uint8_t> bytes)
 {
@@ -198,13 +195,13 @@ std::string ShowWord(std::uint32_t value)
     return text;
 }
 
-} // namespace
+}  // namespace
 
-std::string Show(const std::vector<Element> &elements)
+std::string Show(const std::vector<Element>& elements)
 {
     std::string text = "[";
     for (std::size_t i = 0; i < elements.size(); ++i) {
-        const Element &element = elements[i];
+        const Element& element = elements[i];
         text += i ? ", " : "";
         if (element.type == 0) {
             text += ShowWord(element.integer);
@@ -225,20 +222,20 @@ BsAllocator CountingAllocator::Get()
 {
     BsAllocator allocator;
     allocator.context = this;
-    allocator.Allocate = [](void *context, size_t size) -> void * {
-        auto *self = static_cast<CountingAllocator *>(context);
+    allocator.Allocate = [](void* context, size_t size) -> void* {
+        auto* self = static_cast<CountingAllocator*>(context);
         if (self->failAfter >= 0 && static_cast<long>(self->total) >= self->failAfter) {
             return nullptr;
         }
-        void *block = std::malloc(size);
+        void* block = std::malloc(size);
         if (block) {
             ++self->live;
             ++self->total;
         }
         return block;
     };
-    allocator.Release = [](void *context, void *block) {
-        auto *self = static_cast<CountingAllocator *>(context);
+    allocator.Release = [](void* context, void* block) {
+        auto* self = static_cast<CountingAllocator*>(context);
         if (block) {
             --self->live;
             std::free(block);
@@ -247,7 +244,7 @@ BsAllocator CountingAllocator::Get()
     return allocator;
 }
 
-std::string ReadFile(const std::string &path)
+std::string ReadFile(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
     std::ostringstream text;
@@ -255,12 +252,9 @@ std::string ReadFile(const std::string &path)
     return text.str();
 }
 
-LoadedBoard::~LoadedBoard()
-{
-    BsBoardFree(m_board);
-}
+LoadedBoard::~LoadedBoard() { BsBoardFree(m_board); }
 
-BsStatus LoadedBoard::Load(const std::string &text, BsLoadError *error)
+BsStatus LoadedBoard::Load(const std::string& text, BsLoadError* error)
 {
     BsBoardFree(m_board);
     m_board = nullptr;
@@ -268,7 +262,7 @@ BsStatus LoadedBoard::Load(const std::string &text, BsLoadError *error)
     return BsBoardLoad(&m_allocator, text.data(), text.size(), &m_board, error);
 }
 
-LoadedBoard::Answer LoadedBoard::Call(const Bytes &request, std::uint64_t nowMs)
+LoadedBoard::Answer LoadedBoard::Call(const Bytes& request, std::uint64_t nowMs)
 {
     // Exact-size copies, so AddressSanitizer sees any read or write past them.
     auto in = std::make_unique<std::uint8_t[]>(request.size() ? request.size() : 1);
@@ -282,4 +276,4 @@ LoadedBoard::Answer LoadedBoard::Call(const Bytes &request, std::uint64_t nowMs)
     return answer;
 }
 
-} // namespace boardsim::test
+}  // namespace boardsim::test

@@ -16,23 +16,20 @@ namespace boardsim::test {
 
 using Bytes = std::vector<std::uint8_t>;
 
-constexpr std::uint32_t Name(const char (&name)[5])
-{
-    return BS_METHOD_NAME(name[0], name[1], name[2], name[3]);
-}
+constexpr std::uint32_t Name(const char (&name)[5]) { return BS_METHOD_NAME(name[0], name[1], name[2], name[3]); }
 
-void PutU16(Bytes &bytes, std::uint16_t value);
-void PutU32(Bytes &bytes, std::uint32_t value);
+void PutU16(Bytes& bytes, std::uint16_t value);
+void PutU32(Bytes& bytes, std::uint32_t value);
 
 // One argument in the ACPI_METHOD_ARGUMENT layout, data padded to four.
 Bytes IntegerArgument(std::uint32_t value);
-Bytes StringArgument(const std::string &text); // DataLength counts the NUL
-Bytes BufferArgument(const Bytes &data);
-Bytes RawArgument(std::uint16_t type, std::uint16_t dataLength, const Bytes &data);
+Bytes StringArgument(const std::string& text);  // DataLength counts the NUL
+Bytes BufferArgument(const Bytes& data);
+Bytes RawArgument(std::uint16_t type, std::uint16_t dataLength, const Bytes& data);
 
 // Header fields followed by the block (inline layout) ...
 Bytes InlineRequest(std::uint32_t form, std::uint32_t name, std::uint32_t count, std::uint32_t blockSize,
-                    const Bytes &block);
+                    const Bytes& block);
 // ... or by a block address (pointer layout, 20 bytes).
 Bytes PointerRequest(std::uint32_t form, std::uint32_t name, std::uint32_t count, std::uint32_t blockSize,
                      std::uint32_t address);
@@ -48,9 +45,9 @@ Bytes WordsCall(std::uint32_t name, std::initializer_list<std::uint32_t> words);
 struct Element {
     std::uint16_t type = 0;
     std::uint16_t dataLength = 0;
-    std::uint32_t integer = 0;       // type 0
-    std::string text;                // type 1, without the NUL
-    std::vector<std::uint32_t> words; // type 2, whole little-endian words
+    std::uint32_t integer = 0;         // type 0
+    std::string text;                  // type 1, without the NUL
+    std::vector<std::uint32_t> words;  // type 2, whole little-endian words
 };
 
 // A result in the ACPI_EVAL_OUTPUT_BUFFER layout. Parse() checks every field
@@ -68,30 +65,30 @@ struct Result {
 // Elements as text for comparisons that read well when they fail:
 // [2, "ZK-790 Classic", 0x10000, {3, 1}]: integers below 0x10000 in decimal,
 // others in hex, strings quoted, buffers in braces.
-std::string Show(const std::vector<Element> &elements);
+std::string Show(const std::vector<Element>& elements);
 
 // An allocator over malloc that counts live blocks and can be told to fail
 // after a number of successful allocations.
 struct CountingAllocator {
     std::size_t live = 0;
     std::size_t total = 0;
-    long failAfter = -1; // -1: never fail
+    long failAfter = -1;  // -1: never fail
 
     BsAllocator Get();
 };
 
-std::string ReadFile(const std::string &path);
+std::string ReadFile(const std::string& path);
 
 // A loaded board, freed on destruction.
 class LoadedBoard {
 public:
     LoadedBoard() = default;
     ~LoadedBoard();
-    LoadedBoard(const LoadedBoard &) = delete;
-    LoadedBoard &operator=(const LoadedBoard &) = delete;
+    LoadedBoard(const LoadedBoard&) = delete;
+    LoadedBoard& operator=(const LoadedBoard&) = delete;
 
-    BsStatus Load(const std::string &text, BsLoadError *error = nullptr);
-    BsBoard *get() const { return m_board; }
+    BsStatus Load(const std::string& text, BsLoadError* error = nullptr);
+    BsBoard* get() const { return m_board; }
 
     struct Answer {
         BsStatus status;
@@ -99,15 +96,15 @@ public:
         Result result;
     };
     // Evaluates `request` into a 1024-byte buffer, as the library offers.
-    Answer Call(const Bytes &request, std::uint64_t nowMs = 0);
+    Answer Call(const Bytes& request, std::uint64_t nowMs = 0);
 
     CountingAllocator allocator;
 
 private:
     BsAllocator m_allocator{};
-    BsBoard *m_board = nullptr;
+    BsBoard* m_board = nullptr;
 };
 
-} // namespace boardsim::test
+}  // namespace boardsim::test
 
 #endif

@@ -24,7 +24,7 @@ protected:
     {
         BsLoadError error{};
         ASSERT_EQ(board.Load(ReadFile(BOARDSIM_BOARDS_DIR "/classic.ini"), &error), BS_OK)
-            << error.line << ": " << error.message;
+                << error.line << ": " << error.message;
     }
 
     // The descriptors a list method names, in list order.
@@ -41,13 +41,13 @@ protected:
         EXPECT_EQ(list.result.elements[0].type, 0);
         EXPECT_EQ(list.result.elements[0].integer, list.result.elements.size() - 1) << method;
         for (std::size_t i = 1; i < list.result.elements.size(); ++i) {
-            const Element &object = list.result.elements[i];
+            const Element& object = list.result.elements[i];
             EXPECT_EQ(object.type, 1);
             EXPECT_EQ(object.text.size(), 4u);
             auto answer = board.Call(
-                NoArgumentCall(BS_METHOD_NAME(object.text[0], object.text[1], object.text[2], object.text[3])));
+                    NoArgumentCall(BS_METHOD_NAME(object.text[0], object.text[1], object.text[2], object.text[3])));
             EXPECT_EQ(answer.status, BS_OK) << object.text;
-            const auto &e = answer.result.elements;
+            const auto& e = answer.result.elements;
             if (e.size() != 5 || e[0].type != 0 || e[1].type != 1 || e[2].type != 0 || e[3].type != 0 ||
                 e[4].type != 0) {
                 ADD_FAILURE() << object.text << " is not [ItemId, Name, Low, High, Flags]";
@@ -98,8 +98,8 @@ TEST_F(ClassicBoard, ListsItsSensorsWithRealisticDescriptors)
 
     std::map<std::string, Descriptor> byName;
     std::set<std::uint32_t> ids;
-    for (const auto *list : {&voltages, &temperatures, &fans}) {
-        for (const Descriptor &d : *list) {
+    for (const auto* list : {&voltages, &temperatures, &fans}) {
+        for (const Descriptor& d : *list) {
             byName[d.name] = d;
             EXPECT_TRUE(ids.insert(d.itemId).second) << d.name;
             EXPECT_EQ(d.flags, 1u) << d.name;
@@ -107,14 +107,14 @@ TEST_F(ClassicBoard, ListsItsSensorsWithRealisticDescriptors)
             EXPECT_LE(d.name.size(), 31u) << d.name;
         }
     }
-    for (const Descriptor &d : voltages) {
+    for (const Descriptor& d : voltages) {
         EXPECT_EQ(d.itemId & 0xFFFF0000u, 0x06020000u) << d.name;
     }
     struct Expected {
-        const char *name;
+        const char* name;
         std::uint32_t itemId;
     };
-    for (const Expected &e : {Expected{"+3.3V Voltage", 0}, Expected{"+5V Voltage", 0}, Expected{"+12V Voltage", 0},
+    for (const Expected& e : {Expected{"+3.3V Voltage", 0}, Expected{"+5V Voltage", 0}, Expected{"+12V Voltage", 0},
                               Expected{"CPU Temperature", 0x06030000}, Expected{"System Temperature", 0x06030001},
                               Expected{"CPU FAN Speed", 0x06040000}, Expected{"Chassis FAN Speed", 0x06040001},
                               Expected{"Power FAN Speed", 0x06040002}}) {
@@ -142,10 +142,11 @@ TEST_F(ClassicBoard, ReadingsMoveDeterministicallyInsideTheLimits)
         std::uint32_t list;
         std::uint32_t reader;
         bool belowLow;
-    } kinds[] = {
-        {Name("VSIF"), Name("RVLT"), false}, {Name("TSIF"), Name("RTMP"), true}, {Name("FSIF"), Name("RFAN"), false}};
-    for (const auto &kind : kinds) {
-        for (const Descriptor &d : List(kind.list)) {
+    } kinds[] = {{Name("VSIF"), Name("RVLT"), false},
+                 {Name("TSIF"), Name("RTMP"), true},
+                 {Name("FSIF"), Name("RFAN"), false}};
+    for (const auto& kind : kinds) {
+        for (const Descriptor& d : List(kind.list)) {
             std::set<std::int32_t> seen;
             // A day, sampled off the beat of any period, and a clock past 32 bits.
             for (std::uint64_t t = 0; t < 86400000; t += 86413) {
@@ -270,11 +271,11 @@ TEST_F(ClassicBoard, TestControlFixesReadingsAndFailsMethods)
     EXPECT_GT(Read(Name("RTMP"), 0x06030001, 0), 0) << "other sensors keep moving";
 
     const BsSetRawRequest unknown[] = {
-        {Name("RTMP"), 0x06030002, 1}, // no such sensor
-        {Name("RVLT"), 0x06030000, 1}, // a temperature asked as a voltage
-        {Name("OCOP"), 0x04060003, 1}, // not a reading method
+            {Name("RTMP"), 0x06030002, 1},  // no such sensor
+            {Name("RVLT"), 0x06030000, 1},  // a temperature asked as a voltage
+            {Name("OCOP"), 0x04060003, 1},  // not a reading method
     };
-    for (const BsSetRawRequest &request : unknown) {
+    for (const BsSetRawRequest& request : unknown) {
         EXPECT_EQ(BsSetRaw(board.get(), &request, sizeof request), BS_NO_SUCH_ITEM) << request.itemId;
     }
     EXPECT_EQ(BsSetRaw(board.get(), &raw, sizeof raw - 1), BS_BAD_REQUEST);
@@ -300,5 +301,5 @@ TEST_F(ClassicBoard, TestControlFixesReadingsAndFailsMethods)
     EXPECT_EQ(BsFailMethod(board.get(), &fail, sizeof fail + 1), BS_BAD_REQUEST);
 }
 
-} // namespace
-} // namespace boardsim::test
+}  // namespace
+}  // namespace boardsim::test

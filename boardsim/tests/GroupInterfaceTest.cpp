@@ -17,7 +17,7 @@ protected:
     {
         BsLoadError error{};
         ASSERT_EQ(board.Load(ReadFile(BOARDSIM_BOARDS_DIR "/group.ini"), &error), BS_OK)
-            << error.line << ": " << error.message;
+                << error.line << ": " << error.message;
     }
 
     // GITM: [status, value].
@@ -52,40 +52,41 @@ TEST_F(GroupBoard, TakesExactlyOneBufferOfWords)
     };
     auto block = [](std::initializer_list<Bytes> arguments) {
         Bytes bytes;
-        for (const Bytes &argument : arguments) {
+        for (const Bytes& argument : arguments) {
             bytes.insert(bytes.end(), argument.begin(), argument.end());
         }
         return bytes;
     };
     const Bytes item = BufferArgument(words({0x04050012}));
     const struct {
-        const char *what;
+        const char* what;
         Bytes request;
         BsStatus status;
     } cases[] = {
-        {"GITM, one word", InlineRequest(4, Name("GITM"), 1, 8, item), BS_OK},
-        {"SITM, three words", InlineRequest(4, Name("SITM"), 1, 16, BufferArgument(words({0x04050012, 5, 0}))),
-         BS_OK},
-        {"GGRP, one word", WordsCall(Name("GGRP"), {4}), BS_OK},
-        {"GITM, one integer (form 2)", IntegerCall(Name("GITM"), 0x04050012), BS_BAD_REQUEST},
-        {"GITM, one integer in a list", IntegersCall(Name("GITM"), {0x04050012}), BS_BAD_REQUEST},
-        {"GITM, no argument", NoArgumentCall(Name("GITM")), BS_BAD_REQUEST},
-        {"GITM, two words", WordsCall(Name("GITM"), {0x04050012, 0}), BS_BAD_REQUEST},
-        {"GITM, empty buffer", InlineRequest(4, Name("GITM"), 1, 8, RawArgument(2, 0, Bytes(4, 0))), BS_BAD_REQUEST},
-        {"GITM, three bytes", InlineRequest(4, Name("GITM"), 1, 8, RawArgument(2, 3, Bytes{0x12, 0, 5, 0})),
-         BS_BAD_REQUEST},
-        {"GITM, five bytes", InlineRequest(4, Name("GITM"), 1, 9, RawArgument(2, 5, Bytes{0x12, 0, 5, 4, 0})),
-         BS_BAD_REQUEST},
-        {"GITM, two buffers", InlineRequest(4, Name("GITM"), 2, 16, block({item, item})), BS_BAD_REQUEST},
-        {"GITM, a string", InlineRequest(4, Name("GITM"), 1, 8, StringArgument("GC1")), BS_BAD_REQUEST},
-        {"SITM, three integers", IntegersCall(Name("SITM"), {0x04050012, 5, 1}), BS_BAD_REQUEST},
-        {"SITM, two words", WordsCall(Name("SITM"), {0x04050012, 5}), BS_BAD_REQUEST},
-        {"SITM, four words", WordsCall(Name("SITM"), {0x04050012, 5, 1, 0}), BS_BAD_REQUEST},
-        {"GGRP, no argument", NoArgumentCall(Name("GGRP")), BS_BAD_REQUEST},
-        {"GGRP, one integer", IntegerCall(Name("GGRP"), 4), BS_BAD_REQUEST},
-        {"GITM, pointer layout", PointerRequest(4, Name("GITM"), 1, 8, 0x0012F000), BS_UNSUPPORTED_LAYOUT},
+            {"GITM, one word", InlineRequest(4, Name("GITM"), 1, 8, item), BS_OK},
+            {"SITM, three words", InlineRequest(4, Name("SITM"), 1, 16, BufferArgument(words({0x04050012, 5, 0}))),
+             BS_OK},
+            {"GGRP, one word", WordsCall(Name("GGRP"), {4}), BS_OK},
+            {"GITM, one integer (form 2)", IntegerCall(Name("GITM"), 0x04050012), BS_BAD_REQUEST},
+            {"GITM, one integer in a list", IntegersCall(Name("GITM"), {0x04050012}), BS_BAD_REQUEST},
+            {"GITM, no argument", NoArgumentCall(Name("GITM")), BS_BAD_REQUEST},
+            {"GITM, two words", WordsCall(Name("GITM"), {0x04050012, 0}), BS_BAD_REQUEST},
+            {"GITM, empty buffer", InlineRequest(4, Name("GITM"), 1, 8, RawArgument(2, 0, Bytes(4, 0))),
+             BS_BAD_REQUEST},
+            {"GITM, three bytes", InlineRequest(4, Name("GITM"), 1, 8, RawArgument(2, 3, Bytes{0x12, 0, 5, 0})),
+             BS_BAD_REQUEST},
+            {"GITM, five bytes", InlineRequest(4, Name("GITM"), 1, 9, RawArgument(2, 5, Bytes{0x12, 0, 5, 4, 0})),
+             BS_BAD_REQUEST},
+            {"GITM, two buffers", InlineRequest(4, Name("GITM"), 2, 16, block({item, item})), BS_BAD_REQUEST},
+            {"GITM, a string", InlineRequest(4, Name("GITM"), 1, 8, StringArgument("GC1")), BS_BAD_REQUEST},
+            {"SITM, three integers", IntegersCall(Name("SITM"), {0x04050012, 5, 1}), BS_BAD_REQUEST},
+            {"SITM, two words", WordsCall(Name("SITM"), {0x04050012, 5}), BS_BAD_REQUEST},
+            {"SITM, four words", WordsCall(Name("SITM"), {0x04050012, 5, 1, 0}), BS_BAD_REQUEST},
+            {"GGRP, no argument", NoArgumentCall(Name("GGRP")), BS_BAD_REQUEST},
+            {"GGRP, one integer", IntegerCall(Name("GGRP"), 4), BS_BAD_REQUEST},
+            {"GITM, pointer layout", PointerRequest(4, Name("GITM"), 1, 8, 0x0012F000), BS_UNSUPPORTED_LAYOUT},
     };
-    for (const auto &c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(board.Call(c.request).status, c.status) << c.what;
     }
     // None of the refused writes changed the item.
@@ -99,12 +100,12 @@ TEST_F(GroupBoard, GitmAnswersOneEightByteBuffer)
     std::size_t length = 0;
     ASSERT_EQ(BsEvaluate(board.get(), request.data(), request.size(), out, sizeof out, &length, 0), BS_OK);
     const Bytes expected = {
-        0x41, 0x65, 0x6F, 0x42, // signature 'BoeA'
-        24,   0,    0,    0,    // length
-        1,    0,    0,    0,    // one element
-        2,    0,    8,    0,    // Type 2 (buffer), DataLength 8
-        3,    0,    0,    0,    // word 0: status, read
-        2,    0,    0,    0,    // word 1: current value
+            0x41, 0x65, 0x6F, 0x42,  // signature 'BoeA'
+            24,   0,    0,    0,     // length
+            1,    0,    0,    0,     // one element
+            2,    0,    8,    0,     // Type 2 (buffer), DataLength 8
+            3,    0,    0,    0,     // word 0: status, read
+            2,    0,    0,    0,     // word 1: current value
     };
     EXPECT_EQ(Bytes(out, out + length), expected);
 }
@@ -116,28 +117,28 @@ TEST_F(GroupBoard, GitmAnswersOneEightByteBuffer)
 TEST_F(GroupBoard, SitmTrialReportsRestartsAndApplyWrites)
 {
     const struct {
-        const char *what;
+        const char* what;
         std::uint32_t itemId;
         std::uint32_t value;
         std::uint32_t mode;
-        const char *answer;
+        const char* answer;
         std::uint32_t after;
     } steps[] = {
-        {"trial, restart item, new value", 0x04080011, 1, 0, "[{3, 0}]", 0},
-        {"trial, restart item, same value", 0x04080011, 0, 0, "[{4, 0}]", 0},
-        {"trial, plain item, new value", 0x04050012, 6, 0, "[{4, 4}]", 4},
-        {"trial, value out of range", 0x04050012, 8, 0, "[{2, 4}]", 4},
-        {"trial, unknown item", 0x04050099, 1, 0, "[{0, 0}]", 0},
-        {"apply, restart item", 0x04080011, 1, 1, "[{3, 1}]", 1},
-        {"trial after the write", 0x04080011, 1, 0, "[{4, 1}]", 1},
-        {"trial back", 0x04080011, 0, 0, "[{3, 1}]", 1},
-        {"apply, plain item", 0x04050012, 7, 1, "[{3, 7}]", 7},
-        {"apply, value out of range", 0x04050012, 0xFFFFFFFF, 1, "[{2, 7}]", 7},
-        {"apply, unknown item", 0x04050099, 1, 1, "[{0, 0}]", 0},
-        {"any non-zero mode applies", 0x04030013, 5, 2, "[{3, 5}]", 5},
-        {"switch: on and off only", 0x04070014, 2, 1, "[{2, 1}]", 1},
+            {"trial, restart item, new value", 0x04080011, 1, 0, "[{3, 0}]", 0},
+            {"trial, restart item, same value", 0x04080011, 0, 0, "[{4, 0}]", 0},
+            {"trial, plain item, new value", 0x04050012, 6, 0, "[{4, 4}]", 4},
+            {"trial, value out of range", 0x04050012, 8, 0, "[{2, 4}]", 4},
+            {"trial, unknown item", 0x04050099, 1, 0, "[{0, 0}]", 0},
+            {"apply, restart item", 0x04080011, 1, 1, "[{3, 1}]", 1},
+            {"trial after the write", 0x04080011, 1, 0, "[{4, 1}]", 1},
+            {"trial back", 0x04080011, 0, 0, "[{3, 1}]", 1},
+            {"apply, plain item", 0x04050012, 7, 1, "[{3, 7}]", 7},
+            {"apply, value out of range", 0x04050012, 0xFFFFFFFF, 1, "[{2, 7}]", 7},
+            {"apply, unknown item", 0x04050099, 1, 1, "[{0, 0}]", 0},
+            {"any non-zero mode applies", 0x04030013, 5, 2, "[{3, 5}]", 5},
+            {"switch: on and off only", 0x04070014, 2, 1, "[{2, 1}]", 1},
     };
-    for (const auto &step : steps) {
+    for (const auto& step : steps) {
         EXPECT_EQ(Set(step.itemId, step.value, step.mode), step.answer) << step.what;
         EXPECT_EQ(Value(step.itemId), step.after) << step.what;
     }
@@ -157,7 +158,7 @@ TEST_F(GroupBoard, CommitAsksForARestartOnlyWhenARestartItemChanges)
     }
     auto commit = [&](std::uint32_t mode) {
         bool any = false;
-        for (const auto &[itemId, value] : values) {
+        for (const auto& [itemId, value] : values) {
             auto answer = board.Call(WordsCall(Name("SITM"), {itemId, value, mode}));
             any = any || (answer.result.elements.at(0).words.at(0) & 3) == 3;
         }
@@ -195,11 +196,11 @@ TEST_F(GroupBoard, ModeItemsSwitchOtherSettingsOffThroughExtraOne)
 {
     auto list = board.Call(WordsCall(Name("GGRP"), {4}));
     ASSERT_EQ(list.status, BS_OK);
-    std::map<std::uint32_t, std::uint32_t> extra1; // ItemId -> Extra1
-    for (const Element &object : list.result.elements) {
+    std::map<std::uint32_t, std::uint32_t> extra1;  // ItemId -> Extra1
+    for (const Element& object : list.result.elements) {
         if (object.type == 1) {
-            auto answer = board.Call(NoArgumentCall(BS_METHOD_NAME(object.text[0], object.text[1], object.text[2],
-                                                                   object.text[3])));
+            auto answer = board.Call(
+                    NoArgumentCall(BS_METHOD_NAME(object.text[0], object.text[1], object.text[2], object.text[3])));
             extra1[answer.result.elements.at(0).integer] = answer.result.elements.at(2).integer;
         }
     }
@@ -208,7 +209,7 @@ TEST_F(GroupBoard, ModeItemsSwitchOtherSettingsOffThroughExtraOne)
         if (static_cast<std::int32_t>(word) < 0) {
             return false;
         }
-        for (const auto &[controller, unused] : extra1) {
+        for (const auto& [controller, unused] : extra1) {
             if ((controller & 0xFF) == ((word >> 16) & 0xFF) && ((controller >> 4) & 0xF) == ((itemId >> 4) & 0xF)) {
                 std::uint32_t value = Value(controller);
                 return value < 8 && ((word >> value) & 1) != 0;
@@ -254,33 +255,33 @@ TEST(ItemObjects, AnswerByKind)
     ASSERT_EQ(board.Load(text, &error), BS_OK) << error.line << ": " << error.message;
 
     const struct {
-        const char *object;
-        const char *answer;
-        std::uint32_t highestAccepted; // without min/max: the last option's index
+        const char* object;
+        const char* answer;
+        std::uint32_t highestAccepted;  // without min/max: the last option's index
     } kinds[] = {
-        {"K1__", R"([0x4010001, "Hundredths", 0, 0x80000001, 100, 25, 5])", 4},
-        {"K2__", R"([0x4020002, "Millivolts", 0, 0, 1375, 0xFFFFFFE7, 4])", 3},
-        {"K3__", R"([0x4030003, "Tenths", 0, 0, 400, 50, 4])", 3},
-        {"K4__", R"([0x4040004, "Whole", 0, 0, 0, 1, 3])", 2},
-        {"K5__", R"([0x4050005, "Percent", 0, 0, 30, 10, 8])", 7},
-        {"K6__", R"([0x4060006, "Plain", 0, 0, 1, 1, 1])", 0},
-        {"K7__", R"([0x4070007, "Switch", 0x10002, 0])", 1},
-        {"K8__", R"([0x4080008, "Named", 0, 0, 3, "Low", "Mid", "High"])", 2},
+            {"K1__", R"([0x4010001, "Hundredths", 0, 0x80000001, 100, 25, 5])", 4},
+            {"K2__", R"([0x4020002, "Millivolts", 0, 0, 1375, 0xFFFFFFE7, 4])", 3},
+            {"K3__", R"([0x4030003, "Tenths", 0, 0, 400, 50, 4])", 3},
+            {"K4__", R"([0x4040004, "Whole", 0, 0, 0, 1, 3])", 2},
+            {"K5__", R"([0x4050005, "Percent", 0, 0, 30, 10, 8])", 7},
+            {"K6__", R"([0x4060006, "Plain", 0, 0, 1, 1, 1])", 0},
+            {"K7__", R"([0x4070007, "Switch", 0x10002, 0])", 1},
+            {"K8__", R"([0x4080008, "Named", 0, 0, 3, "Low", "Mid", "High"])", 2},
     };
-    for (const auto &kind : kinds) {
-        auto answer = board.Call(NoArgumentCall(BS_METHOD_NAME(kind.object[0], kind.object[1], kind.object[2],
-                                                               kind.object[3])));
+    for (const auto& kind : kinds) {
+        auto answer = board.Call(
+                NoArgumentCall(BS_METHOD_NAME(kind.object[0], kind.object[1], kind.object[2], kind.object[3])));
         ASSERT_EQ(answer.status, BS_OK) << kind.object;
         EXPECT_EQ(Show(answer.result.elements), kind.answer);
 
         const std::uint32_t itemId = answer.result.elements.at(0).integer;
         EXPECT_EQ(Show(board.Call(WordsCall(Name("SITM"), {itemId, kind.highestAccepted + 1, 1})).result.elements)
-                      .substr(0, 4),
+                          .substr(0, 4),
                   "[{2,")
-            << kind.object << " refuses the index past its options";
+                << kind.object << " refuses the index past its options";
         EXPECT_EQ(Show(board.Call(WordsCall(Name("SITM"), {itemId, kind.highestAccepted, 1})).result.elements),
                   "[{3, " + std::to_string(kind.highestAccepted) + "}]")
-            << kind.object;
+                << kind.object;
     }
 
     // GGRP lists the objects of one group in file order: items without an
@@ -300,5 +301,5 @@ TEST(ItemObjects, AnswerByKind)
     EXPECT_EQ(board.Call(NoArgumentCall(Name("MBIF"))).status, BS_NO_SUCH_METHOD);
 }
 
-} // namespace
-} // namespace boardsim::test
+}  // namespace
+}  // namespace boardsim::test

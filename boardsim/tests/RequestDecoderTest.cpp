@@ -15,7 +15,7 @@ const std::uint32_t kRtmp = Name("RTMP");
 // as the test.
 std::vector<std::unique_ptr<std::uint8_t[]>> g_requests;
 
-BsStatus Decode(const Bytes &request, MethodCall &call)
+BsStatus Decode(const Bytes& request, MethodCall& call)
 {
     // An exact-size copy: AddressSanitizer catches any read past the end.
     auto copy = std::make_unique<std::uint8_t[]>(request.size() ? request.size() : 1);
@@ -28,7 +28,7 @@ BsStatus Decode(const Bytes &request, MethodCall &call)
 Bytes Join(std::initializer_list<Bytes> parts)
 {
     Bytes joined;
-    for (const Bytes &part : parts) {
+    for (const Bytes& part : parts) {
         joined.insert(joined.end(), part.begin(), part.end());
     }
     return joined;
@@ -98,7 +98,7 @@ TEST(RequestDecoder, WalksArgumentsOfEveryLength)
 }
 
 struct RejectCase {
-    const char *what;
+    const char* what;
     Bytes request;
     BsStatus expected;
 };
@@ -108,39 +108,41 @@ TEST(RequestDecoder, RejectsMalformedRequests)
     const Bytes integer = IntegerArgument(5);
     const Bytes eight = Join({integer, integer, integer, integer, integer, integer, integer, integer});
     const RejectCase cases[] = {
-        {"empty", {}, BS_BAD_REQUEST},
-        {"shorter than the header", Bytes(15, 0), BS_BAD_REQUEST},
-        {"no-argument call without its address word", InlineRequest(1, kRtmp, 0, 0, {}), BS_BAD_REQUEST},
-        {"no-argument call with a non-zero address", PointerRequest(1, kRtmp, 0, 0, 0x1000), BS_BAD_REQUEST},
-        {"no-argument call one byte too long", Join({NoArgumentCall(kRtmp), {0}}), BS_BAD_REQUEST},
-        {"no-argument form with a count", InlineRequest(1, kRtmp, 1, 8, integer), BS_BAD_REQUEST},
-        {"unknown form 0", InlineRequest(0, kRtmp, 1, 8, integer), BS_BAD_REQUEST},
-        {"unknown form 3", InlineRequest(3, kRtmp, 1, 8, integer), BS_BAD_REQUEST},
-        {"one-integer form with three arguments", InlineRequest(2, kRtmp, 3, 24, Join({integer, integer, integer})),
-         BS_BAD_REQUEST},
-        {"one-integer form with a string", InlineRequest(2, kRtmp, 1, 8, StringArgument("ABC")), BS_BAD_REQUEST},
-        {"one-integer form with a buffer", InlineRequest(2, kRtmp, 1, 8, BufferArgument({1, 2, 3, 4})), BS_BAD_REQUEST},
-        {"argument list of none", InlineRequest(4, kRtmp, 0, 0, {}), BS_BAD_REQUEST},
-        {"argument list of eight", InlineRequest(4, kRtmp, 8, 64, eight), BS_BAD_REQUEST},
-        {"count beyond the block", InlineRequest(4, kRtmp, 2, 8, integer), BS_BAD_REQUEST},
-        {"bytes left after the arguments", InlineRequest(4, kRtmp, 1, 16, Join({integer, integer})), BS_BAD_REQUEST},
-        {"block size larger than the request", InlineRequest(2, kRtmp, 1, 8, {0, 0, 4, 0, 1, 2}), BS_BAD_REQUEST},
-        {"block size smaller than the request", Join({IntegerCall(kRtmp, 1), {0, 0, 0, 0}}), BS_BAD_REQUEST},
-        {"absurd block size", InlineRequest(4, kRtmp, 1, 0xFFFFFFF0u, integer), BS_BAD_REQUEST},
-        {"data running past the block", InlineRequest(4, kRtmp, 1, 8, RawArgument(2, 200, {1, 2, 3, 4})),
-         BS_BAD_REQUEST},
-        {"integer of two bytes", InlineRequest(4, kRtmp, 1, 8, RawArgument(0, 2, {1, 2, 0, 0})), BS_BAD_REQUEST},
-        {"integer of eight bytes", InlineRequest(4, kRtmp, 1, 12, RawArgument(0, 8, Bytes(8, 1))), BS_BAD_REQUEST},
-        {"string without its NUL", InlineRequest(4, kRtmp, 1, 8, RawArgument(1, 4, {'A', 'B', 'C', 'D'})),
-         BS_BAD_REQUEST},
-        {"unknown argument type", InlineRequest(4, kRtmp, 1, 8, RawArgument(3, 4, {1, 2, 3, 4})), BS_BAD_REQUEST},
-        {"pointer layout with one integer", PointerRequest(2, kRtmp, 1, 8, 0x00401000), BS_UNSUPPORTED_LAYOUT},
-        {"pointer layout with an argument list", PointerRequest(4, Name("PROC"), 3, 24, 0x00401000),
-         BS_UNSUPPORTED_LAYOUT},
-        {"pointer layout with a buffer", PointerRequest(4, Name("GITM"), 1, 8, 0), BS_UNSUPPORTED_LAYOUT},
-        {"pointer layout, form and count at odds", PointerRequest(2, kRtmp, 0, 0, 0), BS_BAD_REQUEST},
+            {"empty", {}, BS_BAD_REQUEST},
+            {"shorter than the header", Bytes(15, 0), BS_BAD_REQUEST},
+            {"no-argument call without its address word", InlineRequest(1, kRtmp, 0, 0, {}), BS_BAD_REQUEST},
+            {"no-argument call with a non-zero address", PointerRequest(1, kRtmp, 0, 0, 0x1000), BS_BAD_REQUEST},
+            {"no-argument call one byte too long", Join({NoArgumentCall(kRtmp), {0}}), BS_BAD_REQUEST},
+            {"no-argument form with a count", InlineRequest(1, kRtmp, 1, 8, integer), BS_BAD_REQUEST},
+            {"unknown form 0", InlineRequest(0, kRtmp, 1, 8, integer), BS_BAD_REQUEST},
+            {"unknown form 3", InlineRequest(3, kRtmp, 1, 8, integer), BS_BAD_REQUEST},
+            {"one-integer form with three arguments", InlineRequest(2, kRtmp, 3, 24, Join({integer, integer, integer})),
+             BS_BAD_REQUEST},
+            {"one-integer form with a string", InlineRequest(2, kRtmp, 1, 8, StringArgument("ABC")), BS_BAD_REQUEST},
+            {"one-integer form with a buffer", InlineRequest(2, kRtmp, 1, 8, BufferArgument({1, 2, 3, 4})),
+             BS_BAD_REQUEST},
+            {"argument list of none", InlineRequest(4, kRtmp, 0, 0, {}), BS_BAD_REQUEST},
+            {"argument list of eight", InlineRequest(4, kRtmp, 8, 64, eight), BS_BAD_REQUEST},
+            {"count beyond the block", InlineRequest(4, kRtmp, 2, 8, integer), BS_BAD_REQUEST},
+            {"bytes left after the arguments", InlineRequest(4, kRtmp, 1, 16, Join({integer, integer})),
+             BS_BAD_REQUEST},
+            {"block size larger than the request", InlineRequest(2, kRtmp, 1, 8, {0, 0, 4, 0, 1, 2}), BS_BAD_REQUEST},
+            {"block size smaller than the request", Join({IntegerCall(kRtmp, 1), {0, 0, 0, 0}}), BS_BAD_REQUEST},
+            {"absurd block size", InlineRequest(4, kRtmp, 1, 0xFFFFFFF0u, integer), BS_BAD_REQUEST},
+            {"data running past the block", InlineRequest(4, kRtmp, 1, 8, RawArgument(2, 200, {1, 2, 3, 4})),
+             BS_BAD_REQUEST},
+            {"integer of two bytes", InlineRequest(4, kRtmp, 1, 8, RawArgument(0, 2, {1, 2, 0, 0})), BS_BAD_REQUEST},
+            {"integer of eight bytes", InlineRequest(4, kRtmp, 1, 12, RawArgument(0, 8, Bytes(8, 1))), BS_BAD_REQUEST},
+            {"string without its NUL", InlineRequest(4, kRtmp, 1, 8, RawArgument(1, 4, {'A', 'B', 'C', 'D'})),
+             BS_BAD_REQUEST},
+            {"unknown argument type", InlineRequest(4, kRtmp, 1, 8, RawArgument(3, 4, {1, 2, 3, 4})), BS_BAD_REQUEST},
+            {"pointer layout with one integer", PointerRequest(2, kRtmp, 1, 8, 0x00401000), BS_UNSUPPORTED_LAYOUT},
+            {"pointer layout with an argument list", PointerRequest(4, Name("PROC"), 3, 24, 0x00401000),
+             BS_UNSUPPORTED_LAYOUT},
+            {"pointer layout with a buffer", PointerRequest(4, Name("GITM"), 1, 8, 0), BS_UNSUPPORTED_LAYOUT},
+            {"pointer layout, form and count at odds", PointerRequest(2, kRtmp, 0, 0, 0), BS_BAD_REQUEST},
     };
-    for (const RejectCase &c : cases) {
+    for (const RejectCase& c : cases) {
         MethodCall call{};
         EXPECT_EQ(Decode(c.request, call), c.expected) << c.what;
     }
@@ -159,5 +161,5 @@ TEST(RequestDecoder, RejectsEveryTruncationOfAValidRequest)
     }
 }
 
-} // namespace
-} // namespace boardsim::test
+}  // namespace
+}  // namespace boardsim::test

@@ -15,20 +15,20 @@ TEST(ResultWriter, LaysOutHeaderIntegersAndPaddedStrings)
     std::memset(out, 0xCC, sizeof out);
     ResultWriter writer(out);
     writer.Integer(0x06020000);
-    writer.String("VCOR"); // DataLength 5, next element 9 bytes on
-    writer.String("AB");   // DataLength 3, padded to 4
+    writer.String("VCOR");  // DataLength 5, next element 9 bytes on
+    writer.String("AB");    // DataLength 3, padded to 4
     writer.Integer(0xFFFFFFF1);
     std::size_t length = 0;
     ASSERT_EQ(writer.Finish(&length), BS_OK);
 
     const std::uint8_t expected[] = {
-        0x41, 0x65, 0x6F, 0x42,                            // signature 'BoeA'
-        45,   0,    0,    0,                               // Length: everything written
-        4,    0,    0,    0,                               // Count
-        0,    0,    4,    0,    0x00, 0x00, 0x02, 0x06,    // integer 0x06020000 (value at 16)
-        1,    0,    5,    0,    'V',  'C',  'O',  'R',  0, // string "VCOR"
-        1,    0,    3,    0,    'A',  'B',  0,    0,       // string "AB", one pad byte
-        0,    0,    4,    0,    0xF1, 0xFF, 0xFF, 0xFF,    // integer -15
+            0x41, 0x65, 0x6F, 0x42,                             // signature 'BoeA'
+            45,   0,    0,    0,                                // Length: everything written
+            4,    0,    0,    0,                                // Count
+            0,    0,    4,    0,    0x00, 0x00, 0x02, 0x06,     // integer 0x06020000 (value at 16)
+            1,    0,    5,    0,    'V',  'C',  'O',  'R',  0,  // string "VCOR"
+            1,    0,    3,    0,    'A',  'B',  0,    0,        // string "AB", one pad byte
+            0,    0,    4,    0,    0xF1, 0xFF, 0xFF, 0xFF,     // integer -15
     };
     ASSERT_EQ(length, sizeof expected);
     EXPECT_EQ(0, std::memcmp(out, expected, sizeof expected));
@@ -56,5 +56,5 @@ TEST(ResultWriter, TooSmallBufferIsNeverOverrun)
     }
 }
 
-} // namespace
-} // namespace boardsim::test
+}  // namespace
+}  // namespace boardsim::test

@@ -14,43 +14,46 @@
 namespace boardsim::test {
 namespace {
 
-const char *const kShippedBoards[] = {"classic", "group", "bare", "many"};
+const char* const kShippedBoards[] = {"classic", "group", "bare", "many"};
 
 // The boards, loaded once for the tables below; tests that change a board
 // load their own copy.
-LoadedBoard &Shipped(const std::string &name)
+LoadedBoard& Shipped(const std::string& name)
 {
     static std::map<std::string, std::unique_ptr<LoadedBoard>> boards;
-    std::unique_ptr<LoadedBoard> &board = boards[name];
+    std::unique_ptr<LoadedBoard>& board = boards[name];
     if (!board) {
         board = std::make_unique<LoadedBoard>();
         BsLoadError error{};
         EXPECT_EQ(board->Load(ReadFile(BOARDSIM_BOARDS_DIR "/" + name + ".ini"), &error), BS_OK)
-            << name << " line " << error.line << ": " << error.message;
+                << name << " line " << error.line << ": " << error.message;
     }
     return *board;
 }
 
-enum class Shape { None, Integer, Integers3, Words1, Words3 };
+enum class Shape {
+    None,
+    Integer,
+    Integers3,
+    Words1,
+    Words3
+};
 
 // How the library calls each firmware method (descriptor objects take no
 // argument).
 const std::map<std::string, Shape> kMethodShapes = {
-    {"VSIF", Shape::None},      {"TSIF", Shape::None},    {"FSIF", Shape::None},    {"RVLT", Shape::Integer},
-    {"RTMP", Shape::Integer},   {"RFAN", Shape::Integer}, {"OCOP", Shape::Integer}, {"PROC", Shape::Integers3},
-    {"KVIF", Shape::None},      {"KVST", Shape::Integer}, {"OCIF", Shape::None},    {"MBIF", Shape::None},
-    {"GCQV", Shape::Integer},   {"GPLV", Shape::None},    {"GGRP", Shape::Words1},  {"GITM", Shape::Words1},
-    {"SITM", Shape::Words3},
+        {"VSIF", Shape::None},    {"TSIF", Shape::None},    {"FSIF", Shape::None},    {"RVLT", Shape::Integer},
+        {"RTMP", Shape::Integer}, {"RFAN", Shape::Integer}, {"OCOP", Shape::Integer}, {"PROC", Shape::Integers3},
+        {"KVIF", Shape::None},    {"KVST", Shape::Integer}, {"OCIF", Shape::None},    {"MBIF", Shape::None},
+        {"GCQV", Shape::Integer}, {"GPLV", Shape::None},    {"GGRP", Shape::Words1},  {"GITM", Shape::Words1},
+        {"SITM", Shape::Words3},
 };
 
-std::uint32_t NameOf(const std::string &name)
-{
-    return BS_METHOD_NAME(name[0], name[1], name[2], name[3]);
-}
+std::uint32_t NameOf(const std::string& name) { return BS_METHOD_NAME(name[0], name[1], name[2], name[3]); }
 
 // A well-formed call of `name`; the arguments name an item of no board, so
 // that PROC and SITM change nothing.
-Bytes WellFormedCall(const std::string &name, Shape shape)
+Bytes WellFormedCall(const std::string& name, Shape shape)
 {
     switch (shape) {
     case Shape::None:
@@ -70,21 +73,21 @@ Bytes WellFormedCall(const std::string &name, Shape shape)
 TEST(ShippedBoards, ServeTheMethodsTheirFilesDescribeAndNoOthers)
 {
     const std::map<std::string, std::set<std::string>> served = {
-        {"classic",
-         {"VSIF", "TSIF", "FSIF", "RVLT", "RTMP", "RFAN", "OCOP", "PROC", "KVIF", "KVST", "OCIF", "MBIF", "GCQV",
-          "GPLV"}},
-        {"group", {"VSIF", "TSIF", "FSIF", "RVLT", "RTMP", "RFAN", "OCOP", "PROC", "MBIF", "GPLV", "GGRP", "GITM",
-                   "SITM"}},
-        {"bare", {"VSIF", "TSIF", "FSIF", "RVLT", "RTMP", "RFAN"}},
-        {"many", {"VSIF", "TSIF", "FSIF", "RVLT", "RTMP", "RFAN"}},
+            {"classic",
+             {"VSIF", "TSIF", "FSIF", "RVLT", "RTMP", "RFAN", "OCOP", "PROC", "KVIF", "KVST", "OCIF", "MBIF", "GCQV",
+              "GPLV"}},
+            {"group",
+             {"VSIF", "TSIF", "FSIF", "RVLT", "RTMP", "RFAN", "OCOP", "PROC", "MBIF", "GPLV", "GGRP", "GITM", "SITM"}},
+            {"bare", {"VSIF", "TSIF", "FSIF", "RVLT", "RTMP", "RFAN"}},
+            {"many", {"VSIF", "TSIF", "FSIF", "RVLT", "RTMP", "RFAN"}},
     };
-    for (const char *boardName : kShippedBoards) {
-        LoadedBoard &board = Shipped(boardName);
+    for (const char* boardName : kShippedBoards) {
+        LoadedBoard& board = Shipped(boardName);
         EXPECT_EQ(BsBoardTestControl(board.get()), 1) << boardName;
-        for (const auto &[method, shape] : kMethodShapes) {
+        for (const auto& [method, shape] : kMethodShapes) {
             bool serves = served.at(boardName).count(method) != 0;
             EXPECT_EQ(board.Call(WellFormedCall(method, shape)).status, serves ? BS_OK : BS_NO_SUCH_METHOD)
-                << boardName << " " << method;
+                    << boardName << " " << method;
         }
     }
 }
@@ -94,25 +97,25 @@ TEST(ShippedBoards, ServeTheMethodsTheirFilesDescribeAndNoOthers)
 // lacks cannot be told to fail.
 TEST(ShippedBoards, TestControlFailsEveryMethodAndObject)
 {
-    for (const char *boardName : kShippedBoards) {
+    for (const char* boardName : kShippedBoards) {
         LoadedBoard board;
         ASSERT_EQ(board.Load(ReadFile(BOARDSIM_BOARDS_DIR "/" + std::string(boardName) + ".ini")), BS_OK);
         std::map<std::string, Shape> callable = kMethodShapes;
-        for (const char *list : {"VSIF", "TSIF", "FSIF", "KVIF", "OCIF"}) {
-            for (const Element &object : board.Call(NoArgumentCall(NameOf(list))).result.elements) {
+        for (const char* list : {"VSIF", "TSIF", "FSIF", "KVIF", "OCIF"}) {
+            for (const Element& object : board.Call(NoArgumentCall(NameOf(list))).result.elements) {
                 if (object.type == 1) {
                     callable[object.text] = Shape::None;
                 }
             }
         }
-        for (const Element &object : board.Call(WordsCall(Name("GGRP"), {4})).result.elements) {
+        for (const Element& object : board.Call(WordsCall(Name("GGRP"), {4})).result.elements) {
             if (object.type == 1) {
                 callable[object.text] = Shape::None;
             }
         }
         EXPECT_GT(callable.size(), kMethodShapes.size()) << boardName << " names no objects";
 
-        for (const auto &[method, shape] : callable) {
+        for (const auto& [method, shape] : callable) {
             const Bytes call = WellFormedCall(method, shape);
             BsFailMethodRequest fail{NameOf(method), 1};
             if (board.Call(call).status == BS_NO_SUCH_METHOD) {
@@ -122,7 +125,7 @@ TEST(ShippedBoards, TestControlFailsEveryMethodAndObject)
             ASSERT_EQ(BsFailMethod(board.get(), &fail, sizeof fail), BS_OK) << boardName << " " << method;
             EXPECT_EQ(board.Call(call).status, BS_METHOD_FAILED) << boardName << " " << method;
             EXPECT_EQ(board.Call(NoArgumentCall(Name("VSIF"))).status, method == "VSIF" ? BS_METHOD_FAILED : BS_OK)
-                << "only " << method << " fails";
+                    << "only " << method << " fails";
             fail.fail = 0;
             ASSERT_EQ(BsFailMethod(board.get(), &fail, sizeof fail), BS_OK);
             EXPECT_EQ(board.Call(call).status, BS_OK) << boardName << " " << method;
@@ -131,72 +134,74 @@ TEST(ShippedBoards, TestControlFailsEveryMethodAndObject)
 }
 
 struct Answer {
-    const char *board;
+    const char* board;
     Bytes request;
-    const char *elements; // as Show() writes them
+    const char* elements;  // as Show() writes them
 };
 
 TEST(ShippedBoards, AnswerTheLibrarysMethods)
 {
     const Answer answers[] = {
-        // Board information: version, name, values; value 0 of the group
-        // board carries the group-interface marker in bits 8-15.
-        {"classic", NoArgumentCall(Name("MBIF")), R"([2, "ZK-790 Classic", 0x10000, 1])"},
-        {"group", NoArgumentCall(Name("MBIF")), R"([3, "ZK-890 Group", 256, 3])"},
-        // Power profile and Cool'n'Quiet.
-        {"classic", NoArgumentCall(Name("GPLV")), "[1]"},
-        {"group", NoArgumentCall(Name("GPLV")), "[0]"},
-        {"classic", IntegerCall(Name("GCQV"), 0), "[1400]"},
-        {"classic", IntegerCall(Name("GCQV"), 1), "[1100]"},
-        {"classic", IntegerCall(Name("GCQV"), 2), "[1]"},
-        {"classic", IntegerCall(Name("GCQV"), 3), "[0]"},
-        {"classic", IntegerCall(Name("OCOP"), 0x0106000C), R"([0x106000C, 0, 1, 1, "Disabled", "Enabled"])"},
-        // Fan-control features: the list, the objects (word 4 of the
-        // processor feature: supported, on, shown) and the start
-        // temperatures in whole degrees.
-        {"classic", NoArgumentCall(Name("KVIF")), R"([3, "KVC0", "KVS0", "KV05"])"},
-        {"classic", NoArgumentCall(Name("KV05")), R"([0x4030005, "Kelvane Target", 0, 0, 0, 0])"},
-        {"classic", NoArgumentCall(Name("KVC0")), R"([0x4060003, "CPU Kelvane", 0, 0, 0, 0x30003])"},
-        {"classic", NoArgumentCall(Name("KVS0")), R"([0x4060006, "Chassis Kelvane", 0, 0, 0, 0x10001])"},
-        {"classic", IntegerCall(Name("KVST"), 0x04060003), "[40]"},
-        {"classic", IntegerCall(Name("KVST"), 0x04060006), "[35]"},
-        {"classic", IntegerCall(Name("KVST"), 0x04050009), "[0]"},
-        // Settings and overclocking items: the list in file order, range
-        // and option descriptors, and the items' OCOP answers.
-        {"classic", NoArgumentCall(Name("OCIF")),
-         R"([12, "OM11", "OD12", "OS13", "OT14", "OM21", "OD22", "OT24", "OK05", "OK09", "OK0A", "OV08", "OR01"])"},
-        {"classic", NoArgumentCall(Name("OD12")), R"([0x4050112, "CPU FAN Duty Cycle", 30, 100, 8, 0])"},
-        {"classic", NoArgumentCall(Name("OM11")), R"([0x4080111, "CPU FAN Mode", 0, 0, 0, 0])"},
-        {"classic", NoArgumentCall(Name("OK05")), R"([0x4030005, "Kelvane Target", 0, 0, 0, 0])"},
-        {"classic", NoArgumentCall(Name("OV08")), R"([0x1020008, "CPU Voltage", 1100, 1850, 15, 0])"},
-        {"classic", NoArgumentCall(Name("OR01")), R"([0x1060001, "CPU Ratio", 6, 12, 13, 0])"},
-        {"classic", IntegerCall(Name("OCOP"), 0x04030005),
-         R"([0x4030005, 0, 1, 1, "Silent", "Standard", "Performance", "Full Speed"])"},
-        {"classic", IntegerCall(Name("OCOP"), 0x0405000A),
-         R"([0x405000A, 0, 0, 0, "Silent", "Standard", "Performance", "Full Speed"])"},
-        {"classic", IntegerCall(Name("OCOP"), 0x01060001), "[0x1060001, 0, 90, 1]"},
-        // The group interface: the items of group 4 in file order, their
-        // objects by kind, and their values.
-        {"group", WordsCall(Name("GGRP"), {4}),
-         R"(["GK00", "GC11", "GC12", "GC13", "GC14", "GS21", "GS22", "GS23", "GS24"])"},
-        {"group", WordsCall(Name("GGRP"), {0x0B}), "[]"},
-        {"group", WordsCall(Name("GGRP"), {0x104}), "[]"},
-        {"group", NoArgumentCall(Name("GK00")),
-         R"([0x4080000, "Kelvane Mode", 0, 0, 3, "Disabled", "Kelvane", "Advanced Kelvane"])"},
-        {"group", NoArgumentCall(Name("GC11")), R"([0x4080011, "CPU FAN Control Mode", 0, 0, 2, "Smart", "Manual"])"},
-        {"group", NoArgumentCall(Name("GC12")), R"([0x4050012, "CPU FAN Duty Cycle", 0x110001, 0, 30, 10, 8])"},
-        {"group", NoArgumentCall(Name("GC13")),
-         R"([0x4030013, "CPU FAN Target Temperature", 0x110002, 0, 400, 50, 6])"},
-        {"group", NoArgumentCall(Name("GC14")), R"([0x4070014, "CPU FAN Fail Warning", 0, 0])"},
-        {"group", NoArgumentCall(Name("GS24")), R"([0x4010024, "SYS FAN Response Time", 0xFFFFFFFF, 0, 50, 50, 6])"},
-        {"group", WordsCall(Name("GITM"), {0x04080000}), "[{3, 2}]"},
-        {"group", WordsCall(Name("GITM"), {0x04050012}), "[{3, 4}]"},
-        {"group", WordsCall(Name("GITM"), {0x0B060001}), "[{3, 1}]"},
-        {"group", WordsCall(Name("GITM"), {0x04060003}), "[{3, 1}]"},
-        {"group", WordsCall(Name("GITM"), {0x04059999}), "[{0, 0}]"},
-        {"group", IntegerCall(Name("OCOP"), 0x04050012), "[0x4050012, 0, 4, 1]"},
+            // Board information: version, name, values; value 0 of the group
+            // board carries the group-interface marker in bits 8-15.
+            {"classic", NoArgumentCall(Name("MBIF")), R"([2, "ZK-790 Classic", 0x10000, 1])"},
+            {"group", NoArgumentCall(Name("MBIF")), R"([3, "ZK-890 Group", 256, 3])"},
+            // Power profile and Cool'n'Quiet.
+            {"classic", NoArgumentCall(Name("GPLV")), "[1]"},
+            {"group", NoArgumentCall(Name("GPLV")), "[0]"},
+            {"classic", IntegerCall(Name("GCQV"), 0), "[1400]"},
+            {"classic", IntegerCall(Name("GCQV"), 1), "[1100]"},
+            {"classic", IntegerCall(Name("GCQV"), 2), "[1]"},
+            {"classic", IntegerCall(Name("GCQV"), 3), "[0]"},
+            {"classic", IntegerCall(Name("OCOP"), 0x0106000C), R"([0x106000C, 0, 1, 1, "Disabled", "Enabled"])"},
+            // Fan-control features: the list, the objects (word 4 of the
+            // processor feature: supported, on, shown) and the start
+            // temperatures in whole degrees.
+            {"classic", NoArgumentCall(Name("KVIF")), R"([3, "KVC0", "KVS0", "KV05"])"},
+            {"classic", NoArgumentCall(Name("KV05")), R"([0x4030005, "Kelvane Target", 0, 0, 0, 0])"},
+            {"classic", NoArgumentCall(Name("KVC0")), R"([0x4060003, "CPU Kelvane", 0, 0, 0, 0x30003])"},
+            {"classic", NoArgumentCall(Name("KVS0")), R"([0x4060006, "Chassis Kelvane", 0, 0, 0, 0x10001])"},
+            {"classic", IntegerCall(Name("KVST"), 0x04060003), "[40]"},
+            {"classic", IntegerCall(Name("KVST"), 0x04060006), "[35]"},
+            {"classic", IntegerCall(Name("KVST"), 0x04050009), "[0]"},
+            // Settings and overclocking items: the list in file order, range
+            // and option descriptors, and the items' OCOP answers.
+            {"classic", NoArgumentCall(Name("OCIF")),
+             R"([12, "OM11", "OD12", "OS13", "OT14", "OM21", "OD22", "OT24", "OK05", "OK09", "OK0A", "OV08", "OR01"])"},
+            {"classic", NoArgumentCall(Name("OD12")), R"([0x4050112, "CPU FAN Duty Cycle", 30, 100, 8, 0])"},
+            {"classic", NoArgumentCall(Name("OM11")), R"([0x4080111, "CPU FAN Mode", 0, 0, 0, 0])"},
+            {"classic", NoArgumentCall(Name("OK05")), R"([0x4030005, "Kelvane Target", 0, 0, 0, 0])"},
+            {"classic", NoArgumentCall(Name("OV08")), R"([0x1020008, "CPU Voltage", 1100, 1850, 15, 0])"},
+            {"classic", NoArgumentCall(Name("OR01")), R"([0x1060001, "CPU Ratio", 6, 12, 13, 0])"},
+            {"classic", IntegerCall(Name("OCOP"), 0x04030005),
+             R"([0x4030005, 0, 1, 1, "Silent", "Standard", "Performance", "Full Speed"])"},
+            {"classic", IntegerCall(Name("OCOP"), 0x0405000A),
+             R"([0x405000A, 0, 0, 0, "Silent", "Standard", "Performance", "Full Speed"])"},
+            {"classic", IntegerCall(Name("OCOP"), 0x01060001), "[0x1060001, 0, 90, 1]"},
+            // The group interface: the items of group 4 in file order, their
+            // objects by kind, and their values.
+            {"group", WordsCall(Name("GGRP"), {4}),
+             R"(["GK00", "GC11", "GC12", "GC13", "GC14", "GS21", "GS22", "GS23", "GS24"])"},
+            {"group", WordsCall(Name("GGRP"), {0x0B}), "[]"},
+            {"group", WordsCall(Name("GGRP"), {0x104}), "[]"},
+            {"group", NoArgumentCall(Name("GK00")),
+             R"([0x4080000, "Kelvane Mode", 0, 0, 3, "Disabled", "Kelvane", "Advanced Kelvane"])"},
+            {"group", NoArgumentCall(Name("GC11")),
+             R"([0x4080011, "CPU FAN Control Mode", 0, 0, 2, "Smart", "Manual"])"},
+            {"group", NoArgumentCall(Name("GC12")), R"([0x4050012, "CPU FAN Duty Cycle", 0x110001, 0, 30, 10, 8])"},
+            {"group", NoArgumentCall(Name("GC13")),
+             R"([0x4030013, "CPU FAN Target Temperature", 0x110002, 0, 400, 50, 6])"},
+            {"group", NoArgumentCall(Name("GC14")), R"([0x4070014, "CPU FAN Fail Warning", 0, 0])"},
+            {"group", NoArgumentCall(Name("GS24")),
+             R"([0x4010024, "SYS FAN Response Time", 0xFFFFFFFF, 0, 50, 50, 6])"},
+            {"group", WordsCall(Name("GITM"), {0x04080000}), "[{3, 2}]"},
+            {"group", WordsCall(Name("GITM"), {0x04050012}), "[{3, 4}]"},
+            {"group", WordsCall(Name("GITM"), {0x0B060001}), "[{3, 1}]"},
+            {"group", WordsCall(Name("GITM"), {0x04060003}), "[{3, 1}]"},
+            {"group", WordsCall(Name("GITM"), {0x04059999}), "[{0, 0}]"},
+            {"group", IntegerCall(Name("OCOP"), 0x04050012), "[0x4050012, 0, 4, 1]"},
     };
-    for (const Answer &answer : answers) {
+    for (const Answer& answer : answers) {
         auto got = Shipped(answer.board).Call(answer.request);
         ASSERT_EQ(got.status, BS_OK) << answer.board << " " << answer.elements;
         EXPECT_EQ(got.result.fault, "") << answer.elements;
@@ -208,10 +213,10 @@ TEST(ShippedBoards, AnswerTheLibrarysMethods)
 // option texts: named options, or the values a range steps through.
 TEST(ShippedBoards, ClassicSettingsIndexTheirOptions)
 {
-    LoadedBoard &board = Shipped("classic");
+    LoadedBoard& board = Shipped("classic");
     auto list = board.Call(NoArgumentCall(Name("OCIF")));
     ASSERT_EQ(list.status, BS_OK);
-    for (const Element &object : list.result.elements) {
+    for (const Element& object : list.result.elements) {
         if (object.type != 1) {
             continue;
         }
@@ -224,7 +229,7 @@ TEST(ShippedBoards, ClassicSettingsIndexTheirOptions)
         const auto item = board.Call(IntegerCall(Name("OCOP"), itemId)).result.elements;
         ASSERT_GE(item.size(), 4u);
         if ((item[3].integer & 1) == 0) {
-            continue; // described but not available: the library leaves it out
+            continue;  // described but not available: the library leaves it out
         }
         const auto value = static_cast<std::int32_t>(item[2].integer);
         if (item.size() > 4) {
@@ -233,7 +238,7 @@ TEST(ShippedBoards, ClassicSettingsIndexTheirOptions)
         }
         ASSERT_GT(steps, 1) << object.text;
         if (itemId >> 24 != 0x04) {
-            continue; // overclocking items hold values, not indexes
+            continue;  // overclocking items hold values, not indexes
         }
         EXPECT_EQ((high - low) % (steps - 1), 0) << object.text << ": the range steps evenly";
         EXPECT_GE(value, 0) << object.text;
@@ -246,14 +251,14 @@ TEST(ShippedBoards, ClassicSettingsIndexTheirOptions)
 
 TEST(ShippedBoards, ManyBoardHasLongListsLongNamesAndOddFlags)
 {
-    LoadedBoard &board = Shipped("many");
+    LoadedBoard& board = Shipped("many");
     std::size_t listed = 0;
     std::map<std::uint32_t, std::uint32_t> flagsById;
     std::string longest;
-    for (const char *list : {"VSIF", "TSIF", "FSIF"}) {
+    for (const char* list : {"VSIF", "TSIF", "FSIF"}) {
         auto names = board.Call(NoArgumentCall(NameOf(list)));
         ASSERT_EQ(names.status, BS_OK) << list;
-        for (const Element &object : names.result.elements) {
+        for (const Element& object : names.result.elements) {
             if (object.type != 1) {
                 continue;
             }
@@ -305,5 +310,5 @@ TEST(ShippedBoards, ReadMiscEnable)
     EXPECT_EQ(value, 0xFFFFFFFFFFu);
 }
 
-} // namespace
-} // namespace boardsim::test
+}  // namespace
+}  // namespace boardsim::test

@@ -11,10 +11,10 @@ protected:
     {
         BsLoadError error{};
         ASSERT_EQ(board.Load(ReadFile(BOARDSIM_TEST_BOARDS_DIR "/steady.ini"), &error), BS_OK)
-            << error.line << ": " << error.message;
+                << error.line << ": " << error.message;
     }
 
-    std::uint32_t Answer(const Bytes &request, std::size_t element = 0)
+    std::uint32_t Answer(const Bytes& request, std::size_t element = 0)
     {
         auto answer = board.Call(request, 987654321);
         EXPECT_EQ(answer.status, BS_OK);
@@ -65,7 +65,7 @@ TEST_F(SteadyBoard, WritesOnlyAvailableItemsWithinTheirBounds)
         std::int32_t value;
         std::uint32_t status;
     } writes[] = {{25, 3}, {75, 3}, {24, 2}, {76, 2}, {-1, 2}, {50, 3}};
-    for (const auto &w : writes) {
+    for (const auto& w : writes) {
         EXPECT_EQ(Write(0x04020001, w.value), w.status) << w.value;
     }
     EXPECT_EQ(Answer(IntegerCall(Name("OCOP"), 0x04020001), 2), 50u);
@@ -98,5 +98,5 @@ TEST(BoardMethods, ABoardServesOnlyWhatItDescribes)
     EXPECT_EQ(board.Call(IntegersCall(Name("PROC"), {0x04060003, 1, 1})).status, BS_NO_SUCH_METHOD);
 }
 
-} // namespace
-} // namespace boardsim::test
+}  // namespace
+}  // namespace boardsim::test

@@ -47,7 +47,7 @@ TEST(Waveform, SineAtFollowsItsPeriodForAnyClock)
     EXPECT_EQ(SineAt(100, 60000, 15000), 100);
     EXPECT_EQ(SineAt(100, 60000, 30000), 0);
     EXPECT_EQ(SineAt(100, 60000, 45000), -100);
-    EXPECT_EQ(SineAt(100, 60000, 5000), 50); // sin(30 degrees)
+    EXPECT_EQ(SineAt(100, 60000, 5000), 50);  // sin(30 degrees)
     // A clock far beyond 32 bits lands on the same phase.
     std::uint64_t late = 60000ull * 123456789012ull;
     for (std::uint64_t t : {0, 7, 15000, 44999}) {
@@ -100,5 +100,5 @@ TEST(Waveform, ReadingAddsBaseSineAndDrift)
     }
 }
 
-} // namespace
-} // namespace boardsim
+}  // namespace
+}  // namespace boardsim

@@ -5,27 +5,41 @@
 namespace vantor::dmi {
 namespace {
 
-std::string CacheConfiguration(std::uint16_t c) {
+std::string CacheConfiguration(std::uint16_t c)
+{
     std::string list;
     switch (c >> 5 & 0x03) {
-    case 0: JoinFlags(list, "Internal"); break;
-    case 1: JoinFlags(list, "External"); break;
-    default: break;
+    case 0:
+        JoinFlags(list, "Internal");
+        break;
+    case 1:
+        JoinFlags(list, "External");
+        break;
+    default:
+        break;
     }
     std::string level = "L";
     level += Decimal((c & 0x07) + 1);
     level += " cache";
     JoinFlags(list, level);
     switch (c >> 8 & 0x03) {
-    case 0: JoinFlags(list, "Write Through"); break;
-    case 1: JoinFlags(list, "Write Back"); break;
-    case 2: JoinFlags(list, "Varies with Memoey Address"); break;
-    default: break;
+    case 0:
+        JoinFlags(list, "Write Through");
+        break;
+    case 1:
+        JoinFlags(list, "Write Back");
+        break;
+    case 2:
+        JoinFlags(list, "Varies with Memoey Address");
+        break;
+    default:
+        break;
     }
     return list;
 }
 
-std::string CacheSize(std::uint16_t s) {
+std::string CacheSize(std::uint16_t s)
+{
     if (s == 0) {
         return "No Cache Installed";
     }
@@ -36,18 +50,20 @@ std::string CacheSize(std::uint16_t s) {
     return Decimal(s) + " KBytes";
 }
 
-std::string SramTypes(std::uint16_t word) {
+std::string SramTypes(std::uint16_t word)
+{
     const std::uint8_t bits = word & 0xFF;
     if (bits & 0x01) {
         return "Other";
     }
-    return OrNone(FlagList(bits, {{2, "Non-Burst"}, {3, "Burst"}, {4, "Pipeline Burst"}, {5, "Synchronous"},
-                                  {6, "Ansynchronous"}}));
+    return OrNone(FlagList(
+            bits, {{2, "Non-Burst"}, {3, "Burst"}, {4, "Pipeline Burst"}, {5, "Synchronous"}, {6, "Ansynchronous"}}));
 }
 
 }  // namespace
 
-DecodedValues DecodeCache(const Structure& s, const SmbiosNames& names) {
+DecodedValues DecodeCache(const Structure& s, const SmbiosNames& names)
+{
     ValueList out(s, names);
     out.AddString("Socket", 0x04);
     out.AddWord("Configuration", 0x05, CacheConfiguration);

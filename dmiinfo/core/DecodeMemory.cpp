@@ -7,21 +7,31 @@ namespace vantor::dmi {
 namespace {
 
 // Supported memory types of a controller (type 5) and a module's type (type 6).
-std::string MemoryTypes(std::uint16_t bits) {
+std::string MemoryTypes(std::uint16_t bits)
+{
     if (bits & 0x0001) {
         return "Other";
     }
     if (bits & 0x0002) {
         return "Unknown";
     }
-    return FlagList(bits, {{2, "Standard"}, {3, "Fast Page Mode"}, {4, "EDO"}, {5, "Parity"}, {6, "ECC"},
-                           {7, "SIMM"}, {8, "DIMM"}, {9, "Burst EDO"}, {10, "SDRAM"}});
+    return FlagList(bits, {{2, "Standard"},
+                           {3, "Fast Page Mode"},
+                           {4, "EDO"},
+                           {5, "Parity"},
+                           {6, "ECC"},
+                           {7, "SIMM"},
+                           {8, "DIMM"},
+                           {9, "Burst EDO"},
+                           {10, "SDRAM"}});
 }
 
-std::string ErrorCorrectingCapability(std::uint8_t bits) {
+std::string ErrorCorrectingCapability(std::uint8_t bits)
+{
     // Only the lowest set bit is named.
-    static constexpr std::string_view kNames[] = {"Other", "Unknown", "None", "Single Bit Error Correcting",
-                                                  "Double Bit Error Correcting", "Error Scrubbing"};
+    static constexpr std::string_view kNames[] = {
+            "Other",          "Unknown", "None", "Single Bit Error Correcting", "Double Bit Error Correcting",
+            "Error Scrubbing"};
     for (int bit = 0; bit < 6; ++bit) {
         if (bits >> bit & 1) {
             return std::string(kNames[bit]);
@@ -30,16 +40,22 @@ std::string ErrorCorrectingCapability(std::uint8_t bits) {
     return "None";
 }
 
-std::string ControllerVoltage(std::uint8_t v) {
+std::string ControllerVoltage(std::uint8_t v)
+{
     switch (v) {
-    case 1: return "5 V";
-    case 2: return "3.3 V";
-    case 4: return "2.9 V";
-    default: return "Unknown (0x" + Hex(v, 2) + ")";
+    case 1:
+        return "5 V";
+    case 2:
+        return "3.3 V";
+    case 4:
+        return "2.9 V";
+    default:
+        return "Unknown (0x" + Hex(v, 2) + ")";
     }
 }
 
-std::string SupportedSpeeds(std::uint8_t bits) {
+std::string SupportedSpeeds(std::uint8_t bits)
+{
     if (bits & 0x01) {
         return "Other";
     }
@@ -49,7 +65,8 @@ std::string SupportedSpeeds(std::uint8_t bits) {
     return OrNone(FlagList(bits, {{2, "70ns "}, {3, "60ns "}, {4, "50ns"}}));
 }
 
-std::string BankConnections(std::uint8_t bits) {
+std::string BankConnections(std::uint8_t bits)
+{
     // One RAS line per nibble; 0xF is "no connection".
     std::string list;
     if ((bits & 0x0F) != 0x0F) {
@@ -61,24 +78,27 @@ std::string BankConnections(std::uint8_t bits) {
     return OrNone(list);
 }
 
-std::string ModuleSize(std::uint8_t value) {
+std::string ModuleSize(std::uint8_t value)
+{
     // Bit 7 marks a double-bank connection; bits 0-6 are the size as a power of two.
     const int n = value & 0x7F;
     switch (n) {
-    case 0x7D: return "Not Determinable";
-    case 0x7E: return "No Memory Enable";
-    case 0x7F: return "Not Installed";
+    case 0x7D:
+        return "Not Determinable";
+    case 0x7E:
+        return "No Memory Enable";
+    case 0x7F:
+        return "Not Installed";
     default:
         // 2^31 MB and above is no module size and no 32-bit number.
         return n <= 30 ? Decimal(1LL << n) + " MBytes" : std::string("Unknown");
     }
 }
 
-std::string Bits(std::uint16_t width) {
-    return width == 0xFFFF ? std::string("Unknown") : Decimal(width) + " bits";
-}
+std::string Bits(std::uint16_t width) { return width == 0xFFFF ? std::string("Unknown") : Decimal(width) + " bits"; }
 
-std::string DeviceSize(std::uint16_t size) {
+std::string DeviceSize(std::uint16_t size)
+{
     if (size == 0) {
         return "No Memory Installed";
     }
@@ -94,15 +114,15 @@ std::string DeviceSize(std::uint16_t size) {
 
 }  // namespace
 
-DecodedValues DecodeMemoryController(const Structure& s, const SmbiosNames& names) {
+DecodedValues DecodeMemoryController(const Structure& s, const SmbiosNames& names)
+{
     ValueList out(s, names);
     out.AddName("Error Dectecting Method", 0x04, "Memory ED Method");
     out.AddByte("Error Correcting Capability", 0x05, ErrorCorrectingCapability);
     out.AddName("Supported Interleave", 0x06, "Memory Interleave");
     out.AddName("Current Interleave", 0x07, "Memory Interleave");
     // The largest module as a power of two in megabytes, kept in 16 bits.
-    out.AddByte("Maximum Memory Size", 0x08,
-                [](std::uint8_t n) { return Decimal(n < 16 ? 1 << n : 0) + " MBytes"; });
+    out.AddByte("Maximum Memory Size", 0x08, [](std::uint8_t n) { return Decimal(n < 16 ? 1 << n : 0) + " MBytes"; });
     out.AddWord("Supported Speed", 0x09, [](std::uint16_t bits) { return SupportedSpeeds(bits & 0xFF); });
     out.AddWord("Supported Type", 0x0B, [](std::uint16_t bits) { return OrNone(MemoryTypes(bits)); });
     out.AddByte("Voltage", 0x0D, ControllerVoltage);
@@ -110,7 +130,8 @@ DecodedValues DecodeMemoryController(const Structure& s, const SmbiosNames& name
     return out.Take();
 }
 
-DecodedValues DecodeMemoryModule(const Structure& s, const SmbiosNames& names) {
+DecodedValues DecodeMemoryModule(const Structure& s, const SmbiosNames& names)
+{
     ValueList out(s, names);
     out.AddString("Socket", 0x04);
     out.AddByte("Bank Connection", 0x05, BankConnections);
@@ -119,12 +140,12 @@ DecodedValues DecodeMemoryModule(const Structure& s, const SmbiosNames& names) {
     out.AddWord("Memory Type", 0x07, MemoryTypes);
     out.AddByte("Installed Size", 0x09, ModuleSize);
     out.AddByte("Enabled Size", 0x0A, ModuleSize);
-    out.AddByte("Error Status", 0x0B,
-                [](std::uint8_t e) { return e == 0 ? std::string("None") : "0x" + Hex(e, 2); });
+    out.AddByte("Error Status", 0x0B, [](std::uint8_t e) { return e == 0 ? std::string("None") : "0x" + Hex(e, 2); });
     return out.Take();
 }
 
-DecodedValues DecodeMemoryArray(const Structure& s, const SmbiosNames& names) {
+DecodedValues DecodeMemoryArray(const Structure& s, const SmbiosNames& names)
+{
     ValueList out(s, names);
     out.AddName("Device Type", 0x04, "Memory Array Location");
     out.AddName("Function Type", 0x05, "Memory Array Use");
@@ -134,7 +155,8 @@ DecodedValues DecodeMemoryArray(const Structure& s, const SmbiosNames& names) {
     return out.Take();
 }
 
-DecodedValues DecodeMemoryDevice(const Structure& s, const SmbiosNames& names) {
+DecodedValues DecodeMemoryDevice(const Structure& s, const SmbiosNames& names)
+{
     ValueList out(s, names);
     out.AddWord("Total Width", 0x08, Bits);
     out.AddWord("Data Width", 0x0A, Bits);

@@ -5,7 +5,8 @@
 namespace vantor::dmi {
 namespace {
 
-std::string ProcessorVoltage(std::uint8_t v) {
+std::string ProcessorVoltage(std::uint8_t v)
+{
     if (v & 0x80) {
         // Bits 0-6 are the present voltage in tenths of a volt.
         const int tenths = v - 0x80;
@@ -15,24 +16,30 @@ std::string ProcessorVoltage(std::uint8_t v) {
     return FlagList(v, {{0, "5 V "}, {1, "3.3 V "}, {2, "2.9 V "}});
 }
 
-std::string ProcessorStatus(std::uint8_t status) {
+std::string ProcessorStatus(std::uint8_t status)
+{
     switch (status & 0x07) {
-    case 0: return "Unknown";
-    case 1: return "CPU Enable";
-    case 2: return "CPU Disable by User";
-    case 3: return "CPU Disable by BIOS";
-    case 4: return "CPU Idle";
-    default: return "Others";
+    case 0:
+        return "Unknown";
+    case 1:
+        return "CPU Enable";
+    case 2:
+        return "CPU Disable by User";
+    case 3:
+        return "CPU Disable by BIOS";
+    case 4:
+        return "CPU Idle";
+    default:
+        return "Others";
     }
 }
 
-std::string Megahertz(std::uint16_t value) {
-    return Decimal(value) + " MHz";
-}
+std::string Megahertz(std::uint16_t value) { return Decimal(value) + " MHz"; }
 
 }  // namespace
 
-DecodedValues DecodeProcessor(const Structure& s, const SmbiosNames& names) {
+DecodedValues DecodeProcessor(const Structure& s, const SmbiosNames& names)
+{
     ValueList out(s, names);
     out.AddString("Socket", 0x04);
     out.AddName("Type", 0x05, "Processor Type");

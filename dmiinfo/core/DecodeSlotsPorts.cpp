@@ -4,7 +4,8 @@
 
 namespace vantor::dmi {
 
-DecodedValues DecodePortConnector(const Structure& s, const SmbiosNames& names) {
+DecodedValues DecodePortConnector(const Structure& s, const SmbiosNames& names)
+{
     ValueList out(s, names);
     out.AddString("Internal Designator", 0x04);
     out.AddName("Internal Connector Type", 0x05, "Connector Type");
@@ -14,7 +15,8 @@ DecodedValues DecodePortConnector(const Structure& s, const SmbiosNames& names) 
     return out.Take();
 }
 
-DecodedValues DecodeSystemSlot(const Structure& s, const SmbiosNames& names) {
+DecodedValues DecodeSystemSlot(const Structure& s, const SmbiosNames& names)
+{
     ValueList out(s, names);
     out.AddString("Slot Designation", 0x04);
     out.AddName("Slot Type", 0x05, "Slot Type");
@@ -26,13 +28,17 @@ DecodedValues DecodeSystemSlot(const Structure& s, const SmbiosNames& names) {
         if (bits & 0x01) {
             return std::string("Unknown");
         }
-        return OrNone(FlagList(bits, {{1, "Provides 5 Volt"}, {2, "Provides 3.3 Volt"}, {3, "Share Slot"},
-                                      {4, "Support PC Card-16"}, {5, "Support CardBus"},
-                                      {6, "Support Zoom Video"}, {7, "Support Modem Ring Resume"}}));
+        return OrNone(FlagList(bits, {{1, "Provides 5 Volt"},
+                                      {2, "Provides 3.3 Volt"},
+                                      {3, "Share Slot"},
+                                      {4, "Support PC Card-16"},
+                                      {5, "Support CardBus"},
+                                      {6, "Support Zoom Video"},
+                                      {7, "Support Modem Ring Resume"}}));
     });
     out.AddByte("Characteristics 2", 0x0C, [](std::uint8_t bits) {
-        return OrNone(FlagList(bits, {{0, "Support PME"}, {1, "Support hot-plug devices"},
-                                      {2, "Support SMBus signal"}}));
+        return OrNone(
+                FlagList(bits, {{0, "Support PME"}, {1, "Support hot-plug devices"}, {2, "Support SMBus signal"}}));
     });
     return out.Take();
 }

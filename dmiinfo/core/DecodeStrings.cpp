@@ -7,7 +7,8 @@
 
 namespace vantor::dmi {
 
-DecodedValues DecodeDescriptions(const Structure& s, const SmbiosNames& names) {
+DecodedValues DecodeDescriptions(const Structure& s, const SmbiosNames& names)
+{
     ValueList out(s, names);
     const int count = s.Byte(0x04).value_or(0);
     for (int k = 1; k <= count; ++k) {
@@ -16,7 +17,8 @@ DecodedValues DecodeDescriptions(const Structure& s, const SmbiosNames& names) {
     return out.Take();
 }
 
-DecodedValues DecodeBiosLanguage(const Structure& s, const SmbiosNames& names) {
+DecodedValues DecodeBiosLanguage(const Structure& s, const SmbiosNames& names)
+{
     ValueList out(s, names);
     const auto count = s.Byte(0x04);
     if (!count) {
@@ -32,7 +34,8 @@ DecodedValues DecodeBiosLanguage(const Structure& s, const SmbiosNames& names) {
     return out.Take();
 }
 
-DecodedValues DecodeGroupAssociation(const Structure& s, const SmbiosNames& names) {
+DecodedValues DecodeGroupAssociation(const Structure& s, const SmbiosNames& names)
+{
     ValueList out(s, names);
     out.AddString("Group Name", 0x04);
     out.AddByte("Type", 0x05, [](std::uint8_t type) { return "0x" + Hex(type, 2); });

@@ -4,7 +4,8 @@
 
 namespace vantor::dmi {
 
-DecodedValues DecodeBios(const Structure& s, const SmbiosNames& names) {
+DecodedValues DecodeBios(const Structure& s, const SmbiosNames& names)
+{
     ValueList out(s, names);
     out.AddString("Vendor", 0x04);
     out.AddString("BIOS Version", 0x05);
@@ -19,7 +20,8 @@ DecodedValues DecodeBios(const Structure& s, const SmbiosNames& names) {
     return out.Take();
 }
 
-DecodedValues DecodeSystem(const Structure& s, const SmbiosNames& names) {
+DecodedValues DecodeSystem(const Structure& s, const SmbiosNames& names)
+{
     ValueList out(s, names);
     out.AddString("Manufacturer", 0x04);
     out.AddString("Product Name", 0x05);
@@ -40,7 +42,8 @@ DecodedValues DecodeSystem(const Structure& s, const SmbiosNames& names) {
     return out.Take();
 }
 
-DecodedValues DecodeBaseBoard(const Structure& s, const SmbiosNames& names) {
+DecodedValues DecodeBaseBoard(const Structure& s, const SmbiosNames& names)
+{
     ValueList out(s, names);
     out.AddString("Manufacturer", 0x04);
     out.AddString("Product Name", 0x05);
@@ -49,7 +52,8 @@ DecodedValues DecodeBaseBoard(const Structure& s, const SmbiosNames& names) {
     return out.Take();
 }
 
-DecodedValues DecodeChassis(const Structure& s, const SmbiosNames& names) {
+DecodedValues DecodeChassis(const Structure& s, const SmbiosNames& names)
+{
     ValueList out(s, names);
     out.AddString("Manufacturer", 0x04);
     // Bit 7 of the type byte says whether the chassis has a lock.

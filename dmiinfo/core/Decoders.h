@@ -31,13 +31,16 @@ DecodedValues DecodeMemoryDevice(const Structure& s, const SmbiosNames& names); 
 
 // How a type's value sections are titled.
 enum class TitleRule {
-    Fixed,             // `title` for a lone structure, "%s-%d" of `numberedBase` when numbered
-    SameForEvery,      // `title` for every structure
-    DesignationString, // the string at 0x04
-    PortDesignators,   // the string at 0x04, else the string at 0x06
+    Fixed,              // `title` for a lone structure, "%s-%d" of `numberedBase` when numbered
+    SameForEvery,       // `title` for every structure
+    DesignationString,  // the string at 0x04
+    PortDesignators,    // the string at 0x04, else the string at 0x06
 };
 
-enum class Structures { FirstOnly, Every };
+enum class Structures {
+    FirstOnly,
+    Every
+};
 
 struct TypeDecoder {
     std::uint8_t type;

@@ -21,7 +21,8 @@ public:
 
     int SectionCounter() const { return m_sectionCounter; }
 
-    void Write(const TypeDecoder& decoder, std::span<const std::uint8_t> table, const StructureIndex& index) {
+    void Write(const TypeDecoder& decoder, std::span<const std::uint8_t> table, const StructureIndex& index)
+    {
         const std::string typeSection = "Type" + Decimal(decoder.type);
         m_ini.RootSection(m_sectionCounter++, typeSection);
 
@@ -43,7 +44,8 @@ public:
     }
 
 private:
-    void WriteValues(const std::string& section, const std::string& title, const DecodedValues& values) {
+    void WriteValues(const std::string& section, const std::string& title, const DecodedValues& values)
+    {
         m_ini.Count(section, 1);
         m_ini.Filename(section, section);
         m_ini.Displayname(section, title);
@@ -61,23 +63,24 @@ private:
 
 }  // namespace
 
-std::optional<DmiEntryPoint> FindDmiEntryPoint(std::span<const std::uint8_t> anchorWindow) {
-    for (std::size_t offset = 0;
-         offset < anchorWindow.size() && anchorWindow.size() - offset >= kEntryPointLength; offset += 16) {
+std::optional<DmiEntryPoint> FindDmiEntryPoint(std::span<const std::uint8_t> anchorWindow)
+{
+    for (std::size_t offset = 0; offset < anchorWindow.size() && anchorWindow.size() - offset >= kEntryPointLength;
+         offset += 16) {
         const auto entry = anchorWindow.subspan(offset, kEntryPointLength);
         if (!std::equal(std::begin(kAnchor), std::end(kAnchor), entry.begin())) {
             continue;
         }
-        return DmiEntryPoint{
-            static_cast<std::uint16_t>(entry[6] | entry[7] << 8),
-            static_cast<std::uint32_t>(entry[8] | entry[9] << 8 | entry[10] << 16 |
-                                       static_cast<std::uint32_t>(entry[11]) << 24)};
+        return DmiEntryPoint{static_cast<std::uint16_t>(entry[6] | entry[7] << 8),
+                             static_cast<std::uint32_t>(entry[8] | entry[9] << 8 | entry[10] << 16 |
+                                                        static_cast<std::uint32_t>(entry[11]) << 24)};
     }
     return std::nullopt;
 }
 
 int DecodeSmbiosTable(std::span<const std::uint8_t> window, std::size_t tableLength, IniWriter& ini,
-                      const SmbiosNames& names) {
+                      const SmbiosNames& names)
+{
     ini.Count("Root", 0);
     const auto table = window.first(std::min(tableLength, window.size()));
     const StructureIndex index = StructureIndex::Walk(table);

@@ -7,7 +7,8 @@
 namespace vantor::dmi {
 namespace {
 
-std::string_view Trim(std::string_view text) {
+std::string_view Trim(std::string_view text)
+{
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
     while (!text.empty() && blank(text.front())) {
         text.remove_prefix(1);
@@ -19,18 +20,18 @@ std::string_view Trim(std::string_view text) {
 }
 
 // Section and key names are ASCII.
-char LowerChar(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char LowerChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 }  // namespace
 
-bool IniNameTable::CaseLess::operator()(std::string_view a, std::string_view b) const {
+bool IniNameTable::CaseLess::operator()(std::string_view a, std::string_view b) const
+{
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
                                         [](char x, char y) { return LowerChar(x) < LowerChar(y); });
 }
 
-IniNameTable IniNameTable::Parse(std::string_view text) {
+IniNameTable IniNameTable::Parse(std::string_view text)
+{
     IniNameTable table;
     Section* section = nullptr;
     while (!text.empty()) {
@@ -59,7 +60,8 @@ IniNameTable IniNameTable::Parse(std::string_view text) {
     return table;
 }
 
-std::optional<IniNameTable> IniNameTable::Load(const std::string& path) {
+std::optional<IniNameTable> IniNameTable::Load(const std::string& path)
+{
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         return std::nullopt;
@@ -69,7 +71,8 @@ std::optional<IniNameTable> IniNameTable::Load(const std::string& path) {
     return Parse(text.str());
 }
 
-std::string IniNameTable::Read(std::string_view section, std::string_view key) const {
+std::string IniNameTable::Read(std::string_view section, std::string_view key) const
+{
     const auto found = m_sections.find(section);
     if (found == m_sections.end()) {
         return {};

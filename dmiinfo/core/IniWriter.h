@@ -19,8 +19,7 @@ public:
     // Entry `number` of the section names a child section.
     virtual void Item(std::string_view section, int number, std::string_view child) = 0;
     // Entry `number` of the section is a key and its value.
-    virtual void Value(std::string_view section, int number, std::string_view key,
-                       std::string_view value) = 0;
+    virtual void Value(std::string_view section, int number, std::string_view key, std::string_view value) = 0;
     // Name of the HTML page made for the section.
     virtual void Filename(std::string_view section, std::string_view name) = 0;
     // Title shown for the section.

@@ -5,7 +5,8 @@
 namespace vantor::dmi {
 
 template <typename Visit>
-void StringSet::ForEach(Visit visit) const {
+void StringSet::ForEach(Visit visit) const
+{
     const char* text = reinterpret_cast<const char*>(m_bytes.data());
     std::size_t offset = 0;
     for (std::size_t number = 1; number <= kMaxStrings && offset < m_bytes.size(); ++number) {
@@ -18,7 +19,8 @@ void StringSet::ForEach(Visit visit) const {
     }
 }
 
-std::string_view StringSet::At(std::size_t number) const {
+std::string_view StringSet::At(std::size_t number) const
+{
     std::string_view found;
     if (number == 0 || number > kMaxStrings) {
         return found;
@@ -32,7 +34,8 @@ std::string_view StringSet::At(std::size_t number) const {
     return found;
 }
 
-std::size_t StringSet::Size() const {
+std::size_t StringSet::Size() const
+{
     std::size_t size = 0;
     ForEach([&](std::size_t k, std::string_view) {
         size = k;

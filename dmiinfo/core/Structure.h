@@ -39,10 +39,11 @@ public:
     std::string StringNumber(std::size_t number) const;
 
 private:
-    Structure(std::span<const std::uint8_t> formatted, StringSet strings)
-        : m_formatted(formatted), m_strings(strings) {}
+    Structure(std::span<const std::uint8_t> formatted, StringSet strings) : m_formatted(formatted), m_strings(strings)
+    {}
 
-    bool Covers(std::size_t offset, std::size_t width) const {
+    bool Covers(std::size_t offset, std::size_t width) const
+    {
         return offset <= m_formatted.size() && width <= m_formatted.size() - offset;
     }
 

@@ -7,7 +7,8 @@ namespace {
 
 // Offset just past the two NULs that close the string set starting at
 // `offset`; 0 when the table ends first.
-std::size_t EndOfStringSet(std::span<const std::uint8_t> table, std::size_t offset) {
+std::size_t EndOfStringSet(std::span<const std::uint8_t> table, std::size_t offset)
+{
     for (std::size_t i = offset; i + 1 < table.size(); ++i) {
         if (table[i] == 0 && table[i + 1] == 0) {
             return i + 2;
@@ -18,7 +19,8 @@ std::size_t EndOfStringSet(std::span<const std::uint8_t> table, std::size_t offs
 
 }  // namespace
 
-StructureIndex StructureIndex::Walk(std::span<const std::uint8_t> table) {
+StructureIndex StructureIndex::Walk(std::span<const std::uint8_t> table)
+{
     StructureIndex index;
     std::size_t offset = 0;
     while (offset < table.size()) {
@@ -36,7 +38,8 @@ StructureIndex StructureIndex::Walk(std::span<const std::uint8_t> table) {
     return index;
 }
 
-bool StructureIndex::Add(std::uint8_t type, std::uint32_t offset) {
+bool StructureIndex::Add(std::uint8_t type, std::uint32_t offset)
+{
     if (type >= kTypes || m_positions[type].size() >= kMaxPerType) {
         return false;
     }
@@ -44,14 +47,16 @@ bool StructureIndex::Add(std::uint8_t type, std::uint32_t offset) {
     return true;
 }
 
-int StructureIndex::Count(int type) const {
+int StructureIndex::Count(int type) const
+{
     if (type < 0 || type >= kTypes) {
         return 0;
     }
     return static_cast<int>(m_positions[type].size());
 }
 
-std::uint32_t StructureIndex::Position(int type, int number) const {
+std::uint32_t StructureIndex::Position(int type, int number) const
+{
     return m_positions[static_cast<std::size_t>(type)][static_cast<std::size_t>(number - 1)];
 }
 

@@ -20,11 +20,13 @@ namespace vantor::dmi::fuzz {
 class CheckingIni final : public IniWriter {
 public:
     void FileInitial(std::string_view) override {}
-    void RootSection(int number, std::string_view section) override {
+    void RootSection(int number, std::string_view section) override
+    {
         Require(number == ++m_rootEntries);
         Text(section);
     }
-    void Count(std::string_view section, int count) override {
+    void Count(std::string_view section, int count) override
+    {
         Text(section);
         if (section == "Root") {
             Require(count >= 0 && count <= m_rootEntries);
@@ -34,30 +36,35 @@ public:
         Require(count >= 0);
         m_counts[std::string(section)] = count;
     }
-    void Item(std::string_view section, int number, std::string_view child) override {
+    void Item(std::string_view section, int number, std::string_view child) override
+    {
         Require(number >= 1 && number <= m_counts[std::string(section)]);
         Text(section);
         Text(child);
     }
-    void Value(std::string_view section, int number, std::string_view key, std::string_view value) override {
+    void Value(std::string_view section, int number, std::string_view key, std::string_view value) override
+    {
         int& values = m_values[std::string(section)];
         Require(number == ++values);
         Text(section);
         Text(key);
         Text(value);
     }
-    void Filename(std::string_view section, std::string_view name) override {
+    void Filename(std::string_view section, std::string_view name) override
+    {
         Require(section == name);
         m_values[std::string(section)] = 0;
     }
-    void Displayname(std::string_view section, std::string_view name) override {
+    void Displayname(std::string_view section, std::string_view name) override
+    {
         Text(section);
         Text(name);
     }
 
     // After the decode: the Root count names every Root entry, and every
     // value section's Count matches the values written to it.
-    void Finish(int returned) const {
+    void Finish(int returned) const
+    {
         Require(m_rootCount == m_rootEntries && returned == m_rootEntries);
         for (const auto& [section, values] : m_values) {
             const auto count = m_counts.find(section);
@@ -66,7 +73,8 @@ public:
     }
 
 private:
-    static void Require(bool condition) {
+    static void Require(bool condition)
+    {
         if (!condition) {
             __builtin_trap();
         }
@@ -82,7 +90,8 @@ private:
 // The input's first two bytes are the table length, the rest the window; the
 // window is also decoded with its own size as the table length, and searched
 // for an entry point.
-inline void CheckDecode(std::span<const std::uint8_t> input, const SmbiosNames& names) {
+inline void CheckDecode(std::span<const std::uint8_t> input, const SmbiosNames& names)
+{
     FindDmiEntryPoint(input);
     if (input.size() < 2) {
         return;

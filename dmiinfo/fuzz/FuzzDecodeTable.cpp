@@ -7,9 +7,10 @@
 #include "DecodeInvariants.h"
 #include "core/IniNameTable.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     static const vantor::dmi::IniNameTable names =
-        vantor::dmi::IniNameTable::Load(DMIINFO_SMBIOS_INI).value_or(vantor::dmi::IniNameTable{});
+            vantor::dmi::IniNameTable::Load(DMIINFO_SMBIOS_INI).value_or(vantor::dmi::IniNameTable{});
     vantor::dmi::fuzz::CheckDecode(std::span<const std::uint8_t>(data, size), names);
     return 0;
 }

@@ -49,9 +49,9 @@ class FakeHost final : public DmiHost {
 public:
     FakeHost()
     {
-        const Bytes table = test::Table({Struct(0, {1, 2, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-                                                {"Vendor", "1.0", "01/02/2020"}),
-                                         Struct(17, {}), Struct(17, {}), test::EndOfTable()});
+        const Bytes table =
+                test::Table({Struct(0, {1, 2, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {"Vendor", "1.0", "01/02/2020"}),
+                             Struct(17, {}), Struct(17, {}), test::EndOfTable()});
         tableWindow = table;
         tableWindow.resize(kWindowLength, 0);
         anchorWindow = AnchorWindow(static_cast<std::uint16_t>(table.size()));
@@ -74,10 +74,9 @@ public:
     }
     void UnmapMem(const void* address, std::uint32_t length) override
     {
-        const std::string what = address == tableWindow.data() ? "table"
-                                 : reinterpret_cast<std::uintptr_t>(address) == kAnchorWindowBase
-                                     ? "0xf0000"
-                                     : "?";
+        const std::string what = address == tableWindow.data()                                    ? "table"
+                                 : reinterpret_cast<std::uintptr_t>(address) == kAnchorWindowBase ? "0xf0000"
+                                                                                                  : "?";
         calls.push_back("UnmapMem(" + what + "," + Hex(length) + ")");
     }
     void UnloadIo() override { calls.push_back("UnloadIo"); }
@@ -123,19 +122,19 @@ TEST(DmiGetAll, RunsItsStepsInOrder)
     FakeHost host;
     EXPECT_TRUE(DmiGetAll(host, "C:\\Vantor\\DMIInfo"));
     const std::vector<std::string> expected = {
-        "LoadIo(C:\\Vantor)",
-        "LoadIni",
-        "CreateFolder(C:)",
-        "CreateFolder(C:\\Vantor)",
-        "CreateFolder(C:\\Vantor\\DMIInfo)",
-        "OpenNames(C:\\Vantor\\SmBIOS.ini)",
-        "MapMem(0xf0000,0xfff0)",
-        "UnmapMem(0xf0000,0xfff0)",
-        "MapMem(0xe8000,0xfff0)",
-        "UnloadIni",
-        "RunHtmlEngine(C:\\Vantor\\DMIInfo)",
-        "UnmapMem(table,0xfff0)",
-        "UnloadIo",
+            "LoadIo(C:\\Vantor)",
+            "LoadIni",
+            "CreateFolder(C:)",
+            "CreateFolder(C:\\Vantor)",
+            "CreateFolder(C:\\Vantor\\DMIInfo)",
+            "OpenNames(C:\\Vantor\\SmBIOS.ini)",
+            "MapMem(0xf0000,0xfff0)",
+            "UnmapMem(0xf0000,0xfff0)",
+            "MapMem(0xe8000,0xfff0)",
+            "UnloadIni",
+            "RunHtmlEngine(C:\\Vantor\\DMIInfo)",
+            "UnmapMem(table,0xfff0)",
+            "UnloadIo",
     };
     EXPECT_EQ(host.calls, expected);
     EXPECT_EQ(host.ini.calls.front(), "FileInitial(C:\\Vantor\\DMIInfo\\ZyDMI.ini)");
@@ -159,19 +158,49 @@ TEST(DmiGetAll, FailuresEndTheCallAsTheirStepSays)
         int rootCount;  // -1: no Root written
     };
     const Case cases[] = {
-        {"ZyIO.dll missing: nothing written", [](FakeHost& h) { h.ioPresent = false; }, true, {}, false, false, -1},
-        {"ZyIni.dll missing: nothing written", [](FakeHost& h) { h.iniPresent = false; }, true, {}, false, false, -1},
-        {"SmBIOS.ini missing: the INI file started, no pages",
-         [](FakeHost& h) { h.namesPresent = false; }, false, {"Can't Open SmBIOS.ini file !!,Message"}, true, false,
-         -1},
-        {"anchor window not mapped: Root 0 and the pages",
-         [](FakeHost& h) { h.anchorMaps = false; }, true, {"Memory Mapping Error !!,Error"}, true, true, 0},
-        {"no anchor in the window: Root 0 and the pages, without a message",
-         [](FakeHost& h) { h.anchorWindow.assign(kWindowLength, 0); }, true, {}, true, true, 0},
-        {"table window not mapped: Root 0 and the pages",
-         [](FakeHost& h) { h.tableMaps = false; }, true, {"Memory Mapping Error !!,Error"}, true, true, 0},
-        {"ZyHtmlEngine.dll missing: the INI file complete",
-         [](FakeHost& h) { h.htmlPresent = false; }, false, {"Open ZyHtmlEngine.dll error !!,Message"}, true, true, 2},
+            {"ZyIO.dll missing: nothing written", [](FakeHost& h) { h.ioPresent = false; }, true, {}, false, false, -1},
+            {"ZyIni.dll missing: nothing written",
+             [](FakeHost& h) { h.iniPresent = false; },
+             true,
+             {},
+             false,
+             false,
+             -1},
+            {"SmBIOS.ini missing: the INI file started, no pages",
+             [](FakeHost& h) { h.namesPresent = false; },
+             false,
+             {"Can't Open SmBIOS.ini file !!,Message"},
+             true,
+             false,
+             -1},
+            {"anchor window not mapped: Root 0 and the pages",
+             [](FakeHost& h) { h.anchorMaps = false; },
+             true,
+             {"Memory Mapping Error !!,Error"},
+             true,
+             true,
+             0},
+            {"no anchor in the window: Root 0 and the pages, without a message",
+             [](FakeHost& h) { h.anchorWindow.assign(kWindowLength, 0); },
+             true,
+             {},
+             true,
+             true,
+             0},
+            {"table window not mapped: Root 0 and the pages",
+             [](FakeHost& h) { h.tableMaps = false; },
+             true,
+             {"Memory Mapping Error !!,Error"},
+             true,
+             true,
+             0},
+            {"ZyHtmlEngine.dll missing: the INI file complete",
+             [](FakeHost& h) { h.htmlPresent = false; },
+             false,
+             {"Open ZyHtmlEngine.dll error !!,Message"},
+             true,
+             true,
+             2},
     };
     for (const Case& c : cases) {
         FakeHost host;
@@ -199,9 +228,8 @@ TEST(DmiGetAll, FailuresEndTheCallAsTheirStepSays)
         if (host.ioPresent) {
             EXPECT_EQ(host.calls.back(), "UnloadIo") << c.what;
         }
-        const auto mapped = std::count_if(host.calls.begin(), host.calls.end(), [](const std::string& call) {
-            return call == "UnmapMem(table,0xfff0)";
-        });
+        const auto mapped = std::count_if(host.calls.begin(), host.calls.end(),
+                                          [](const std::string& call) { return call == "UnmapMem(table,0xfff0)"; });
         EXPECT_EQ(mapped, c.rootCount > 0 ? 1 : 0) << c.what;
     }
 }

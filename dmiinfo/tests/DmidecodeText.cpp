@@ -5,7 +5,8 @@
 
 namespace vantor::dmi::test {
 
-const std::string* DmidecodeRecord::Find(std::string_view key) const {
+const std::string* DmidecodeRecord::Find(std::string_view key) const
+{
     for (const auto& [k, v] : fields) {
         if (k == key) {
             return &v;
@@ -14,7 +15,8 @@ const std::string* DmidecodeRecord::Find(std::string_view key) const {
     return nullptr;
 }
 
-std::vector<const DmidecodeRecord*> DmidecodeText::OfType(int type) const {
+std::vector<const DmidecodeRecord*> DmidecodeText::OfType(int type) const
+{
     std::vector<const DmidecodeRecord*> found;
     for (const DmidecodeRecord& record : records) {
         if (record.type == type) {
@@ -24,7 +26,8 @@ std::vector<const DmidecodeRecord*> DmidecodeText::OfType(int type) const {
     return found;
 }
 
-DmidecodeText ParseDmidecodeText(std::string_view text) {
+DmidecodeText ParseDmidecodeText(std::string_view text)
+{
     DmidecodeText parsed;
     DmidecodeRecord* record = nullptr;
     bool expectTitle = false;

@@ -13,27 +13,45 @@
 namespace vantor::dmi {
 namespace {
 
-TEST(SmbiosName, KeysAreTwoLowerCaseHexDigits) {
+TEST(SmbiosName, KeysAreTwoLowerCaseHexDigits)
+{
     EXPECT_EQ(NameKey(0x00), "00");
     EXPECT_EQ(NameKey(0x0A), "0a");
     EXPECT_EQ(NameKey(0xB3), "b3");
     EXPECT_EQ(NameKey(0xFF), "ff");
 }
 
-TEST(SmbiosName, ReadsLikeTheProfileFunctions) {
+TEST(SmbiosName, ReadsLikeTheProfileFunctions)
+{
     const IniNameTable names = IniNameTable::Parse(cases::kNamesFileText);
     for (const cases::NameCase& c : cases::kNameCases) {
         EXPECT_EQ(SmbiosName(names, c.section, c.value), c.expected) << c.label;
     }
 }
 
-TEST(ShippedSmbiosIni, HasEverySectionTheDecodersReadWithWellFormedKeys) {
-    const std::set<std::string> expected = {
-        "Wake Type", "Enclosure&Chassis Type", "Enclosure&Chassis Status", "Processor Type",
-        "Processor Family", "Memory ED Method", "Memory Interleave", "Cache Correction Type",
-        "System Caceh Type", "Cache Associativity", "Connector Type", "Port Type", "Slot Type", "Slot Width",
-        "Slot Usage", "Slot Length", "Memory Array Location", "Memory Array Use", "Memory Error Correction",
-        "Memory Form Factor", "Memory Device Type"};
+TEST(ShippedSmbiosIni, HasEverySectionTheDecodersReadWithWellFormedKeys)
+{
+    const std::set<std::string> expected = {"Wake Type",
+                                            "Enclosure&Chassis Type",
+                                            "Enclosure&Chassis Status",
+                                            "Processor Type",
+                                            "Processor Family",
+                                            "Memory ED Method",
+                                            "Memory Interleave",
+                                            "Cache Correction Type",
+                                            "System Caceh Type",
+                                            "Cache Associativity",
+                                            "Connector Type",
+                                            "Port Type",
+                                            "Slot Type",
+                                            "Slot Width",
+                                            "Slot Usage",
+                                            "Slot Length",
+                                            "Memory Array Location",
+                                            "Memory Array Use",
+                                            "Memory Error Correction",
+                                            "Memory Form Factor",
+                                            "Memory Device Type"};
     std::ifstream file(DMIINFO_SMBIOS_INI);
     ASSERT_TRUE(file);
     const std::regex section(R"(^\[(.*)\]$)");

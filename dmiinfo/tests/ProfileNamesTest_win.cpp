@@ -15,14 +15,16 @@
 namespace vantor::dmi {
 namespace {
 
-std::string ProgramFolder() {
+std::string ProgramFolder()
+{
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string folder(path);
     return folder.substr(0, folder.rfind('\\'));
 }
 
-TEST(ProfileSmbiosNames, AnswersTheSharedCases) {
+TEST(ProfileSmbiosNames, AnswersTheSharedCases)
+{
     char folder[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, folder);
     const std::string path = std::string(folder) + "vantor-smbios-names.ini";
@@ -34,17 +36,33 @@ TEST(ProfileSmbiosNames, AnswersTheSharedCases) {
     DeleteFileA(path.c_str());
 }
 
-TEST(ProfileSmbiosNames, ReadsTheShippedFileAsTheNativeReaderDoes) {
+TEST(ProfileSmbiosNames, ReadsTheShippedFileAsTheNativeReaderDoes)
+{
     const std::string path = ProgramFolder() + "\\SmBIOS.ini";
     const auto native = IniNameTable::Load(path);
     ASSERT_TRUE(native) << path;
     const ProfileSmbiosNames profile(path);
-    const char* sections[] = {
-        "Wake Type", "Enclosure&Chassis Type", "Enclosure&Chassis Status", "Processor Type", "Processor Family",
-        "Memory ED Method", "Memory Interleave", "Cache Correction Type", "System Caceh Type",
-        "Cache Associativity", "Connector Type", "Port Type", "Slot Type", "Slot Width", "Slot Usage",
-        "Slot Length", "Memory Array Location", "Memory Array Use", "Memory Error Correction",
-        "Memory Form Factor", "Memory Device Type"};
+    const char* sections[] = {"Wake Type",
+                              "Enclosure&Chassis Type",
+                              "Enclosure&Chassis Status",
+                              "Processor Type",
+                              "Processor Family",
+                              "Memory ED Method",
+                              "Memory Interleave",
+                              "Cache Correction Type",
+                              "System Caceh Type",
+                              "Cache Associativity",
+                              "Connector Type",
+                              "Port Type",
+                              "Slot Type",
+                              "Slot Width",
+                              "Slot Usage",
+                              "Slot Length",
+                              "Memory Array Location",
+                              "Memory Array Use",
+                              "Memory Error Correction",
+                              "Memory Form Factor",
+                              "Memory Device Type"};
     int named = 0;
     for (const char* section : sections) {
         for (int value = 0; value <= 0xFF; ++value) {

@@ -30,7 +30,8 @@ namespace {
 using test::DmidecodeRecord;
 using test::RecordingIni;
 
-std::vector<std::string> Machines() {
+std::vector<std::string> Machines()
+{
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(DMIINFO_TESTDATA_DIR)) {
         const std::string file = entry.path().filename().string();
@@ -43,11 +44,13 @@ std::vector<std::string> Machines() {
     return names;
 }
 
-std::string Path(const std::string& machine, const std::string& extension) {
+std::string Path(const std::string& machine, const std::string& extension)
+{
     return std::string(DMIINFO_TESTDATA_DIR) + "/" + machine + extension;
 }
 
-std::string Lower(std::string text) {
+std::string Lower(std::string text)
+{
     for (char& c : text) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
@@ -56,44 +59,55 @@ std::string Lower(std::string text) {
 
 // Lower-case letters and digits only, without the words that one naming
 // adds and the other leaves out.
-std::string Normalized(std::string text) {
+std::string Normalized(std::string text)
+{
     text = Lower(text);
     for (const char* word : {"intel", "amd", "processor", "family", "series", "length", "gen"}) {
         for (std::size_t at; (at = text.find(word)) != std::string::npos;) {
             text.erase(at, std::string(word).size());
         }
     }
-    text.erase(std::remove_if(text.begin(), text.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }),
+    text.erase(std::remove_if(text.begin(), text.end(),
+                              [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }),
                text.end());
     return text;
 }
 
 // A dmidecode size ("512 kB", "8 GB", "1 MB", "512 MB (Single-bank Connection)") in kilobytes.
-std::optional<std::uint64_t> SizeKb(const std::string& text) {
+std::optional<std::uint64_t> SizeKb(const std::string& text)
+{
     std::istringstream in(text);
     std::uint64_t number = 0;
     std::string unit;
     if (!(in >> number >> unit)) {
         return std::nullopt;
     }
-    if (unit == "bytes") return number / 1024;
-    if (unit == "kB") return number;
-    if (unit == "MB") return number * 1024;
-    if (unit == "GB") return number * 1024 * 1024;
-    if (unit == "TB") return number * 1024 * 1024 * 1024;
+    if (unit == "bytes")
+        return number / 1024;
+    if (unit == "kB")
+        return number;
+    if (unit == "MB")
+        return number * 1024;
+    if (unit == "GB")
+        return number * 1024 * 1024;
+    if (unit == "TB")
+        return number * 1024 * 1024 * 1024;
     return std::nullopt;
 }
 
 // Our "%d KBytes" / "%d MBytes" texts in kilobytes.
-std::optional<std::uint64_t> OurSizeKb(const std::string& text) {
+std::optional<std::uint64_t> OurSizeKb(const std::string& text)
+{
     std::istringstream in(text);
     std::uint64_t number = 0;
     std::string unit;
     if (!(in >> number >> unit)) {
         return std::nullopt;
     }
-    if (unit == "KBytes") return number;
-    if (unit == "MBytes") return number * 1024;
+    if (unit == "KBytes")
+        return number;
+    if (unit == "MBytes")
+        return number * 1024;
     return std::nullopt;
 }
 
@@ -101,7 +115,8 @@ class Comparison {
 public:
     Comparison(const std::string& machine, const RecordingIni& ini) : m_machine(machine), m_ini(ini) {}
 
-    void Section(const std::string& section, const DmidecodeRecord* theirs) {
+    void Section(const std::string& section, const DmidecodeRecord* theirs)
+    {
         m_section = section;
         m_theirs = theirs;
     }
@@ -109,16 +124,18 @@ public:
     std::string Ours(const std::string& key) const { return m_ini.ValueOf(m_section, key); }
     const std::string* Theirs(const std::string& key) const { return m_theirs->Find(key); }
 
-    void Expect(bool agree, const std::string& key, const std::string& ours, const std::string& theirs) {
+    void Expect(bool agree, const std::string& key, const std::string& ours, const std::string& theirs)
+    {
         ++compared;
         if (!agree) {
-            ADD_FAILURE() << m_machine << " " << m_section << " " << key << ": ours \"" << ours
-                          << "\", dmidecode \"" << theirs << "\"";
+            ADD_FAILURE() << m_machine << " " << m_section << " " << key << ": ours \"" << ours << "\", dmidecode \""
+                          << theirs << "\"";
         }
     }
 
     // A string field: the same text; our "None" is dmidecode's "Not Specified".
-    void String(const std::string& ourKey, const std::string& theirKey) {
+    void String(const std::string& ourKey, const std::string& theirKey)
+    {
         const std::string* theirs = Theirs(theirKey);
         if (theirs == nullptr) {
             return;
@@ -127,13 +144,15 @@ public:
         // the string as stored.
         const std::string ours = Ours(ourKey);
         const bool blank = ours.find_first_not_of(' ') == std::string::npos;
-        const bool agree = ours == *theirs || (blank && theirs->empty()) || (ours == "None" && (*theirs == "Not Specified" || *theirs == "<BAD INDEX>"));
+        const bool agree = ours == *theirs || (blank && theirs->empty()) ||
+                           (ours == "None" && (*theirs == "Not Specified" || *theirs == "<BAD INDEX>"));
         Expect(agree, ourKey, ours, *theirs);
     }
 
     // An enumerated name: the same words in any case ("Unknown" for a value
     // that dmidecode calls out of specification).
-    void Name(const std::string& ourKey, const std::string& theirKey) {
+    void Name(const std::string& ourKey, const std::string& theirKey)
+    {
         const std::string* theirs = Theirs(theirKey);
         if (theirs == nullptr) {
             return;
@@ -145,7 +164,8 @@ public:
 
     // The same name up to punctuation and the words that one naming adds:
     // "DB-9 pin male" and "DB-9 male", "1394" and "IEEE 1394".
-    void LooseName(const std::string& ourKey, const std::string& theirKey) {
+    void LooseName(const std::string& ourKey, const std::string& theirKey)
+    {
         const std::string* theirs = Theirs(theirKey);
         if (theirs == nullptr) {
             return;
@@ -165,7 +185,8 @@ public:
     // dmidecode's name ends with ours once both are normalized ("x16 PCI
     // Express 3 x16" and "PCI Express Gen 3 x16"; our parenthesized notes,
     // such as an M.2 socket's key, left out).
-    void NameSuffix(const std::string& ourKey, const std::string& theirKey) {
+    void NameSuffix(const std::string& ourKey, const std::string& theirKey)
+    {
         const std::string* theirs = Theirs(theirKey);
         if (theirs == nullptr) {
             return;
@@ -179,7 +200,8 @@ public:
     }
 
     // The same size: dmidecode's units against our KBytes/MBytes.
-    void Size(const std::string& ourKey, const std::string& theirKey) {
+    void Size(const std::string& ourKey, const std::string& theirKey)
+    {
         const std::string* theirs = Theirs(theirKey);
         if (theirs == nullptr) {
             return;
@@ -191,7 +213,8 @@ public:
     }
 
     // "%d MHz"/"%d ns" and friends; dmidecode writes "Unknown" for 0.
-    void Number(const std::string& ourKey, const std::string& theirKey, const std::string& zeroText) {
+    void Number(const std::string& ourKey, const std::string& theirKey, const std::string& zeroText)
+    {
         const std::string* theirs = Theirs(theirKey);
         if (theirs == nullptr) {
             return;
@@ -215,12 +238,14 @@ struct Decoded {
     StructureIndex index;
     RecordingIni ini;
 
-    std::optional<Structure> At(int type, int number) const {
+    std::optional<Structure> At(int type, int number) const
+    {
         return Structure::At(table, index.Position(type, number));
     }
 };
 
-Decoded DecodeFile(const std::string& path) {
+Decoded DecodeFile(const std::string& path)
+{
     Decoded decoded;
     auto bytes = test::ReadFileBytes(path);
     EXPECT_TRUE(bytes) << path;
@@ -233,7 +258,8 @@ Decoded DecodeFile(const std::string& path) {
 }
 
 void CompareType(Comparison& c, const Decoded& ours, const test::DmidecodeText& text, int type,
-                 const std::function<void(Comparison&, const Structure&, const DmidecodeRecord&)>& fields) {
+                 const std::function<void(Comparison&, const Structure&, const DmidecodeRecord&)>& fields)
+{
     const auto theirs = text.OfType(type);
     const bool firstOnly = type <= 1;
     const int expected = firstOnly ? std::min<int>(1, static_cast<int>(theirs.size()))
@@ -241,14 +267,15 @@ void CompareType(Comparison& c, const Decoded& ours, const test::DmidecodeText& 
     ASSERT_EQ(firstOnly ? std::min(ours.index.Count(type), 1) : ours.index.Count(type), expected) << "type " << type;
     for (int i = 1; i <= expected; ++i) {
         const std::string section =
-            "Type" + std::to_string(type) + (expected >= 2 ? "-" + std::to_string(i) : std::string());
+                "Type" + std::to_string(type) + (expected >= 2 ? "-" + std::to_string(i) : std::string());
         ASSERT_TRUE(ours.ini.Has(section)) << section;
         c.Section(section, theirs[static_cast<std::size_t>(i - 1)]);
         fields(c, *ours.At(type, i), *theirs[static_cast<std::size_t>(i - 1)]);
     }
 }
 
-void CompareWithDmidecode(const std::string& machine) {
+void CompareWithDmidecode(const std::string& machine)
+{
     const Decoded decoded = DecodeFile(Path(machine, ".dump"));
     std::ifstream textFile(Path(machine, ".dmidecode.txt"));
     std::stringstream content;
@@ -263,11 +290,14 @@ void CompareWithDmidecode(const std::string& machine) {
         c.String("BIOS Release Date", "Release Date");
         if (const std::string* address = r.Find("Address")) {
             const unsigned linear = std::stoul(*address, nullptr, 16);
-            c.Expect(c.Ours("Starting Address") == "0x" + [&] {
-                char hex[8];
-                std::snprintf(hex, sizeof hex, "%.4x", linear >> 4);
-                return std::string(hex);
-            }(), "Starting Address", c.Ours("Starting Address"), *address);
+            c.Expect(
+                    c.Ours("Starting Address") == "0x" +
+                                                          [&] {
+                                                              char hex[8];
+                                                              std::snprintf(hex, sizeof hex, "%.4x", linear >> 4);
+                                                              return std::string(hex);
+                                                          }(),
+                    "Starting Address", c.Ours("Starting Address"), *address);
         }
         // 0xFF sends dmidecode to the extended ROM size field.
         if (s.Byte(0x09) != 0xFF) {
@@ -345,9 +375,12 @@ void CompareWithDmidecode(const std::string& machine) {
         c.Number("Max Speed", "Max Speed", "0 MHz");
         c.Number("Current Speed", "Current Speed", "0 MHz");
         if (const std::string* status = r.Find("Status"); status != nullptr && status->rfind("Populated, ", 0) == 0) {
-            static const std::map<std::string, std::string> kStatus = {
-                {"Unknown", "Unknown"}, {"Enabled", "CPU Enable"}, {"Disabled By User", "CPU Disable by User"},
-                {"Disabled By BIOS", "CPU Disable by BIOS"}, {"Idle", "CPU Idle"}, {"Other", "Others"}};
+            static const std::map<std::string, std::string> kStatus = {{"Unknown", "Unknown"},
+                                                                       {"Enabled", "CPU Enable"},
+                                                                       {"Disabled By User", "CPU Disable by User"},
+                                                                       {"Disabled By BIOS", "CPU Disable by BIOS"},
+                                                                       {"Idle", "CPU Idle"},
+                                                                       {"Other", "Others"}};
             const auto found = kStatus.find(status->substr(11));
             c.Expect(found != kStatus.end() && found->second == c.Ours("Status"), "Status", c.Ours("Status"), *status);
         }
@@ -455,7 +488,8 @@ void CompareWithDmidecode(const std::string& machine) {
     EXPECT_GT(comparison.compared, 20) << machine;
 }
 
-TEST(RealTables, AgreeWithDmidecode) {
+TEST(RealTables, AgreeWithDmidecode)
+{
     const auto machines = Machines();
     ASSERT_GE(machines.size(), 19U);
     for (const std::string& machine : machines) {
@@ -465,7 +499,8 @@ TEST(RealTables, AgreeWithDmidecode) {
 }
 
 // The raw table and the dump of one machine decode to the same INI writes.
-TEST(RealTables, DumpAndRawTableDecodeAlike) {
+TEST(RealTables, DumpAndRawTableDecodeAlike)
+{
     for (const std::string& machine : Machines()) {
         const Decoded dump = DecodeFile(Path(machine, ".dump"));
         const Decoded raw = DecodeFile(Path(machine, ".table"));
@@ -477,7 +512,8 @@ TEST(RealTables, DumpAndRawTableDecodeAlike) {
 
 // Many structures of one type: 128 processors, 128 memory devices and 256
 // caches, of which the first 127 of each type are decoded.
-TEST(RealTables, LargestTableKeeps127OfAType) {
+TEST(RealTables, LargestTableKeeps127OfAType)
+{
     const Decoded ours = DecodeFile(Path("vmware-virtual-platform-v27", ".dump"));
     for (int type : {4, 7, 17}) {
         const std::string section = "Type" + std::to_string(type);

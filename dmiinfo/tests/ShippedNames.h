@@ -7,7 +7,8 @@
 
 namespace vantor::dmi::test {
 
-inline const IniNameTable& ShippedNames() {
+inline const IniNameTable& ShippedNames()
+{
     static const IniNameTable names = [] {
         auto loaded = IniNameTable::Load(DMIINFO_SMBIOS_INI);
         if (!loaded) {

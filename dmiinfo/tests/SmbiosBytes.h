@@ -13,7 +13,8 @@ using Bytes = std::vector<std::uint8_t>;
 // One structure: header (type, length, handle), the fields after the header,
 // then the string set closed by an empty string (two NULs when it has none).
 inline Bytes Struct(std::uint8_t type, Bytes fields, std::initializer_list<std::string> strings = {},
-                    std::uint16_t handle = 0) {
+                    std::uint16_t handle = 0)
+{
     Bytes bytes = {type, static_cast<std::uint8_t>(4 + fields.size()), static_cast<std::uint8_t>(handle),
                    static_cast<std::uint8_t>(handle >> 8)};
     bytes.insert(bytes.end(), fields.begin(), fields.end());
@@ -28,7 +29,8 @@ inline Bytes Struct(std::uint8_t type, Bytes fields, std::initializer_list<std::
     return bytes;
 }
 
-inline Bytes Table(std::initializer_list<Bytes> structures) {
+inline Bytes Table(std::initializer_list<Bytes> structures)
+{
     Bytes table;
     for (const Bytes& s : structures) {
         table.insert(table.end(), s.begin(), s.end());
@@ -36,8 +38,6 @@ inline Bytes Table(std::initializer_list<Bytes> structures) {
     return table;
 }
 
-inline Bytes EndOfTable() {
-    return Struct(127, {});
-}
+inline Bytes EndOfTable() { return Struct(127, {}); }
 
 }  // namespace vantor::dmi::test

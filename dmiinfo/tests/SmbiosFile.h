@@ -14,11 +14,12 @@ namespace vantor::dmi::test {
 
 struct SmbiosFile {
     std::vector<std::uint8_t> bytes;
-    std::size_t tableOffset = 0;   // where the table starts in `bytes`
-    std::size_t tableLength = 0;   // from the entry point (may exceed the file)
+    std::size_t tableOffset = 0;  // where the table starts in `bytes`
+    std::size_t tableLength = 0;  // from the entry point (may exceed the file)
 
     // The bytes from the table's start to the end of the file: the window.
-    std::span<const std::uint8_t> Window() const {
+    std::span<const std::uint8_t> Window() const
+    {
         return std::span<const std::uint8_t>(bytes).subspan(std::min(tableOffset, bytes.size()));
     }
 };

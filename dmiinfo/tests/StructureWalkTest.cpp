@@ -18,7 +18,8 @@ using test::EndOfTable;
 using test::Struct;
 using test::Table;
 
-std::map<int, int> Counts(const StructureIndex& index) {
+std::map<int, int> Counts(const StructureIndex& index)
+{
     std::map<int, int> counts;
     for (int type = 0; type < StructureIndex::kTypes; ++type) {
         if (index.Count(type) != 0) {
@@ -28,15 +29,16 @@ std::map<int, int> Counts(const StructureIndex& index) {
     return counts;
 }
 
-TEST(StructureWalk, IndexesEachTypeInTableOrder) {
+TEST(StructureWalk, IndexesEachTypeInTableOrder)
+{
     const std::vector<Bytes> structures = {
-        Struct(0, Bytes(0x0E, 0), {"Vendor", "1.0"}),
-        Struct(4, Bytes(0x16, 0)),  // no strings: two NULs right after the formatted area
-        Struct(17, Bytes(0x11, 0), {"DIMM A"}),
-        Struct(0, Bytes(0x0E, 0)),
-        Struct(17, Bytes(0x11, 0), {"DIMM B"}),
-        Struct(200, {1, 2}, {"OEM"}),
-        EndOfTable()};
+            Struct(0, Bytes(0x0E, 0), {"Vendor", "1.0"}),
+            Struct(4, Bytes(0x16, 0)),  // no strings: two NULs right after the formatted area
+            Struct(17, Bytes(0x11, 0), {"DIMM A"}),
+            Struct(0, Bytes(0x0E, 0)),
+            Struct(17, Bytes(0x11, 0), {"DIMM B"}),
+            Struct(200, {1, 2}, {"OEM"}),
+            EndOfTable()};
     Bytes table;
     std::vector<std::size_t> offsets;
     for (const Bytes& s : structures) {
@@ -55,7 +57,8 @@ TEST(StructureWalk, IndexesEachTypeInTableOrder) {
     EXPECT_EQ(dimmB->StringNumber(1), "DIMM B");
 }
 
-TEST(StructureWalk, KeepsAtMost127StructuresOfAType) {
+TEST(StructureWalk, KeepsAtMost127StructuresOfAType)
+{
     Bytes table;
     for (int i = 0; i < 130; ++i) {
         const Bytes s = Struct(17, Bytes(0x11, static_cast<std::uint8_t>(i)));
@@ -74,7 +77,8 @@ struct MalformedCase {
     std::map<int, int> counts;
 };
 
-TEST(StructureWalk, MalformedTablesEndTheWalkInsideTheTable) {
+TEST(StructureWalk, MalformedTablesEndTheWalkInsideTheTable)
+{
     const Bytes bios = Struct(0, Bytes(0x0E, 0), {"V"});
     const Bytes board = Struct(2, Bytes(4, 1), {"M", "P", "V", "S"});
     const auto withTail = [&](Bytes tail) {
@@ -83,29 +87,34 @@ TEST(StructureWalk, MalformedTablesEndTheWalkInsideTheTable) {
         return table;
     };
     const MalformedCase cases[] = {
-        {"clean table", withTail(EndOfTable()), SIZE_MAX, {{0, 1}, {2, 1}}},
-        {"header cut after two bytes", withTail({4, 0x1A}), SIZE_MAX, {{0, 1}, {2, 1}}},
-        {"length byte 0", withTail({4, 0, 0, 0, 0, 0, 0, 0}), SIZE_MAX, {{0, 1}, {2, 1}}},
-        {"length byte 3", withTail({4, 3, 0, 0, 0, 0}), SIZE_MAX, {{0, 1}, {2, 1}}},
-        {"formatted area runs past the table", withTail({4, 0x1A, 0, 0, 1, 2, 3}), SIZE_MAX, {{0, 1}, {2, 1}}},
-        // Indexed, but nothing after it can be found.
-        {"string set without its closing NULs", withTail({4, 4, 0, 0, 'a', 'b', 0, 'c'}), SIZE_MAX,
-         {{0, 1}, {2, 1}, {4, 1}}},
-        {"single NUL at the very end", withTail({4, 4, 0, 0, 0}), SIZE_MAX, {{0, 1}, {2, 1}, {4, 1}}},
-        {"table longer than the window", withTail(EndOfTable()), bios.size() + 6, {{0, 1}}},
-        {"window ends inside the string set", withTail(EndOfTable()), bios.size() + board.size() - 3,
-         {{0, 1}, {2, 1}}},
-        {"empty table", {}, SIZE_MAX, {}},
+            {"clean table", withTail(EndOfTable()), SIZE_MAX, {{0, 1}, {2, 1}}},
+            {"header cut after two bytes", withTail({4, 0x1A}), SIZE_MAX, {{0, 1}, {2, 1}}},
+            {"length byte 0", withTail({4, 0, 0, 0, 0, 0, 0, 0}), SIZE_MAX, {{0, 1}, {2, 1}}},
+            {"length byte 3", withTail({4, 3, 0, 0, 0, 0}), SIZE_MAX, {{0, 1}, {2, 1}}},
+            {"formatted area runs past the table", withTail({4, 0x1A, 0, 0, 1, 2, 3}), SIZE_MAX, {{0, 1}, {2, 1}}},
+            // Indexed, but nothing after it can be found.
+            {"string set without its closing NULs",
+             withTail({4, 4, 0, 0, 'a', 'b', 0, 'c'}),
+             SIZE_MAX,
+             {{0, 1}, {2, 1}, {4, 1}}},
+            {"single NUL at the very end", withTail({4, 4, 0, 0, 0}), SIZE_MAX, {{0, 1}, {2, 1}, {4, 1}}},
+            {"table longer than the window", withTail(EndOfTable()), bios.size() + 6, {{0, 1}}},
+            {"window ends inside the string set",
+             withTail(EndOfTable()),
+             bios.size() + board.size() - 3,
+             {{0, 1}, {2, 1}}},
+            {"empty table", {}, SIZE_MAX, {}},
     };
     for (const MalformedCase& c : cases) {
         // An exact-size copy so that ASan sees any read past the window.
-        const Bytes window(c.table.begin(), c.table.begin() + static_cast<std::ptrdiff_t>(
-                                                                 std::min(c.window, c.table.size())));
+        const Bytes window(c.table.begin(),
+                           c.table.begin() + static_cast<std::ptrdiff_t>(std::min(c.window, c.table.size())));
         EXPECT_EQ(Counts(StructureIndex::Walk(window)), c.counts) << c.label;
     }
 }
 
-TEST(StringSet, NumbersStringsFromOneAndNothingElse) {
+TEST(StringSet, NumbersStringsFromOneAndNothingElse)
+{
     const Bytes bytes = {'o', 'n', 'e', 0, 't', 'w', 'o', 0, 0, 'x', 0, 0};
     const StringSet set(bytes);
     EXPECT_EQ(set.Size(), 2U);
@@ -117,14 +126,16 @@ TEST(StringSet, NumbersStringsFromOneAndNothingElse) {
     EXPECT_EQ(set.At(100000), "");
 }
 
-TEST(StringSet, UnterminatedLastStringEndsAtTheTableEnd) {
+TEST(StringSet, UnterminatedLastStringEndsAtTheTableEnd)
+{
     const Bytes bytes = {'a', 0, 'b', 'c'};
     const StringSet set(bytes);
     EXPECT_EQ(set.Size(), 2U);
     EXPECT_EQ(set.At(2), "bc");
 }
 
-TEST(StringSet, HoldsAtMost255Strings) {
+TEST(StringSet, HoldsAtMost255Strings)
+{
     Bytes bytes;
     for (int i = 0; i < 300; ++i) {
         bytes.push_back(static_cast<std::uint8_t>('A' + i % 26));
@@ -136,7 +147,8 @@ TEST(StringSet, HoldsAtMost255Strings) {
     EXPECT_EQ(set.At(255), std::string(1, static_cast<char>('A' + 254 % 26)));
 }
 
-TEST(Structure, FieldsOutsideTheFormattedAreaReadAsAbsent) {
+TEST(Structure, FieldsOutsideTheFormattedAreaReadAsAbsent)
+{
     // A 2.0-era system structure: 8 bytes, so no UUID and no wake-up type.
     const Bytes bytes = Struct(1, {1, 2, 0, 9}, {"Maker", "Box"});
     const auto s = Structure::At(bytes, 0);
@@ -153,12 +165,21 @@ TEST(Structure, FieldsOutsideTheFormattedAreaReadAsAbsent) {
     EXPECT_EQ(s->String(0x10), "None");  // outside the structure
 }
 
-TEST(EntryPoint, FindsTheFirstAnchorOnA16ByteBoundary) {
+TEST(EntryPoint, FindsTheFirstAnchorOnA16ByteBoundary)
+{
     Bytes window(0x100, 0);
     const auto put = [&](std::size_t at, std::uint16_t length, std::uint32_t address) {
-        const Bytes entry = {'_', 'D', 'M', 'I', '_', 0, static_cast<std::uint8_t>(length),
-                             static_cast<std::uint8_t>(length >> 8), static_cast<std::uint8_t>(address),
-                             static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address >> 16),
+        const Bytes entry = {'_',
+                             'D',
+                             'M',
+                             'I',
+                             '_',
+                             0,
+                             static_cast<std::uint8_t>(length),
+                             static_cast<std::uint8_t>(length >> 8),
+                             static_cast<std::uint8_t>(address),
+                             static_cast<std::uint8_t>(address >> 8),
+                             static_cast<std::uint8_t>(address >> 16),
                              static_cast<std::uint8_t>(address >> 24)};
         std::copy(entry.begin(), entry.end(), window.begin() + static_cast<std::ptrdiff_t>(at));
     };

@@ -147,8 +147,7 @@ void WinDmiHost::ZyIniWriter::Item(std::string_view section, int number, std::st
         m_item(Text(section).c_str(), number, Text(child).c_str());
 }
 
-void WinDmiHost::ZyIniWriter::Value(std::string_view section, int number, std::string_view key,
-                                    std::string_view value)
+void WinDmiHost::ZyIniWriter::Value(std::string_view section, int number, std::string_view key, std::string_view value)
 {
     if (m_value != nullptr)
         m_value(Text(section).c_str(), number, Text(key).c_str(), Text(value).c_str());

@@ -4,17 +4,17 @@
 
 namespace vantor::hw {
 
-ArgumentBlock ArgumentBlock::None() {
-    return ArgumentBlock(ArgumentForm::NoArguments);
-}
+ArgumentBlock ArgumentBlock::None() { return ArgumentBlock(ArgumentForm::NoArguments); }
 
-ArgumentBlock ArgumentBlock::Integer(std::uint32_t value) {
+ArgumentBlock ArgumentBlock::Integer(std::uint32_t value)
+{
     ArgumentBlock block(ArgumentForm::OneInteger);
     block.AppendInteger(value);
     return block;
 }
 
-ArgumentBlock ArgumentBlock::Integers(std::uint32_t a, std::uint32_t b, std::uint32_t c) {
+ArgumentBlock ArgumentBlock::Integers(std::uint32_t a, std::uint32_t b, std::uint32_t c)
+{
     ArgumentBlock block(ArgumentForm::ArgumentList);
     block.AppendInteger(a);
     block.AppendInteger(b);
@@ -22,7 +22,8 @@ ArgumentBlock ArgumentBlock::Integers(std::uint32_t a, std::uint32_t b, std::uin
     return block;
 }
 
-std::optional<ArgumentBlock> ArgumentBlock::Buffer(std::span<const std::uint32_t> words) {
+std::optional<ArgumentBlock> ArgumentBlock::Buffer(std::span<const std::uint32_t> words)
+{
     if (words.size() > kMaxBufferWords) {
         return std::nullopt;
     }
@@ -39,7 +40,8 @@ std::optional<ArgumentBlock> ArgumentBlock::Buffer(std::span<const std::uint32_t
     return block;
 }
 
-void ArgumentBlock::AppendInteger(std::uint32_t value) {
+void ArgumentBlock::AppendInteger(std::uint32_t value)
+{
     const std::span<std::uint8_t> bytes = m_bytes;
     StoreU16(bytes, m_size, static_cast<std::uint16_t>(ArgumentType::Integer));
     StoreU16(bytes, m_size + 2, 4);

@@ -13,7 +13,11 @@
 namespace vantor::hw {
 
 // How the request header describes its arguments.
-enum class ArgumentForm : std::uint32_t { NoArguments = 1, OneInteger = 2, ArgumentList = 4 };
+enum class ArgumentForm : std::uint32_t {
+    NoArguments = 1,
+    OneInteger = 2,
+    ArgumentList = 4
+};
 
 // The largest buffer argument we send. The firmware's buffer methods take a
 // handful of words; the cap keeps the block in fixed storage.

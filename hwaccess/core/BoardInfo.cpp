@@ -27,26 +27,27 @@ constexpr std::uint32_t kIntelVendorEdx = 0x49656E69;
 constexpr std::uint32_t kMiscEnableMsr = 0x1A0;
 constexpr std::uint32_t kPowerSavingBits = (1u << 25) | (1u << 16) | (1u << 13) | (1u << 3);
 
-std::size_t ValueCount(const ResultList& list) {
+std::size_t ValueCount(const ResultList& list)
+{
     return list.Size() > kFirstValueElement ? list.Size() - kFirstValueElement : 0;
 }
 
 // Writes only the name and its NUL, never a whole kBoardNameSize block: a
 // caller's buffer may be just big enough for the name it expects.
-void CopyBoardName(std::string_view text, char* name) {
+void CopyBoardName(std::string_view text, char* name)
+{
     const std::size_t length = std::min(text.size(), kBoardNameSize - 1);
     std::copy_n(text.begin(), length, name);
     name[length] = '\0';
 }
 
-float Volts(std::uint32_t millivolts) {
-    return static_cast<float>(static_cast<std::int32_t>(millivolts) * 0.001);
-}
+float Volts(std::uint32_t millivolts) { return static_cast<float>(static_cast<std::int32_t>(millivolts) * 0.001); }
 
 }  // namespace
 
-std::int32_t GetMbif(MethodChannel& channel, std::uint32_t* version, char* name,
-                     std::uint32_t* values, std::int32_t* count) {
+std::int32_t GetMbif(MethodChannel& channel, std::uint32_t* version, char* name, std::uint32_t* values,
+                     std::int32_t* count)
+{
     ResultBuffer result;
     if (!CallMethod(channel, kBoardInfoMethod, result)) {
         return kMbifFailed;
@@ -75,7 +76,8 @@ std::int32_t GetMbif(MethodChannel& channel, std::uint32_t* version, char* name,
     return kMbifDone;
 }
 
-bool GetBoardName(MethodChannel& channel, char* name) {
+bool GetBoardName(MethodChannel& channel, char* name)
+{
     if (name == nullptr) {
         return false;
     }
@@ -87,11 +89,13 @@ bool GetBoardName(MethodChannel& channel, char* name) {
     return true;
 }
 
-bool UsesGroupInterface(std::uint32_t version, std::span<const std::uint32_t> values) {
+bool UsesGroupInterface(std::uint32_t version, std::span<const std::uint32_t> values)
+{
     return version > 1 && !values.empty() && (values[0] & kGroupMarkerMask) != 0;
 }
 
-bool UsesGroupInterface(MethodChannel& channel) {
+bool UsesGroupInterface(MethodChannel& channel)
+{
     ResultBuffer result;
     if (!CallMethod(channel, kBoardInfoMethod, result)) {
         return false;
@@ -99,19 +103,19 @@ bool UsesGroupInterface(MethodChannel& channel) {
     const ResultList list(result);
     const std::uint32_t firstValue = list.IntegerAt(kFirstValueElement);
     const std::size_t shown = std::min<std::size_t>(ValueCount(list), 1);
-    return UsesGroupInterface(list.IntegerAt(kVersionElement),
-                              std::span<const std::uint32_t>(&firstValue, shown));
+    return UsesGroupInterface(list.IntegerAt(kVersionElement), std::span<const std::uint32_t>(&firstValue, shown));
 }
 
-bool CheckWorkable(MethodChannel& channel, std::uint32_t itemId) {
-    if (itemId == ACPI_OCINFO_COOLNQUIET_FLAG &&
-        ReadInteger(channel, kCoolnQuietMethod, kCoolnQuietSupported) != 0) {
+bool CheckWorkable(MethodChannel& channel, std::uint32_t itemId)
+{
+    if (itemId == ACPI_OCINFO_COOLNQUIET_FLAG && ReadInteger(channel, kCoolnQuietMethod, kCoolnQuietSupported) != 0) {
         return true;
     }
     return ReadItem(channel, itemId).available;
 }
 
-bool GetCpuVoltRange(MethodChannel& channel, float* first, float* second) {
+bool GetCpuVoltRange(MethodChannel& channel, float* first, float* second)
+{
     const float secondVolts = Volts(ReadInteger(channel, kCoolnQuietMethod, kCoolnQuietVoltageA));
     const float firstVolts = Volts(ReadInteger(channel, kCoolnQuietMethod, kCoolnQuietVoltageB));
     if (first != nullptr) {
@@ -123,7 +127,8 @@ bool GetCpuVoltRange(MethodChannel& channel, float* first, float* second) {
     return firstVolts != 0.0f && secondVolts != 0.0f;
 }
 
-bool CheckRuvel(MethodChannel& channel) {
+bool CheckRuvel(MethodChannel& channel)
+{
     std::uint32_t version = 0;
     std::int32_t count = 0;
     GetMbif(channel, &version, nullptr, nullptr, &count);
@@ -138,13 +143,13 @@ bool CheckRuvel(MethodChannel& channel) {
     return ResultList(result).IntegerAt(0) != 0;
 }
 
-bool CheckIntelPowerSaving(ProcessorRegisters* registers) {
+bool CheckIntelPowerSaving(ProcessorRegisters* registers)
+{
     if (registers == nullptr) {
         return false;
     }
     std::uint32_t vendor[4] = {};
-    if (!registers->GetCpuId(0, vendor) || vendor[0] != kIntelVendorEbx ||
-        vendor[1] != kIntelVendorEdx) {
+    if (!registers->GetCpuId(0, vendor) || vendor[0] != kIntelVendorEbx || vendor[1] != kIntelVendorEdx) {
         return false;
     }
     std::uint32_t misc[2] = {};

@@ -43,8 +43,8 @@ inline constexpr std::uint32_t kCoolnQuietSupported = 2;
 // number kMbifArrayTooSmall; else the values are copied and count is left
 // as it was. A null count reports nothing and holds no values.
 // The number of values is what the result buffer actually holds.
-std::int32_t GetMbif(MethodChannel& channel, std::uint32_t* version, char* name,
-                     std::uint32_t* values, std::int32_t* count);
+std::int32_t GetMbif(MethodChannel& channel, std::uint32_t* version, char* name, std::uint32_t* values,
+                     std::int32_t* count);
 
 // The board name into name, cut at 49 characters and terminated (at most
 // kBoardNameSize bytes are written): the caller's buffer size is unknown.

@@ -4,7 +4,8 @@
 
 namespace vantor::hw {
 
-bool ByteReader::Take(std::size_t count) {
+bool ByteReader::Take(std::size_t count)
+{
     if (!m_ok || count > m_bytes.size() - m_offset) {
         m_ok = false;
         m_offset = m_bytes.size();
@@ -13,7 +14,8 @@ bool ByteReader::Take(std::size_t count) {
     return true;
 }
 
-void ByteReader::Seek(std::size_t offset) {
+void ByteReader::Seek(std::size_t offset)
+{
     if (offset > m_bytes.size()) {
         m_ok = false;
         m_offset = m_bytes.size();
@@ -22,13 +24,15 @@ void ByteReader::Seek(std::size_t offset) {
     m_offset = offset;
 }
 
-void ByteReader::Skip(std::size_t count) {
+void ByteReader::Skip(std::size_t count)
+{
     if (Take(count)) {
         m_offset += count;
     }
 }
 
-std::uint16_t ByteReader::ReadU16() {
+std::uint16_t ByteReader::ReadU16()
+{
     if (!Take(2)) {
         return 0;
     }
@@ -37,7 +41,8 @@ std::uint16_t ByteReader::ReadU16() {
     return value;
 }
 
-std::uint32_t ByteReader::ReadU32() {
+std::uint32_t ByteReader::ReadU32()
+{
     if (!Take(4)) {
         return 0;
     }
@@ -46,7 +51,8 @@ std::uint32_t ByteReader::ReadU32() {
     return value;
 }
 
-std::span<const std::uint8_t> ByteReader::ReadBytes(std::size_t count) {
+std::span<const std::uint8_t> ByteReader::ReadBytes(std::size_t count)
+{
     if (!Take(count)) {
         return {};
     }

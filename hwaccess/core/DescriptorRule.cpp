@@ -12,9 +12,9 @@ constexpr std::size_t kFirstWordElement = 2;
 
 }  // namespace
 
-void ApplyDescriptorRule(const ResultList& result, std::uint32_t& itemId,
-                         std::span<char, kDescriptorNameSize> name,
-                         std::span<std::uint32_t> words) {
+void ApplyDescriptorRule(const ResultList& result, std::uint32_t& itemId, std::span<char, kDescriptorNameSize> name,
+                         std::span<std::uint32_t> words)
+{
     itemId = 0;
     std::fill(name.begin(), name.end(), '\0');
     std::fill(words.begin(), words.end(), 0u);

@@ -23,8 +23,7 @@ inline constexpr std::size_t kDescriptorNameSize = 32;
 // Fills every output: what the rule takes, zero everywhere else (the name
 // past its NUL, value words the list does not have, all of it when the rule
 // takes nothing).
-void ApplyDescriptorRule(const ResultList& result, std::uint32_t& itemId,
-                         std::span<char, kDescriptorNameSize> name,
+void ApplyDescriptorRule(const ResultList& result, std::uint32_t& itemId, std::span<char, kDescriptorNameSize> name,
                          std::span<std::uint32_t> words);
 
 template <std::size_t WordCount>
@@ -37,7 +36,8 @@ struct DescriptorRecord {
 };
 
 template <std::size_t WordCount>
-DescriptorRecord<WordCount> ReadDescriptor(const ResultList& result) {
+DescriptorRecord<WordCount> ReadDescriptor(const ResultList& result)
+{
     DescriptorRecord<WordCount> record;
     ApplyDescriptorRule(result, record.itemId, record.name, record.words);
     return record;

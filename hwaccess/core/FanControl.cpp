@@ -34,17 +34,16 @@ constexpr std::size_t kAttributeIndex = 3;
 constexpr std::size_t kLibraryPartSize = offsetof(SettingItem, CallerArea);
 static_assert(kLibraryPartSize == 64 && sizeof(SettingItem) == 80);
 
-std::vector<FanItemRecord> ReadFanItems(MethodChannel& channel) {
+std::vector<FanItemRecord> ReadFanItems(MethodChannel& channel)
+{
     return ReadObjectList<4>(channel, kFeatureListMethod);
 }
 
-std::vector<OcItemRecord> ReadOcItems(MethodChannel& channel) {
-    return ReadObjectList<4>(channel, kOcItemListMethod);
-}
+std::vector<OcItemRecord> ReadOcItems(MethodChannel& channel) { return ReadObjectList<4>(channel, kOcItemListMethod); }
 
 // The item's option names, or nothing when OCOP fails.
-std::optional<std::vector<OptionText>> ReadItemOptions(MethodChannel& channel,
-                                                       std::uint32_t itemId) {
+std::optional<std::vector<OptionText>> ReadItemOptions(MethodChannel& channel, std::uint32_t itemId)
+{
     ResultBuffer result;
     if (!CallMethodInt(channel, kItemReadMethod, itemId, result)) {
         return std::nullopt;
@@ -58,14 +57,16 @@ std::optional<std::vector<OptionText>> ReadItemOptions(MethodChannel& channel,
 }
 
 // A list is refilled only when its item could be read.
-void FillFromItem(MethodChannel& channel, std::uint32_t itemId, std::vector<OptionText>& list) {
+void FillFromItem(MethodChannel& channel, std::uint32_t itemId, std::vector<OptionText>& list)
+{
     if (auto texts = ReadItemOptions(channel, itemId)) {
         list = std::move(*texts);
     }
 }
 
 // Item 0 is what an empty record carries; it never names a descriptor.
-std::optional<OcItemRecord> FindOcItem(MethodChannel& channel, std::uint32_t itemId) {
+std::optional<OcItemRecord> FindOcItem(MethodChannel& channel, std::uint32_t itemId)
+{
     if (itemId == 0) {
         return std::nullopt;
     }
@@ -77,26 +78,27 @@ std::optional<OcItemRecord> FindOcItem(MethodChannel& channel, std::uint32_t ite
     return std::nullopt;
 }
 
-void WriteSlot(OptionList* list, std::size_t index, std::string_view text) {
+void WriteSlot(OptionList* list, std::size_t index, std::string_view text)
+{
     if (char* slot = list[index]) {
         CopyCut(text, slot, kOptionSlotSize);
     }
 }
 
 // A negative capacity holds nothing.
-std::size_t SlotsIn(std::int32_t bytes) {
-    return bytes > 0 ? static_cast<std::size_t>(bytes) / kOptionSlotSize : 0;
-}
+std::size_t SlotsIn(std::int32_t bytes) { return bytes > 0 ? static_cast<std::size_t>(bytes) / kOptionSlotSize : 0; }
 
 }  // namespace
 
-void FanControl::Initialize(MethodChannel& channel) {
+void FanControl::Initialize(MethodChannel& channel)
+{
     BuildProfileLists(channel);
     ReadFanModeWord(channel);
     BuildSettingTable(channel);
 }
 
-void FanControl::BuildProfileLists(MethodChannel& channel) {
+void FanControl::BuildProfileLists(MethodChannel& channel)
+{
     m_profilesA.clear();
     m_profilesB.clear();
     const std::vector<FanItemRecord> features = ReadFanItems(channel);
@@ -113,7 +115,8 @@ void FanControl::BuildProfileLists(MethodChannel& channel) {
     }
 }
 
-void FanControl::ReadFanModeWord(MethodChannel& channel) {
+void FanControl::ReadFanModeWord(MethodChannel& channel)
+{
     m_fanModeWord = kDefaultFanModeWord;
     for (const FanItemRecord& record : ReadFanItems(channel)) {
         if (record.itemId == OC_ITEM_CPU_KELVANE) {
@@ -122,12 +125,12 @@ void FanControl::ReadFanModeWord(MethodChannel& channel) {
     }
 }
 
-void FanControl::BuildSettingTable(MethodChannel& channel) {
+void FanControl::BuildSettingTable(MethodChannel& channel)
+{
     m_settings.clear();
     std::vector<OcItemRecord> taken;
     for (const OcItemRecord& record : ReadOcItems(channel)) {
-        if (ItemGroupOf(record.itemId) == OC_GROUP_FAN_CONTROL &&
-            ReadItem(channel, record.itemId).available) {
+        if (ItemGroupOf(record.itemId) == OC_GROUP_FAN_CONTROL && ReadItem(channel, record.itemId).available) {
             taken.push_back(record);
         }
     }
@@ -144,7 +147,8 @@ void FanControl::BuildSettingTable(MethodChannel& channel) {
     }
 }
 
-std::int32_t FanControl::GetKelvaneInfo(MethodChannel& channel, std::uint32_t itemId) {
+std::int32_t FanControl::GetKelvaneInfo(MethodChannel& channel, std::uint32_t itemId)
+{
     const ItemState item = ReadItem(channel, itemId);
     if (item.available) {
         return item.current != 0 ? kKelvaneOn : kKelvaneOff;
@@ -167,12 +171,13 @@ std::int32_t FanControl::GetKelvaneInfo(MethodChannel& channel, std::uint32_t it
     return m_featureItemSeen ? m_featureAnswer : kKelvaneUnsupported;
 }
 
-void FanControl::EnableKelvane(MethodChannel& channel, bool on, std::uint32_t itemId) {
+void FanControl::EnableKelvane(MethodChannel& channel, bool on, std::uint32_t itemId)
+{
     WriteItem(channel, itemId, on ? 1u : 0u, kFanWriteMode);
 }
 
-void FanControl::SetKelvaneTarget(MethodChannel& channel, std::int32_t value,
-                                  std::uint32_t itemId) {
+void FanControl::SetKelvaneTarget(MethodChannel& channel, std::int32_t value, std::uint32_t itemId)
+{
     const std::uint32_t word = static_cast<std::uint32_t>(value);
     if (ReadItem(channel, ACPI_KVINFO_CPU_KELVANE_PROFILE).available) {
         WriteItem(channel, itemId, word, kFanWriteMode);
@@ -181,7 +186,8 @@ void FanControl::SetKelvaneTarget(MethodChannel& channel, std::int32_t value,
     }
 }
 
-bool FanControl::HideKelvane(MethodChannel& channel) const {
+bool FanControl::HideKelvane(MethodChannel& channel) const
+{
     for (const FanItemRecord& record : ReadFanItems(channel)) {
         if (record.itemId == OC_ITEM_CPU_KELVANE) {
             return (m_fanModeWord & kFanModeShownBits) == 0;
@@ -190,20 +196,21 @@ bool FanControl::HideKelvane(MethodChannel& channel) const {
     return false;
 }
 
-std::int32_t FanControl::PresetList(MethodChannel& channel, char* slots) const {
+std::int32_t FanControl::PresetList(MethodChannel& channel, char* slots) const
+{
     if (slots == nullptr) {
         return 0;
     }
     const std::vector<OptionText>& profiles =
-        ReadItem(channel, ACPI_KVINFO_CPU_KELVANE_PROFILE).available ? m_profilesB : m_profilesA;
+            ReadItem(channel, ACPI_KVINFO_CPU_KELVANE_PROFILE).available ? m_profilesB : m_profilesA;
     for (std::size_t i = 0; i < profiles.size(); ++i) {
         std::memcpy(slots + i * kOptionSlotSize, profiles[i].data(), kOptionSlotSize);
     }
     return static_cast<std::int32_t>(profiles.size());
 }
 
-bool FanControl::GetFanStartTemp(MethodChannel& channel, std::int32_t* out,
-                                 std::uint32_t itemId) {
+bool FanControl::GetFanStartTemp(MethodChannel& channel, std::int32_t* out, std::uint32_t itemId)
+{
     const auto degrees = static_cast<std::int32_t>(ReadInteger(channel, kFanStartTempMethod, itemId));
     if (out != nullptr) {
         *out = degrees;
@@ -211,8 +218,8 @@ bool FanControl::GetFanStartTemp(MethodChannel& channel, std::int32_t* out,
     return degrees != 0;
 }
 
-std::int32_t FanControl::KelvaneGetData(MethodChannel& channel, SettingItem* items,
-                                        std::int32_t* count) {
+std::int32_t FanControl::KelvaneGetData(MethodChannel& channel, SettingItem* items, std::int32_t* count)
+{
     if (count != nullptr) {
         *count = static_cast<std::int32_t>(m_settings.size());
     }
@@ -227,8 +234,8 @@ std::int32_t FanControl::KelvaneGetData(MethodChannel& channel, SettingItem* ite
     return 0;
 }
 
-std::int32_t FanControl::KelvaneSetData(MethodChannel& channel, const SettingItem* items,
-                                        std::int32_t count) {
+std::int32_t FanControl::KelvaneSetData(MethodChannel& channel, const SettingItem* items, std::int32_t count)
+{
     if (items == nullptr) {
         return 1;
     }
@@ -241,8 +248,9 @@ std::int32_t FanControl::KelvaneSetData(MethodChannel& channel, const SettingIte
     return 0;
 }
 
-std::int32_t FanControl::GeneralGetList(MethodChannel& channel, std::uint32_t itemId,
-                                        OptionList* list, std::int32_t bytes) {
+std::int32_t FanControl::GeneralGetList(MethodChannel& channel, std::uint32_t itemId, OptionList* list,
+                                        std::int32_t bytes)
+{
     ResultBuffer result;
     if (!CallMethodInt(channel, kItemReadMethod, itemId, result)) {
         return kGeneralListReadFailed;
@@ -269,8 +277,7 @@ std::int32_t FanControl::GeneralGetList(MethodChannel& channel, std::uint32_t it
     const RangeBounds bounds{.low = static_cast<std::int32_t>(record->words[kRangeLowIndex]),
                              .high = static_cast<std::int32_t>(record->words[kRangeHighIndex]),
                              .stepCount = static_cast<std::int32_t>(record->words[kStepCountIndex])};
-    const bool tenthsAvailable =
-        itemId == OC_ITEM_TENTHS_OPTION && ReadItem(channel, itemId).available;
+    const bool tenthsAvailable = itemId == OC_ITEM_TENTHS_OPTION && ReadItem(channel, itemId).available;
     const std::vector<std::uint16_t> values = RangeValueList(itemId, bounds, tenthsAvailable);
     if (itemId == OC_ITEM_SCALED_VOLTAGE) {
         m_rangeScale = NextRangeScale(m_rangeScale, bounds);

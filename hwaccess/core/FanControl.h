@@ -83,8 +83,7 @@ public:
     std::int32_t KelvaneGetData(MethodChannel& channel, SettingItem* items, std::int32_t* count);
 
     // Writes the Value of each group-0x04 item. 1 for null items, else 0.
-    static std::int32_t KelvaneSetData(MethodChannel& channel, const SettingItem* items,
-                                       std::int32_t count);
+    static std::int32_t KelvaneSetData(MethodChannel& channel, const SettingItem* items, std::int32_t count);
 
     // The option texts of an item into list, an array of pointers to 30-byte
     // slots with room for bytes / 30 of them (null slot pointers are skipped).
@@ -92,8 +91,7 @@ public:
     // bytes cannot hold them all, else kGeneralListWritten. Range items: the
     // number of values, with at most bytes / 30 texts written; 0 when OCIF
     // does not describe the item. kGeneralListReadFailed when OCOP fails.
-    std::int32_t GeneralGetList(MethodChannel& channel, std::uint32_t itemId, OptionList* list,
-                                std::int32_t bytes);
+    std::int32_t GeneralGetList(MethodChannel& channel, std::uint32_t itemId, OptionList* list, std::int32_t bytes);
 
     std::uint32_t FanModeWord() const { return m_fanModeWord; }
     float RangeScale() const { return m_rangeScale; }

@@ -21,7 +21,8 @@ constexpr std::size_t kLibraryPartSize = offsetof(SettingItem, CallerArea);
 static_assert(kLibraryPartSize == 64 && sizeof(SettingItem) == 80);
 
 // An empty view may carry a null data pointer, which the copy must not see.
-void WriteSlot(OptionList* list, std::size_t index, std::string_view text) {
+void WriteSlot(OptionList* list, std::size_t index, std::string_view text)
+{
     if (list[index] != nullptr) {
         CopyCut(text.empty() ? std::string_view("") : text, list[index], kOptionSlotSize);
     }
@@ -29,8 +30,8 @@ void WriteSlot(OptionList* list, std::size_t index, std::string_view text) {
 
 // Range items: slot k gets the text of base + step * k. The words are the
 // firmware's signed numbers; 64-bit arithmetic keeps every slot's value exact.
-void WriteRangeTexts(const ResultList& object, std::uint32_t kind, std::uint32_t count,
-                     OptionList* list) {
+void WriteRangeTexts(const ResultList& object, std::uint32_t kind, std::uint32_t count, OptionList* list)
+{
     const auto base = static_cast<std::int32_t>(object.IntegerAt(kObjectBaseElement));
     const auto step = static_cast<std::int32_t>(object.IntegerAt(kObjectStepElement));
     for (std::uint32_t k = 0; k < count; ++k) {
@@ -41,7 +42,8 @@ void WriteRangeTexts(const ResultList& object, std::uint32_t kind, std::uint32_t
 
 // Named options: elements 5, 6, ... in order, as many as the object has and
 // at most count.
-void WriteNamedTexts(const ResultList& object, std::uint32_t count, OptionList* list) {
+void WriteNamedTexts(const ResultList& object, std::uint32_t count, OptionList* list)
+{
     for (std::size_t k = 0; k < count && kObjectFirstOptionElement + k < object.Size(); ++k) {
         WriteSlot(list, k, object.StringAt(kObjectFirstOptionElement + k));
     }
@@ -49,16 +51,15 @@ void WriteNamedTexts(const ResultList& object, std::uint32_t count, OptionList* 
 
 }  // namespace
 
-void GroupTable::Build(MethodChannel& channel) {
+void GroupTable::Build(MethodChannel& channel)
+{
     m_items.clear();
     std::size_t count = 0;
-    if (ReadGroupItems(channel, kFanControlGroup, nullptr, count) != GroupListStatus::Done ||
-        count == 0) {
+    if (ReadGroupItems(channel, kFanControlGroup, nullptr, count) != GroupListStatus::Done || count == 0) {
         return;
     }
     std::vector<GroupItemInfo> records(count);
-    if (ReadGroupItems(channel, kFanControlGroup, records.data(), count) !=
-        GroupListStatus::Done) {
+    if (ReadGroupItems(channel, kFanControlGroup, records.data(), count) != GroupListStatus::Done) {
         return;
     }
     // Each record already carries the option count of the object its ItemId
@@ -67,8 +68,8 @@ void GroupTable::Build(MethodChannel& channel) {
     for (const GroupItemInfo& record : records) {
         SettingItem item{};
         item.Id = record.itemId;
-        const auto nameLength = static_cast<std::size_t>(
-            std::find(record.name.begin(), record.name.end(), '\0') - record.name.begin());
+        const auto nameLength =
+                static_cast<std::size_t>(std::find(record.name.begin(), record.name.end(), '\0') - record.name.begin());
         CopyCut(std::string_view(record.name.data(), nameLength), item.Name, sizeof item.Name);
         item.Extra1 = record.extra1;
         item.Extra2 = record.extra2;
@@ -77,8 +78,8 @@ void GroupTable::Build(MethodChannel& channel) {
     }
 }
 
-std::int32_t GroupTable::GetData(MethodChannel& channel, SettingItem* items,
-                                 std::int32_t* count) {
+std::int32_t GroupTable::GetData(MethodChannel& channel, SettingItem* items, std::int32_t* count)
+{
     if (count == nullptr) {
         return 0;
     }
@@ -98,8 +99,9 @@ std::int32_t GroupTable::GetData(MethodChannel& channel, SettingItem* items,
     return 0;
 }
 
-std::int32_t GroupTable::SetData(MethodChannel& channel, const SettingItem* items,
-                                 std::int32_t count, std::uint32_t control) {
+std::int32_t GroupTable::SetData(MethodChannel& channel, const SettingItem* items, std::int32_t count,
+                                 std::uint32_t control)
+{
     if (items == nullptr) {
         return 0;
     }
@@ -114,8 +116,8 @@ std::int32_t GroupTable::SetData(MethodChannel& channel, const SettingItem* item
     return mode == 0 && anyTaken ? 1 : 0;
 }
 
-std::int32_t GroupTable::GetList(MethodChannel& channel, std::uint32_t itemId, OptionList* list,
-                                 std::int32_t bytes) {
+std::int32_t GroupTable::GetList(MethodChannel& channel, std::uint32_t itemId, OptionList* list, std::int32_t bytes)
+{
     MethodName name;
     ResultBuffer objectResult;
     const bool found = FindObjectName(channel, itemId, name, objectResult) == FindStatus::Found;

@@ -47,16 +47,15 @@ public:
     // In mode 0 the answer is 1 when any write was taken (callers take it
     // to mean that applying the values needs a restart), in every other mode 0. 0 for a null
     // array. Reads only the caller's array, not the table.
-    static std::int32_t SetData(MethodChannel& channel, const SettingItem* items,
-                                std::int32_t count, std::uint32_t control);
+    static std::int32_t SetData(MethodChannel& channel, const SettingItem* items, std::int32_t count,
+                                std::uint32_t control);
 
     // The option texts of one item into the caller's 30-byte slots (null
     // slot pointers are skipped). With a null list, the option count; when
     // bytes cannot hold 30 bytes per option, kListTooSmall and nothing
     // written; otherwise the count (2 for a switch) after writing. An item
     // whose object cannot be found has 0 options.
-    static std::int32_t GetList(MethodChannel& channel, std::uint32_t itemId, OptionList* list,
-                                std::int32_t bytes);
+    static std::int32_t GetList(MethodChannel& channel, std::uint32_t itemId, OptionList* list, std::int32_t bytes);
 
 private:
     std::vector<SettingItem> m_items;

@@ -14,15 +14,16 @@ namespace {
 
 constexpr std::uint32_t kWriteDoneBits = 0x3;
 
-bool CallGroupList(MethodChannel& channel, std::uint32_t group, ResultBuffer& result) {
+bool CallGroupList(MethodChannel& channel, std::uint32_t group, ResultBuffer& result)
+{
     const std::uint32_t words[] = {group};
     return CallMethodBuffer(channel, kGroupListMethod, words, result);
 }
 
 }  // namespace
 
-FindStatus FindObjectName(MethodChannel& channel, std::uint32_t itemId, MethodName& name,
-                          ResultBuffer& object) {
+FindStatus FindObjectName(MethodChannel& channel, std::uint32_t itemId, MethodName& name, ResultBuffer& object)
+{
     name = MethodName();
     ResultBuffer listResult;
     if (!CallGroupList(channel, ItemGroupOf(itemId), listResult)) {
@@ -48,7 +49,8 @@ FindStatus FindObjectName(MethodChannel& channel, std::uint32_t itemId, MethodNa
     return FindStatus::NotFound;
 }
 
-std::uint32_t OptionCountOf(const ResultList& object) {
+std::uint32_t OptionCountOf(const ResultList& object)
+{
     const std::uint32_t kind = ItemKindOf(object.IntegerAt(kObjectIdElement));
     if (kind >= kFirstRangeKind && kind <= kLastRangeKind) {
         return object.IntegerAt(kObjectRangeCountElement);
@@ -62,7 +64,8 @@ std::uint32_t OptionCountOf(const ResultList& object) {
     return 0;
 }
 
-GroupItemInfo ReadItemInfo(MethodChannel& channel, std::uint32_t itemId) {
+GroupItemInfo ReadItemInfo(MethodChannel& channel, std::uint32_t itemId)
+{
     GroupItemInfo info;
     MethodName name;
     ResultBuffer objectResult;
@@ -80,8 +83,8 @@ GroupItemInfo ReadItemInfo(MethodChannel& channel, std::uint32_t itemId) {
     return info;
 }
 
-GroupListStatus ReadGroupItems(MethodChannel& channel, std::uint32_t group,
-                               GroupItemInfo* records, std::size_t& count) {
+GroupListStatus ReadGroupItems(MethodChannel& channel, std::uint32_t group, GroupItemInfo* records, std::size_t& count)
+{
     ResultBuffer listResult;
     if (!CallGroupList(channel, group, listResult)) {
         return GroupListStatus::GroupFailed;
@@ -108,7 +111,8 @@ GroupListStatus ReadGroupItems(MethodChannel& channel, std::uint32_t group,
     return GroupListStatus::Done;
 }
 
-std::array<std::uint32_t, 2> GroupAnswerWords(const ResultList& result) {
+std::array<std::uint32_t, 2> GroupAnswerWords(const ResultList& result)
+{
     std::array<std::uint8_t, 8> area{};
     if (result.CountLowByte() != 0) {
         const std::span<const std::uint8_t> data = result.DataAt(0);
@@ -117,7 +121,8 @@ std::array<std::uint32_t, 2> GroupAnswerWords(const ResultList& result) {
     return {LoadU32(area, 0), LoadU32(area, 4)};
 }
 
-std::optional<std::uint32_t> ReadValue(MethodChannel& channel, std::uint32_t itemId) {
+std::optional<std::uint32_t> ReadValue(MethodChannel& channel, std::uint32_t itemId)
+{
     const std::uint32_t words[] = {itemId};
     ResultBuffer result;
     if (!CallMethodBuffer(channel, kGroupReadMethod, words, result)) {
@@ -126,8 +131,8 @@ std::optional<std::uint32_t> ReadValue(MethodChannel& channel, std::uint32_t ite
     return GroupAnswerWords(ResultList(result))[1];
 }
 
-bool WriteValue(MethodChannel& channel, std::uint32_t itemId, std::uint32_t value,
-                std::uint32_t mode) {
+bool WriteValue(MethodChannel& channel, std::uint32_t itemId, std::uint32_t value, std::uint32_t mode)
+{
     const std::uint32_t words[] = {itemId, value, mode};
     ResultBuffer result;
     if (!CallMethodBuffer(channel, kGroupWriteMethod, words, result)) {

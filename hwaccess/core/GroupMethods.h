@@ -33,11 +33,11 @@ inline constexpr std::size_t kObjectIdElement = 0;
 inline constexpr std::size_t kObjectNameElement = 1;
 inline constexpr std::size_t kObjectExtra1Element = 2;
 inline constexpr std::size_t kObjectExtra2Element = 3;
-inline constexpr std::size_t kObjectBaseElement = 4;        // kinds 1-6
-inline constexpr std::size_t kObjectStepElement = 5;        // kinds 1-6
-inline constexpr std::size_t kObjectRangeCountElement = 6;  // kinds 1-6
-inline constexpr std::size_t kObjectNameCountElement = 4;   // kind 8
-inline constexpr std::size_t kObjectFirstOptionElement = 5; // kind 8
+inline constexpr std::size_t kObjectBaseElement = 4;         // kinds 1-6
+inline constexpr std::size_t kObjectStepElement = 5;         // kinds 1-6
+inline constexpr std::size_t kObjectRangeCountElement = 6;   // kinds 1-6
+inline constexpr std::size_t kObjectNameCountElement = 4;    // kind 8
+inline constexpr std::size_t kObjectFirstOptionElement = 5;  // kind 8
 
 inline constexpr std::uint32_t kFirstRangeKind = 1;
 inline constexpr std::uint32_t kLastRangeKind = 6;
@@ -81,8 +81,7 @@ enum class GroupListStatus {
 // is itemId; the first match wins. On Found, name is the object's name and
 // object holds its result, so the caller need not evaluate it again;
 // otherwise name is empty and object all zero.
-FindStatus FindObjectName(MethodChannel& channel, std::uint32_t itemId, MethodName& name,
-                          ResultBuffer& object);
+FindStatus FindObjectName(MethodChannel& channel, std::uint32_t itemId, MethodName& name, ResultBuffer& object);
 
 // How many option texts an item object offers: element 6 for kinds 1-6, 2
 // for a switch, element 4 for kind 8; 0 for any other kind, and a missing
@@ -97,8 +96,7 @@ GroupItemInfo ReadItemInfo(MethodChannel& channel, std::uint32_t itemId);
 // that name no object, and objects that fail, leave their record empty.
 // The number of elements is what the result buffer actually holds, never
 // more than its Count.
-GroupListStatus ReadGroupItems(MethodChannel& channel, std::uint32_t group,
-                               GroupItemInfo* records, std::size_t& count);
+GroupListStatus ReadGroupItems(MethodChannel& channel, std::uint32_t group, GroupItemInfo* records, std::size_t& count);
 
 // The first 8 bytes of a GITM or SITM answer, as two words: min(DataLength, 8)
 // bytes of element 0 over a cleared area; all zero when the low byte of Count
@@ -110,7 +108,6 @@ std::array<std::uint32_t, 2> GroupAnswerWords(const ResultList& result);
 std::optional<std::uint32_t> ReadValue(MethodChannel& channel, std::uint32_t itemId);
 
 // True when SITM succeeded and bits 0-1 of its status word are both set.
-bool WriteValue(MethodChannel& channel, std::uint32_t itemId, std::uint32_t value,
-                std::uint32_t mode);
+bool WriteValue(MethodChannel& channel, std::uint32_t itemId, std::uint32_t value, std::uint32_t mode);
 
 }  // namespace vantor::hw

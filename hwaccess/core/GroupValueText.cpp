@@ -4,7 +4,8 @@
 
 namespace vantor::hw {
 
-std::string GroupValueText(std::uint32_t kind, std::int64_t value) {
+std::string GroupValueText(std::uint32_t kind, std::int64_t value)
+{
     switch (kind) {
     case 1:
         return FormatFixed(static_cast<double>(value) / 100, 2);

@@ -8,10 +8,8 @@
 
 namespace vantor::hw {
 
-HwLibrary::HwLibrary(MethodChannel& channel, ProcessorRegisters* registers)
-    : m_channel(channel), m_registers(registers)
-{
-}
+HwLibrary::HwLibrary(MethodChannel& channel, ProcessorRegisters* registers) : m_channel(channel), m_registers(registers)
+{}
 
 void HwLibrary::BuildTables()
 {

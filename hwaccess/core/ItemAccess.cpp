@@ -4,17 +4,20 @@
 
 namespace vantor::hw {
 
-ItemState ItemStateFrom(const ResultList& result) {
+ItemState ItemStateFrom(const ResultList& result)
+{
     return {.value1 = result.IntegerAt(1),
             .current = result.IntegerAt(2),
             .available = (result.IntegerAt(3) & 1u) != 0};
 }
 
-bool WriteAccepted(const ResultList& result) {
+bool WriteAccepted(const ResultList& result)
+{
     return static_cast<std::uint8_t>(result.IntegerAt(0)) == kWriteAcceptedStatus;
 }
 
-ItemState ReadItem(MethodChannel& channel, std::uint32_t itemId) {
+ItemState ReadItem(MethodChannel& channel, std::uint32_t itemId)
+{
     ResultBuffer result;
     if (!CallMethodInt(channel, kItemReadMethod, itemId, result)) {
         return {};
@@ -22,8 +25,8 @@ ItemState ReadItem(MethodChannel& channel, std::uint32_t itemId) {
     return ItemStateFrom(ResultList(result));
 }
 
-bool WriteItem(MethodChannel& channel, std::uint32_t itemId, std::uint32_t value,
-               std::uint32_t mode) {
+bool WriteItem(MethodChannel& channel, std::uint32_t itemId, std::uint32_t value, std::uint32_t mode)
+{
     if (!ReadItem(channel, itemId).available) {
         return false;
     }

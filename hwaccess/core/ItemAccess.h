@@ -36,7 +36,6 @@ bool WriteAccepted(const ResultList& result);
 ItemState ReadItem(MethodChannel& channel, std::uint32_t itemId);
 
 // Writes only an available item. True when PROC succeeded and accepted.
-bool WriteItem(MethodChannel& channel, std::uint32_t itemId, std::uint32_t value,
-               std::uint32_t mode);
+bool WriteItem(MethodChannel& channel, std::uint32_t itemId, std::uint32_t value, std::uint32_t mode);
 
 }  // namespace vantor::hw

@@ -19,12 +19,14 @@ using OptionText = std::array<char, kOptionSlotSize>;
 
 // Counted by the elements actually present, so a Count word larger than the
 // result can hold does not promise names that are not there.
-inline std::size_t ItemOptionCount(const ResultList& result) {
+inline std::size_t ItemOptionCount(const ResultList& result)
+{
     return result.Size() > kFirstOptionElement ? result.Size() - kFirstOptionElement : 0;
 }
 
 // Empty for an element that is not a string.
-inline std::string_view ItemOptionAt(const ResultList& result, std::size_t index) {
+inline std::string_view ItemOptionAt(const ResultList& result, std::size_t index)
+{
     return result.StringAt(kFirstOptionElement + index);
 }
 

@@ -6,8 +6,9 @@
 
 namespace vantor::hw {
 
-MethodCallRequest::MethodCallRequest(MethodName name, const ArgumentBlock& block,
-                                     RequestLayout layout, std::uint32_t blockAddress) {
+MethodCallRequest::MethodCallRequest(MethodName name, const ArgumentBlock& block, RequestLayout layout,
+                                     std::uint32_t blockAddress)
+{
     const auto blockBytes = block.Bytes();
     StoreU32(m_bytes, 0, static_cast<std::uint32_t>(block.Form()));
     StoreU32(m_bytes, 4, name.Word());

@@ -27,8 +27,7 @@ public:
     // blockAddress is where block's bytes lie in the caller's memory for the
     // duration of the call; only the pointer layout uses it. Passing it in
     // keeps the encoding a pure function of its inputs.
-    MethodCallRequest(MethodName name, const ArgumentBlock& block, RequestLayout layout,
-                      std::uint32_t blockAddress);
+    MethodCallRequest(MethodName name, const ArgumentBlock& block, RequestLayout layout, std::uint32_t blockAddress);
 
     std::span<const std::uint8_t> Bytes() const { return std::span(m_bytes).first(m_size); }
 

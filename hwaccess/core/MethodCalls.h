@@ -14,13 +14,12 @@
 namespace vantor::hw {
 
 bool CallMethod(MethodChannel& channel, MethodName name, ResultBuffer& result);
-bool CallMethodInt(MethodChannel& channel, MethodName name, std::uint32_t value,
-                   ResultBuffer& result);
-bool CallMethodInt3(MethodChannel& channel, MethodName name, std::uint32_t a, std::uint32_t b,
-                    std::uint32_t c, ResultBuffer& result);
+bool CallMethodInt(MethodChannel& channel, MethodName name, std::uint32_t value, ResultBuffer& result);
+bool CallMethodInt3(MethodChannel& channel, MethodName name, std::uint32_t a, std::uint32_t b, std::uint32_t c,
+                    ResultBuffer& result);
 // Fails without a request for more than kMaxBufferWords words.
-bool CallMethodBuffer(MethodChannel& channel, MethodName name,
-                      std::span<const std::uint32_t> words, ResultBuffer& result);
+bool CallMethodBuffer(MethodChannel& channel, MethodName name, std::span<const std::uint32_t> words,
+                      ResultBuffer& result);
 
 // The integer the method returns for one integer argument: element 0 of the
 // result (offset 16). 0 when the call fails, when Count is 0 and when the

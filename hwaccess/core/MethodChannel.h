@@ -20,7 +20,10 @@ using ResultBuffer = std::array<std::uint8_t, kResultSize>;
 // (32-bit processes on 32-bit Windows). Inline: the argument block follows
 // the 16-byte header (32-bit processes under WOW64, and every 64-bit process,
 // whose addresses do not fit the 32-bit field).
-enum class RequestLayout { Pointer, Inline };
+enum class RequestLayout {
+    Pointer,
+    Inline
+};
 
 class MethodChannel {
 public:
@@ -34,8 +37,7 @@ public:
     // One IOCTL_HWACPI_CALL. Returns false when the device refused the
     // request; the result is then unspecified. bytesReturned receives what the
     // device reported writing.
-    virtual bool Send(std::span<const std::uint8_t> request,
-                      std::span<std::uint8_t, kResultSize> result,
+    virtual bool Send(std::span<const std::uint8_t> request, std::span<std::uint8_t, kResultSize> result,
                       std::uint32_t& bytesReturned) = 0;
 };
 

@@ -26,8 +26,8 @@ std::optional<MethodName> ObjectNameAt(const ResultList& list, std::size_t index
 
 // Empty when the list method fails or the channel is closed.
 template <std::size_t WordCount>
-std::vector<DescriptorRecord<WordCount>> ReadObjectList(MethodChannel& channel,
-                                                        MethodName listName) {
+std::vector<DescriptorRecord<WordCount>> ReadObjectList(MethodChannel& channel, MethodName listName)
+{
     std::vector<DescriptorRecord<WordCount>> records;
     ResultBuffer listResult;
     if (!CallMethod(channel, listName, listResult)) {

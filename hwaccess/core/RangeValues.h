@@ -35,8 +35,7 @@ inline constexpr float kInitialRangeScale = 10.0f;
 
 // tenthsItemAvailable says whether item 0x01060001 is available; no other
 // item looks at it.
-std::vector<std::uint16_t> RangeValueList(std::uint32_t itemId, const RangeBounds& bounds,
-                                          bool tenthsItemAvailable);
+std::vector<std::uint16_t> RangeValueList(std::uint32_t itemId, const RangeBounds& bounds, bool tenthsItemAvailable);
 
 // RangeScale after the values of item 0x01020008 were computed from bounds:
 // 0.1 when a bound exceeds 99999, else 1.0 when one exceeds 9999, else

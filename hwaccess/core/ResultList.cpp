@@ -8,7 +8,8 @@
 namespace vantor::hw {
 
 ResultList::ResultList(std::span<const std::uint8_t> result)
-    : m_bytes(result.first(std::min(result.size(), kResultSize))) {
+    : m_bytes(result.first(std::min(result.size(), kResultSize)))
+{
     ByteReader reader(m_bytes);
     reader.Seek(kResultCountOffset);
     m_count = reader.ReadU32();
@@ -27,14 +28,16 @@ ResultList::ResultList(std::span<const std::uint8_t> result)
     }
 }
 
-std::optional<ArgumentType> ResultList::TypeAt(std::size_t index) const {
+std::optional<ArgumentType> ResultList::TypeAt(std::size_t index) const
+{
     if (index >= m_size) {
         return std::nullopt;
     }
     return static_cast<ArgumentType>(LoadU16(m_bytes, m_offsets[index]));
 }
 
-std::uint32_t ResultList::IntegerAt(std::size_t index) const {
+std::uint32_t ResultList::IntegerAt(std::size_t index) const
+{
     if (TypeAt(index) != ArgumentType::Integer) {
         return 0;
     }
@@ -42,17 +45,18 @@ std::uint32_t ResultList::IntegerAt(std::size_t index) const {
     return LoadU32(m_bytes, m_offsets[index] + kArgumentHeaderSize);
 }
 
-std::string_view ResultList::StringAt(std::size_t index) const {
+std::string_view ResultList::StringAt(std::size_t index) const
+{
     if (TypeAt(index) != ArgumentType::String) {
         return {};
     }
     const auto data = DataAt(index);
     const auto end = std::find(data.begin(), data.end(), std::uint8_t{0});
-    return {reinterpret_cast<const char*>(data.data()),
-            static_cast<std::size_t>(end - data.begin())};
+    return {reinterpret_cast<const char*>(data.data()), static_cast<std::size_t>(end - data.begin())};
 }
 
-std::span<const std::uint8_t> ResultList::DataAt(std::size_t index) const {
+std::span<const std::uint8_t> ResultList::DataAt(std::size_t index) const
+{
     if (index >= m_size) {
         return {};
     }

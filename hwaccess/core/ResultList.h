@@ -27,8 +27,7 @@ namespace vantor::hw {
 inline constexpr std::size_t kResultCountOffset = 8;
 inline constexpr std::size_t kResultElementsOffset = 12;
 // Every element takes at least 8 bytes, which bounds how many fit.
-inline constexpr std::size_t kMaxResultElements =
-    (kResultSize - kResultElementsOffset) / ArgumentSize(0);
+inline constexpr std::size_t kMaxResultElements = (kResultSize - kResultElementsOffset) / ArgumentSize(0);
 
 class ResultList {
 public:
@@ -36,8 +35,7 @@ public:
 
     // A list views its bytes, so a temporary buffer would leave it dangling.
     template <std::ranges::contiguous_range Bytes>
-        requires(!std::ranges::borrowed_range<Bytes>)
-    explicit ResultList(Bytes&&) = delete;
+    requires(!std::ranges::borrowed_range<Bytes>) explicit ResultList(Bytes&&) = delete;
 
     // The Count word as the device wrote it, and its two low bytes, which
     // some readers take as an element count and an indicator of their own.

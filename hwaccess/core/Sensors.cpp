@@ -29,7 +29,8 @@ constexpr float kMillivoltsToVolts = 0.001f;
 constexpr float kTenthsToDegrees = 0.1f;
 constexpr float kRpmToRpm = 1.0f;
 
-SensorDescriptor ToSensorDescriptor(const DescriptorRecord<kSensorWords>& record) {
+SensorDescriptor ToSensorDescriptor(const DescriptorRecord<kSensorWords>& record)
+{
     SensorDescriptor sensor{};
     sensor.Id = record.itemId;
     static_assert(sizeof sensor.Name == kDescriptorNameSize);
@@ -40,14 +41,16 @@ SensorDescriptor ToSensorDescriptor(const DescriptorRecord<kSensorWords>& record
     return sensor;
 }
 
-bool IsSpecialItem(std::uint32_t itemId) {
+bool IsSpecialItem(std::uint32_t itemId)
+{
     return itemId == ACPI_OCINFO_COOLNQUIET_FLAG || itemId == OC_ITEM_CPU_FAN_TARGET ||
            itemId == ACPI_KVINFO_CPU_KELVANE_PROFILE || itemId == OC_ITEM_CHASSIS_KELVANE_PROFILE;
 }
 
 // Item values are 32-bit words; read them as the signed integers the
 // setting records carry.
-double SpecialItemValue(MethodChannel& channel, std::uint32_t itemId) {
+double SpecialItemValue(MethodChannel& channel, std::uint32_t itemId)
+{
     std::uint32_t value = ReadItem(channel, itemId).current;
     if (itemId == ACPI_OCINFO_COOLNQUIET_FLAG) {
         value |= ReadInteger(channel, kCoolnQuietMethod, kCoolnQuietArgument);
@@ -55,13 +58,15 @@ double SpecialItemValue(MethodChannel& channel, std::uint32_t itemId) {
     return static_cast<double>(static_cast<std::int32_t>(value));
 }
 
-std::int32_t ReadRaw(MethodChannel& channel, MethodName method, std::uint32_t itemId) {
+std::int32_t ReadRaw(MethodChannel& channel, MethodName method, std::uint32_t itemId)
+{
     return static_cast<std::int32_t>(ReadInteger(channel, method, itemId));
 }
 
 }  // namespace
 
-std::vector<SensorDescriptor> EnumerateSensors(MethodChannel& channel, std::string_view listMethod) {
+std::vector<SensorDescriptor> EnumerateSensors(MethodChannel& channel, std::string_view listMethod)
+{
     std::vector<SensorDescriptor> sensors;
     if (listMethod.size() < 4) {
         return sensors;
@@ -76,7 +81,8 @@ std::vector<SensorDescriptor> EnumerateSensors(MethodChannel& channel, std::stri
     return sensors;
 }
 
-double ReadSensorValue(MethodChannel& channel, std::uint32_t itemId) {
+double ReadSensorValue(MethodChannel& channel, std::uint32_t itemId)
+{
     if (IsSpecialItem(itemId)) {
         return SpecialItemValue(channel, itemId);
     }
@@ -105,7 +111,8 @@ double ReadSensorValue(MethodChannel& channel, std::uint32_t itemId) {
     return static_cast<double>(raw * static_cast<long double>(factor));
 }
 
-void ReadHealthData(MethodChannel& channel, HealthData& data) {
+void ReadHealthData(MethodChannel& channel, HealthData& data)
+{
     // Integer division truncates toward zero: -15 tenths are -1 degree.
     data.CpuTemperature = ReadRaw(channel, kTemperatureReadMethod, OC_ITEM_CPU_TEMPERATURE) / 10;
     data.BoardTemperature = ReadRaw(channel, kTemperatureReadMethod, OC_ITEM_BOARD_TEMPERATURE) / 10;

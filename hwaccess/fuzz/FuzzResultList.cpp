@@ -21,13 +21,15 @@ namespace {
 
 using namespace vantor::hw;
 
-void Require(bool condition) {
+void Require(bool condition)
+{
     if (!condition) {
         __builtin_trap();
     }
 }
 
-void CheckList(std::span<const std::uint8_t> bytes) {
+void CheckList(std::span<const std::uint8_t> bytes)
+{
     const ResultList list(bytes);
     Require(list.Size() <= list.Count());
     Require(list.Size() <= kMaxResultElements);
@@ -68,7 +70,8 @@ public:
     bool IsOpen() const override { return true; }
     RequestLayout Layout() const override { return RequestLayout::Inline; }
     bool Send(std::span<const std::uint8_t> request, std::span<std::uint8_t, kResultSize> result,
-              std::uint32_t& bytesReturned) override {
+              std::uint32_t& bytesReturned) override
+    {
         Require(request.size() >= 16 && request.size() <= kMaxRequestSize);
         std::copy(m_answer.begin(), m_answer.end(), result.begin());
         bytesReturned = static_cast<std::uint32_t>(kResultSize);
@@ -83,7 +86,8 @@ private:
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     const std::span<const std::uint8_t> input(data, size);
     CheckList(input);
 

@@ -50,8 +50,8 @@ typedef uint8_t OcBool;
 
 #define ACPI_OCINFO_COOLNQUIET_FLAG 0x0106000Cu
 #define ACPI_KVINFO_CPU_KELVANE_PROFILE 0x04050009u
-#define OC_ITEM_TENTHS_OPTION 0x01060001u      /* option values listed in tenths */
-#define OC_ITEM_SCALED_VOLTAGE 0x01020008u     /* value scale follows its bounds */
+#define OC_ITEM_TENTHS_OPTION 0x01060001u  /* option values listed in tenths */
+#define OC_ITEM_SCALED_VOLTAGE 0x01020008u /* value scale follows its bounds */
 #define OC_ITEM_CPU_FAN_TARGET 0x04030005u
 #define OC_ITEM_CHASSIS_KELVANE_PROFILE 0x0405000Au
 #define OC_ITEM_CPU_KELVANE 0x04060003u
@@ -107,58 +107,58 @@ typedef struct SettingItem {
 #pragma pack(pop)
 
 /* An array of pointers to separate 30-byte slots, allocated by the caller. */
-typedef char *OptionList;
+typedef char* OptionList;
 
 VANTORHW_API OcBool __cdecl OCAPI_Initialization(void);
 VANTORHW_API OcBool __cdecl OCAPI_Close(void);
-VANTORHW_API OcBool __cdecl OCAPI_GetHealthData(HealthData *data);
+VANTORHW_API OcBool __cdecl OCAPI_GetHealthData(HealthData* data);
 VANTORHW_API double __cdecl OCAPI_GetHwSensorData(uint32_t itemId);
-VANTORHW_API SensorDescriptor *__cdecl OCAPI_HW_EnumerateOption(const char *listMethod, int32_t *count);
+VANTORHW_API SensorDescriptor* __cdecl OCAPI_HW_EnumerateOption(const char* listMethod, int32_t* count);
 VANTORHW_API OcBool __cdecl OCAPI_CheckWorkable(uint32_t itemId);
 VANTORHW_API int32_t __cdecl OCAPI_GetKelvaneInfo(uint32_t itemId);
 VANTORHW_API OcBool __cdecl OCAPI_EnableKelvane(OcBool on, uint32_t itemId);
 VANTORHW_API OcBool __cdecl OCAPI_SetKelvaneTarget(int32_t value, uint32_t itemId);
 VANTORHW_API OcBool __cdecl OCAPI_HideKelvane(void);
-VANTORHW_API int32_t __cdecl OCAPI_ACPI_OC_PresetList(char *slots);
-VANTORHW_API OcBool __cdecl OCAPI_ACPI_OC__MB_GetBoardName(char *name);
+VANTORHW_API int32_t __cdecl OCAPI_ACPI_OC_PresetList(char* slots);
+VANTORHW_API OcBool __cdecl OCAPI_ACPI_OC__MB_GetBoardName(char* name);
 VANTORHW_API int32_t __cdecl OCAPI_GetCurrentCpuFrequency(void);
-VANTORHW_API OcBool __cdecl OCAPI_GetCpuVoltRange(float *first, float *second);
-VANTORHW_API OcBool __cdecl OCAPI_GetFanStartTemp(int32_t *degrees, uint32_t itemId);
-VANTORHW_API int32_t __cdecl OCAPI_GENERAL_GetList(uint32_t itemId, OptionList *list, int32_t bytes);
-VANTORHW_API int32_t __cdecl OCAPI_KELVANE_GetData(SettingItem *items, int32_t *count);
-VANTORHW_API int32_t __cdecl OCAPI_KELVANE_SetData(const SettingItem *items, int32_t count);
-VANTORHW_API int32_t __cdecl OCAPI_NKELVANE_GetData(SettingItem *items, int32_t *count);
-VANTORHW_API int32_t __cdecl OCAPI_NKELVANE_SetData(const SettingItem *items, int32_t count, uint32_t control);
-VANTORHW_API int32_t __cdecl OCAPI_NKELVANE_GetList(uint32_t itemId, OptionList *list, int32_t bytes);
-VANTORHW_API int32_t __cdecl OCAPI_GetMBIF(uint32_t *version, char *name, uint32_t *values, int32_t *count);
+VANTORHW_API OcBool __cdecl OCAPI_GetCpuVoltRange(float* first, float* second);
+VANTORHW_API OcBool __cdecl OCAPI_GetFanStartTemp(int32_t* degrees, uint32_t itemId);
+VANTORHW_API int32_t __cdecl OCAPI_GENERAL_GetList(uint32_t itemId, OptionList* list, int32_t bytes);
+VANTORHW_API int32_t __cdecl OCAPI_KELVANE_GetData(SettingItem* items, int32_t* count);
+VANTORHW_API int32_t __cdecl OCAPI_KELVANE_SetData(const SettingItem* items, int32_t count);
+VANTORHW_API int32_t __cdecl OCAPI_NKELVANE_GetData(SettingItem* items, int32_t* count);
+VANTORHW_API int32_t __cdecl OCAPI_NKELVANE_SetData(const SettingItem* items, int32_t count, uint32_t control);
+VANTORHW_API int32_t __cdecl OCAPI_NKELVANE_GetList(uint32_t itemId, OptionList* list, int32_t bytes);
+VANTORHW_API int32_t __cdecl OCAPI_GetMBIF(uint32_t* version, char* name, uint32_t* values, int32_t* count);
 VANTORHW_API OcBool __cdecl OCAPI_CheckRuvel(void);
 VANTORHW_API OcBool __cdecl OCAPI_CheckIntelPowerSaving(void);
 
 /* Pointer types for GetProcAddress. */
-typedef OcBool (__cdecl *OCAPI_InitializationFn)(void);
-typedef OcBool (__cdecl *OCAPI_CloseFn)(void);
-typedef OcBool (__cdecl *OCAPI_GetHealthDataFn)(HealthData *data);
-typedef double (__cdecl *OCAPI_GetHwSensorDataFn)(uint32_t itemId);
-typedef SensorDescriptor * (__cdecl *OCAPI_HW_EnumerateOptionFn)(const char *listMethod, int32_t *count);
-typedef OcBool (__cdecl *OCAPI_CheckWorkableFn)(uint32_t itemId);
-typedef int32_t (__cdecl *OCAPI_GetKelvaneInfoFn)(uint32_t itemId);
-typedef OcBool (__cdecl *OCAPI_EnableKelvaneFn)(OcBool on, uint32_t itemId);
-typedef OcBool (__cdecl *OCAPI_SetKelvaneTargetFn)(int32_t value, uint32_t itemId);
-typedef OcBool (__cdecl *OCAPI_HideKelvaneFn)(void);
-typedef int32_t (__cdecl *OCAPI_ACPI_OC_PresetListFn)(char *slots);
-typedef OcBool (__cdecl *OCAPI_ACPI_OC__MB_GetBoardNameFn)(char *name);
-typedef int32_t (__cdecl *OCAPI_GetCurrentCpuFrequencyFn)(void);
-typedef OcBool (__cdecl *OCAPI_GetCpuVoltRangeFn)(float *first, float *second);
-typedef OcBool (__cdecl *OCAPI_GetFanStartTempFn)(int32_t *degrees, uint32_t itemId);
-typedef int32_t (__cdecl *OCAPI_GENERAL_GetListFn)(uint32_t itemId, OptionList *list, int32_t bytes);
-typedef int32_t (__cdecl *OCAPI_KELVANE_GetDataFn)(SettingItem *items, int32_t *count);
-typedef int32_t (__cdecl *OCAPI_KELVANE_SetDataFn)(const SettingItem *items, int32_t count);
-typedef int32_t (__cdecl *OCAPI_NKELVANE_GetDataFn)(SettingItem *items, int32_t *count);
-typedef int32_t (__cdecl *OCAPI_NKELVANE_SetDataFn)(const SettingItem *items, int32_t count, uint32_t control);
-typedef int32_t (__cdecl *OCAPI_NKELVANE_GetListFn)(uint32_t itemId, OptionList *list, int32_t bytes);
-typedef int32_t (__cdecl *OCAPI_GetMBIFFn)(uint32_t *version, char *name, uint32_t *values, int32_t *count);
-typedef OcBool (__cdecl *OCAPI_CheckRuvelFn)(void);
-typedef OcBool (__cdecl *OCAPI_CheckIntelPowerSavingFn)(void);
+typedef OcBool(__cdecl* OCAPI_InitializationFn)(void);
+typedef OcBool(__cdecl* OCAPI_CloseFn)(void);
+typedef OcBool(__cdecl* OCAPI_GetHealthDataFn)(HealthData* data);
+typedef double(__cdecl* OCAPI_GetHwSensorDataFn)(uint32_t itemId);
+typedef SensorDescriptor*(__cdecl* OCAPI_HW_EnumerateOptionFn)(const char* listMethod, int32_t* count);
+typedef OcBool(__cdecl* OCAPI_CheckWorkableFn)(uint32_t itemId);
+typedef int32_t(__cdecl* OCAPI_GetKelvaneInfoFn)(uint32_t itemId);
+typedef OcBool(__cdecl* OCAPI_EnableKelvaneFn)(OcBool on, uint32_t itemId);
+typedef OcBool(__cdecl* OCAPI_SetKelvaneTargetFn)(int32_t value, uint32_t itemId);
+typedef OcBool(__cdecl* OCAPI_HideKelvaneFn)(void);
+typedef int32_t(__cdecl* OCAPI_ACPI_OC_PresetListFn)(char* slots);
+typedef OcBool(__cdecl* OCAPI_ACPI_OC__MB_GetBoardNameFn)(char* name);
+typedef int32_t(__cdecl* OCAPI_GetCurrentCpuFrequencyFn)(void);
+typedef OcBool(__cdecl* OCAPI_GetCpuVoltRangeFn)(float* first, float* second);
+typedef OcBool(__cdecl* OCAPI_GetFanStartTempFn)(int32_t* degrees, uint32_t itemId);
+typedef int32_t(__cdecl* OCAPI_GENERAL_GetListFn)(uint32_t itemId, OptionList* list, int32_t bytes);
+typedef int32_t(__cdecl* OCAPI_KELVANE_GetDataFn)(SettingItem* items, int32_t* count);
+typedef int32_t(__cdecl* OCAPI_KELVANE_SetDataFn)(const SettingItem* items, int32_t count);
+typedef int32_t(__cdecl* OCAPI_NKELVANE_GetDataFn)(SettingItem* items, int32_t* count);
+typedef int32_t(__cdecl* OCAPI_NKELVANE_SetDataFn)(const SettingItem* items, int32_t count, uint32_t control);
+typedef int32_t(__cdecl* OCAPI_NKELVANE_GetListFn)(uint32_t itemId, OptionList* list, int32_t bytes);
+typedef int32_t(__cdecl* OCAPI_GetMBIFFn)(uint32_t* version, char* name, uint32_t* values, int32_t* count);
+typedef OcBool(__cdecl* OCAPI_CheckRuvelFn)(void);
+typedef OcBool(__cdecl* OCAPI_CheckIntelPowerSavingFn)(void);
 
 #ifdef __cplusplus
 }

@@ -119,23 +119,15 @@ RawExport Raw(Fn function)
 }
 
 const NamedExport kExports[] = {
-    {"OCAPI_GetHwSensorData", Raw(&GetHwSensorData)},
-    {"OCAPI_CheckWorkable", Raw(&CheckWorkableExport)},
-    {"OCAPI_GetKelvaneInfo", Raw(&GetKelvaneInfo)},
-    {"OCAPI_EnableKelvane", Raw(&EnableKelvane)},
-    {"OCAPI_SetKelvaneTarget", Raw(&SetKelvaneTarget)},
-    {"OCAPI_HideKelvane", Raw(&HideKelvane)},
-    {"OCAPI_ACPI_OC_PresetList", Raw(&PresetList)},
-    {"OCAPI_GetCpuVoltRange", Raw(&GetCpuVoltRangeExport)},
-    {"OCAPI_GetFanStartTemp", Raw(&GetFanStartTemp)},
-    {"OCAPI_GENERAL_GetList", Raw(&GeneralGetList)},
-    {"OCAPI_KELVANE_GetData", Raw(&KelvaneGetData)},
-    {"OCAPI_KELVANE_SetData", Raw(&KelvaneSetData)},
-    {"OCAPI_NKELVANE_GetData", Raw(&GroupGetData)},
-    {"OCAPI_NKELVANE_SetData", Raw(&GroupSetData)},
-    {"OCAPI_NKELVANE_GetList", Raw(&GroupGetList)},
-    {"OCAPI_GetMBIF", Raw(&GetMbifExport)},
-    {"OCAPI_CheckRuvel", Raw(&CheckRuvelExport)},
+        {"OCAPI_GetHwSensorData", Raw(&GetHwSensorData)},   {"OCAPI_CheckWorkable", Raw(&CheckWorkableExport)},
+        {"OCAPI_GetKelvaneInfo", Raw(&GetKelvaneInfo)},     {"OCAPI_EnableKelvane", Raw(&EnableKelvane)},
+        {"OCAPI_SetKelvaneTarget", Raw(&SetKelvaneTarget)}, {"OCAPI_HideKelvane", Raw(&HideKelvane)},
+        {"OCAPI_ACPI_OC_PresetList", Raw(&PresetList)},     {"OCAPI_GetCpuVoltRange", Raw(&GetCpuVoltRangeExport)},
+        {"OCAPI_GetFanStartTemp", Raw(&GetFanStartTemp)},   {"OCAPI_GENERAL_GetList", Raw(&GeneralGetList)},
+        {"OCAPI_KELVANE_GetData", Raw(&KelvaneGetData)},    {"OCAPI_KELVANE_SetData", Raw(&KelvaneSetData)},
+        {"OCAPI_NKELVANE_GetData", Raw(&GroupGetData)},     {"OCAPI_NKELVANE_SetData", Raw(&GroupSetData)},
+        {"OCAPI_NKELVANE_GetList", Raw(&GroupGetList)},     {"OCAPI_GetMBIF", Raw(&GetMbifExport)},
+        {"OCAPI_CheckRuvel", Raw(&CheckRuvelExport)},
 };
 
 }  // namespace

@@ -32,18 +32,18 @@ struct RecordedCall {
 class ArgumentFakeChannel final : public MethodChannel {
 public:
     void Answer(MethodName name, const ResultBuffer& result) { m_byName[name.Word()] = result; }
-    void Answer(MethodName name, std::uint32_t firstWord, const ResultBuffer& result) {
+    void Answer(MethodName name, std::uint32_t firstWord, const ResultBuffer& result)
+    {
         m_byArgument[{name.Word(), firstWord}] = result;
     }
-    void Forget(MethodName name, std::uint32_t firstWord) {
-        m_byArgument.erase({name.Word(), firstWord});
-    }
+    void Forget(MethodName name, std::uint32_t firstWord) { m_byArgument.erase({name.Word(), firstWord}); }
 
     bool IsOpen() const override { return true; }
     RequestLayout Layout() const override { return RequestLayout::Inline; }
 
     bool Send(std::span<const std::uint8_t> request, std::span<std::uint8_t, kResultSize> result,
-              std::uint32_t& bytesReturned) override {
+              std::uint32_t& bytesReturned) override
+    {
         RecordedCall call{MethodName::FromWord(LoadU32(request, 4)), Words(request)};
         m_calls.push_back(call);
         const ResultBuffer* answer = nullptr;
@@ -68,7 +68,8 @@ public:
     const std::vector<RecordedCall>& Calls() const { return m_calls; }
     void ClearCalls() { m_calls.clear(); }
 
-    std::vector<MethodName> CalledNames() const {
+    std::vector<MethodName> CalledNames() const
+    {
         std::vector<MethodName> names;
         for (const RecordedCall& call : m_calls) {
             names.push_back(call.name);
@@ -76,7 +77,8 @@ public:
         return names;
     }
 
-    std::size_t CountOf(MethodName name) const {
+    std::size_t CountOf(MethodName name) const
+    {
         std::size_t count = 0;
         for (const RecordedCall& call : m_calls) {
             count += call.name == name ? 1 : 0;
@@ -87,7 +89,8 @@ public:
 private:
     // The argument block of an inline request: argument count at offset 8,
     // the arguments from offset 16.
-    static std::vector<std::uint32_t> Words(std::span<const std::uint8_t> request) {
+    static std::vector<std::uint32_t> Words(std::span<const std::uint8_t> request)
+    {
         std::vector<std::uint32_t> words;
         const std::uint32_t count = LoadU32(request, 8);
         std::size_t offset = 16;

@@ -12,7 +12,8 @@ namespace {
 
 const std::array<std::uint8_t, 6> kBytes = {0x01, 0x02, 0x03, 0x04, 0x05, 0x06};
 
-TEST(ByteReader, ReadsLittleEndianWordsInOrder) {
+TEST(ByteReader, ReadsLittleEndianWordsInOrder)
+{
     ByteReader reader(kBytes);
     EXPECT_EQ(reader.ReadU16(), 0x0201);
     EXPECT_EQ(reader.ReadU32(), 0x06050403u);
@@ -21,7 +22,8 @@ TEST(ByteReader, ReadsLittleEndianWordsInOrder) {
 }
 
 // One failed read spoils the rest, so a decoder checks once at the end.
-TEST(ByteReader, AReadPastTheEndYieldsZeroAndStaysFailed) {
+TEST(ByteReader, AReadPastTheEndYieldsZeroAndStaysFailed)
+{
     ByteReader reader(kBytes);
     reader.Seek(4);
     EXPECT_EQ(reader.ReadU32(), 0u) << "only two bytes remain";
@@ -33,7 +35,8 @@ TEST(ByteReader, AReadPastTheEndYieldsZeroAndStaysFailed) {
     EXPECT_FALSE(reader.Ok());
 }
 
-TEST(ByteReader, SkipAndSeekAreBoundedToo) {
+TEST(ByteReader, SkipAndSeekAreBoundedToo)
+{
     ByteReader skipper(kBytes);
     skipper.Skip(6);
     EXPECT_TRUE(skipper.Ok()) << "skipping to the very end is fine";

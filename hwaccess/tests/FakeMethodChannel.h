@@ -18,7 +18,8 @@
 namespace vantor::hw {
 
 // Shows names as text in test failure messages.
-inline void PrintTo(MethodName name, std::ostream* out) {
+inline void PrintTo(MethodName name, std::ostream* out)
+{
     const auto chars = name.Chars();
     *out << '"' << std::string_view(chars.data(), chars.size()) << '"';
 }
@@ -38,7 +39,8 @@ public:
     RequestLayout Layout() const override { return m_layout; }
 
     bool Send(std::span<const std::uint8_t> request, std::span<std::uint8_t, kResultSize> result,
-              std::uint32_t& bytesReturned) override {
+              std::uint32_t& bytesReturned) override
+    {
         m_requests.emplace_back(request.begin(), request.end());
         const auto answer = m_answers.find(LoadU32(request, 4));
         if (answer == m_answers.end()) {
@@ -51,7 +53,8 @@ public:
 
     const std::vector<std::vector<std::uint8_t>>& Requests() const { return m_requests; }
 
-    std::vector<MethodName> RequestedNames() const {
+    std::vector<MethodName> RequestedNames() const
+    {
         std::vector<MethodName> names;
         for (const auto& request : m_requests) {
             names.push_back(MethodName::FromWord(LoadU32(request, 4)));

@@ -30,8 +30,8 @@ constexpr std::uint32_t kChassisFeature = 0x04060006;
 // ---- firmware answers ----
 
 // An OCOP answer: elements 0 to 3 describe the item, option names follow.
-ResultBuffer Item(std::uint32_t current, bool available,
-                  std::initializer_list<std::string_view> options = {}) {
+ResultBuffer Item(std::uint32_t current, bool available, std::initializer_list<std::string_view> options = {})
+{
     ResultBuilder builder;
     builder.Integer(0).Integer(0).Integer(current).Integer(available ? 1 : 0);
     for (std::string_view option : options) {
@@ -41,7 +41,8 @@ ResultBuffer Item(std::uint32_t current, bool available,
 }
 
 // A list method's answer: the entry count, then the object names.
-ResultBuffer ObjectList(std::initializer_list<std::string_view> objects) {
+ResultBuffer ObjectList(std::initializer_list<std::string_view> objects)
+{
     ResultBuilder builder;
     builder.Integer(static_cast<std::uint32_t>(objects.size()));
     for (std::string_view object : objects) {
@@ -51,22 +52,23 @@ ResultBuffer ObjectList(std::initializer_list<std::string_view> objects) {
 }
 
 // A KVIF descriptor; word 4 carries the fan mode for the processor feature.
-ResultBuffer Feature(std::uint32_t itemId, std::uint32_t word4) {
-    return ResultBuilder().Integer(itemId).String("Smart Fan").Integer(0).Integer(0).Integer(0)
-        .Integer(word4).Build();
+ResultBuffer Feature(std::uint32_t itemId, std::uint32_t word4)
+{
+    return ResultBuilder().Integer(itemId).String("Smart Fan").Integer(0).Integer(0).Integer(0).Integer(word4).Build();
 }
 
 // An OCIF descriptor.
-ResultBuffer OcItem(std::uint32_t itemId, std::string_view name, std::int32_t low,
-                    std::int32_t high, std::int32_t steps, std::uint32_t attribute = 0) {
+ResultBuffer OcItem(std::uint32_t itemId, std::string_view name, std::int32_t low, std::int32_t high,
+                    std::int32_t steps, std::uint32_t attribute = 0)
+{
     return ResultBuilder()
-        .Integer(itemId)
-        .String(name)
-        .Integer(static_cast<std::uint32_t>(low))
-        .Integer(static_cast<std::uint32_t>(high))
-        .Integer(static_cast<std::uint32_t>(steps))
-        .Integer(attribute)
-        .Build();
+            .Integer(itemId)
+            .String(name)
+            .Integer(static_cast<std::uint32_t>(low))
+            .Integer(static_cast<std::uint32_t>(high))
+            .Integer(static_cast<std::uint32_t>(steps))
+            .Integer(attribute)
+            .Build();
 }
 
 const ResultBuffer kAccepted = ResultBuilder().Integer(3).Build();
@@ -75,7 +77,8 @@ const ResultBuffer kAccepted = ResultBuilder().Integer(3).Build();
 // untouched slot shows.
 class Slots {
 public:
-    explicit Slots(std::size_t count) : m_texts(count), m_pointers(count) {
+    explicit Slots(std::size_t count) : m_texts(count), m_pointers(count)
+    {
         for (std::size_t i = 0; i < count; ++i) {
             m_texts[i].fill('#');
             m_pointers[i] = m_texts[i].data();
@@ -87,13 +90,15 @@ public:
     void Drop(std::size_t index) { m_pointers[index] = nullptr; }
 
     // The text up to its NUL; "<unterminated>" when the slot has none.
-    std::string Text(std::size_t index) const {
+    std::string Text(std::size_t index) const
+    {
         const auto& slot = m_texts[index];
         const void* nul = std::memchr(slot.data(), 0, slot.size());
         return nul == nullptr ? "<unterminated>" : std::string(slot.data());
     }
 
-    bool Untouched(std::size_t index) const {
+    bool Untouched(std::size_t index) const
+    {
         for (char c : m_texts[index]) {
             if (c != '#') {
                 return false;
@@ -102,7 +107,8 @@ public:
         return true;
     }
 
-    std::vector<std::string> Texts(std::size_t count) const {
+    std::vector<std::string> Texts(std::size_t count) const
+    {
         std::vector<std::string> texts;
         for (std::size_t i = 0; i < count; ++i) {
             texts.push_back(Text(i));
@@ -117,7 +123,8 @@ private:
 
 // ---- GENERAL_GetList: named options ----
 
-TEST(GeneralGetList, NamedOptionsAreSizedThenCopied) {
+TEST(GeneralGetList, NamedOptionsAreSizedThenCopied)
+{
     constexpr std::uint32_t kItem = 0x04050001;
     ScriptedChannel channel;
     channel.Answer("OCOP", kItem, Item(1, true, {"Silent", "Normal", "Turbo"}));  // 7 elements
@@ -144,11 +151,11 @@ TEST(GeneralGetList, NamedOptionsAreSizedThenCopied) {
     EXPECT_EQ(channel.CountOf("OCIF"), 0u) << "named options need no range";
 }
 
-TEST(GeneralGetList, OptionTextsAreCutToTheirSlotAndNullSlotsSkipped) {
+TEST(GeneralGetList, OptionTextsAreCutToTheirSlotAndNullSlotsSkipped)
+{
     constexpr std::uint32_t kItem = 0x04050001;
     ScriptedChannel channel;
-    channel.Answer("OCOP", kItem,
-                   Item(0, true, {"An option name of more than 29 characters", "Second", "Third"}));
+    channel.Answer("OCOP", kItem, Item(0, true, {"An option name of more than 29 characters", "Second", "Third"}));
     FanControl fan;
     Slots slots(3);
     slots.Drop(1);
@@ -158,15 +165,15 @@ TEST(GeneralGetList, OptionTextsAreCutToTheirSlotAndNullSlotsSkipped) {
     EXPECT_EQ(slots.Text(2), "Third");
 }
 
-TEST(GeneralGetList, FailedItemReadIsStatusOne) {
+TEST(GeneralGetList, FailedItemReadIsStatusOne)
+{
     ScriptedChannel channel;
     channel.Answer("OCIF", ObjectList({"OC00"}));
     channel.Answer("OC00", OcItem(0x04010001, "Start", 0, 100, 11));
     FanControl fan;
     Slots slots(2);
     EXPECT_EQ(fan.GeneralGetList(channel, 0x04010001, nullptr, 0), kGeneralListReadFailed);
-    EXPECT_EQ(fan.GeneralGetList(channel, 0x04010001, slots.List(), slots.Bytes()),
-              kGeneralListReadFailed);
+    EXPECT_EQ(fan.GeneralGetList(channel, 0x04010001, slots.List(), slots.Bytes()), kGeneralListReadFailed);
     EXPECT_TRUE(slots.Untouched(0));
     EXPECT_EQ(channel.CountOf("OCIF"), 0u);
 
@@ -185,14 +192,13 @@ struct RangeCase {
     std::vector<std::string> texts;
 };
 
-std::vector<std::string> TextSeries(std::initializer_list<const char*> texts) {
-    return {texts.begin(), texts.end()};
-}
+std::vector<std::string> TextSeries(std::initializer_list<const char*> texts) { return {texts.begin(), texts.end()}; }
 
 // The item's OCIF descriptor sits between others; a second record with the
 // same ItemId later in the list is never used.
-ScriptedChannel RangeBoard(std::uint32_t itemId, std::int32_t low, std::int32_t high,
-                           std::int32_t steps, bool available) {
+ScriptedChannel RangeBoard(std::uint32_t itemId, std::int32_t low, std::int32_t high, std::int32_t steps,
+                           bool available)
+{
     ScriptedChannel channel;
     channel.Answer("OCOP", itemId, Item(0, available));
     channel.Answer("OCIF", ObjectList({"OC00", "OC01", "OC02"}));
@@ -202,21 +208,19 @@ ScriptedChannel RangeBoard(std::uint32_t itemId, std::int32_t low, std::int32_t 
     return channel;
 }
 
-TEST(GeneralGetList, RangeItemsListTheirValuesAsTexts) {
+TEST(GeneralGetList, RangeItemsListTheirValuesAsTexts)
+{
     const RangeCase cases[] = {
-        {"kind 1", 0x01010003, 100, 200, 3, true, TextSeries({"1.00", "1.50", "2.00"})},
-        {"tenths item available", 0x01060001, 6, 12, 13, true,
-         TextSeries({"6.0", "6.5", "7.0", "7.5", "8.0", "8.5", "9.0", "9.5", "10.0", "10.5",
-                     "11.0", "11.5", "12.0"})},
-        {"tenths item unavailable", 0x01060001, 6, 3, 13, false,
-         TextSeries({"0.0", "1.0", "2.0", "3.0"})},
-        {"scaled voltage", 0x01020008, 1100, 1850, 15, true,
-         TextSeries({"1.85000", "1.80000", "1.75000", "1.70000", "1.65000", "1.60000", "1.55000",
-                     "1.50000", "1.45000", "1.40000", "1.35000", "1.30000", "1.25000", "1.20000",
-                     "1.15000", "1.10000"})},
-        {"other kind in general form", 0x04030001, 20, 70, 3, true,
-         TextSeries({"20", "45", "70"})},
-        {"step 0: no values", 0x04010001, 100, 101, 3, true, {}},
+            {"kind 1", 0x01010003, 100, 200, 3, true, TextSeries({"1.00", "1.50", "2.00"})},
+            {"tenths item available", 0x01060001, 6, 12, 13, true,
+             TextSeries(
+                     {"6.0", "6.5", "7.0", "7.5", "8.0", "8.5", "9.0", "9.5", "10.0", "10.5", "11.0", "11.5", "12.0"})},
+            {"tenths item unavailable", 0x01060001, 6, 3, 13, false, TextSeries({"0.0", "1.0", "2.0", "3.0"})},
+            {"scaled voltage", 0x01020008, 1100, 1850, 15, true,
+             TextSeries({"1.85000", "1.80000", "1.75000", "1.70000", "1.65000", "1.60000", "1.55000", "1.50000",
+                         "1.45000", "1.40000", "1.35000", "1.30000", "1.25000", "1.20000", "1.15000", "1.10000"})},
+            {"other kind in general form", 0x04030001, 20, 70, 3, true, TextSeries({"20", "45", "70"})},
+            {"step 0: no values", 0x04010001, 100, 101, 3, true, {}},
     };
     for (const RangeCase& c : cases) {
         SCOPED_TRACE(c.label);
@@ -233,7 +237,8 @@ TEST(GeneralGetList, RangeItemsListTheirValuesAsTexts) {
     }
 }
 
-TEST(GeneralGetList, ARangeListWritesOnlyWhatFitsAndReportsAllValues) {
+TEST(GeneralGetList, ARangeListWritesOnlyWhatFitsAndReportsAllValues)
+{
     ScriptedChannel channel = RangeBoard(0x01010003, 100, 200, 3, true);
     FanControl fan;
     Slots slots(3);
@@ -248,7 +253,8 @@ TEST(GeneralGetList, ARangeListWritesOnlyWhatFitsAndReportsAllValues) {
     EXPECT_TRUE(none.Untouched(0));
 }
 
-TEST(GeneralGetList, ScaledVoltageScaleFollowsItsBounds) {
+TEST(GeneralGetList, ScaledVoltageScaleFollowsItsBounds)
+{
     constexpr std::uint32_t kScaled = 0x01020008;
     struct Step {
         std::int32_t low, high, steps;
@@ -256,9 +262,9 @@ TEST(GeneralGetList, ScaledVoltageScaleFollowsItsBounds) {
         const char* firstText;
     };
     const Step steps[] = {
-        {10000, 20000, 10, 1.0f, "2.00000"},
-        {100000, 150000, 5, 0.1f, "0.18928"},  // 150000 kept as 16 bits is 18928
-        {1100, 1850, 15, 0.1f, "0.01850"},     // small bounds keep the last scale
+            {10000, 20000, 10, 1.0f, "2.00000"},
+            {100000, 150000, 5, 0.1f, "0.18928"},  // 150000 kept as 16 bits is 18928
+            {1100, 1850, 15, 0.1f, "0.01850"},     // small bounds keep the last scale
     };
     FanControl fan;
     for (const Step& step : steps) {
@@ -272,7 +278,8 @@ TEST(GeneralGetList, ScaledVoltageScaleFollowsItsBounds) {
     }
 }
 
-TEST(GeneralGetList, ARangeItemWithoutDescriptorIsZero) {
+TEST(GeneralGetList, ARangeItemWithoutDescriptorIsZero)
+{
     for (bool ocifAnswers : {true, false}) {
         SCOPED_TRACE(ocifAnswers);
         ScriptedChannel channel;
@@ -291,7 +298,8 @@ TEST(GeneralGetList, ARangeItemWithoutDescriptorIsZero) {
 
 // ---- feature state ----
 
-TEST(GetKelvaneInfo, AnAvailableItemAnswersByItsValue) {
+TEST(GetKelvaneInfo, AnAvailableItemAnswersByItsValue)
+{
     for (const auto& [current, expected] : {std::pair{0u, kKelvaneOff}, std::pair{7u, kKelvaneOn}}) {
         SCOPED_TRACE(current);
         ScriptedChannel channel;
@@ -307,7 +315,8 @@ TEST(GetKelvaneInfo, AnAvailableItemAnswersByItsValue) {
 
 // Without the item, the answer comes from the processor feature in KVIF and
 // FanModeWord, read once and kept for the library's life.
-TEST(GetKelvaneInfo, AnUnavailableItemIsAnsweredFromTheCachedFeature) {
+TEST(GetKelvaneInfo, AnUnavailableItemIsAnsweredFromTheCachedFeature)
+{
     struct Case {
         const char* label;
         bool featureListed;
@@ -315,11 +324,11 @@ TEST(GetKelvaneInfo, AnUnavailableItemIsAnsweredFromTheCachedFeature) {
         std::int32_t expected;
     };
     const Case cases[] = {
-        {"supported and on", true, 0x30000, kKelvaneOn},
-        {"supported and off", true, 0x10000, kKelvaneOff},
-        {"on but not supported", true, 0x20000, kKelvaneUnsupported},
-        {"mode word without feature bits", true, 0x3, kKelvaneUnsupported},
-        {"feature not listed", false, 0x30000, kKelvaneUnsupported},
+            {"supported and on", true, 0x30000, kKelvaneOn},
+            {"supported and off", true, 0x10000, kKelvaneOff},
+            {"on but not supported", true, 0x20000, kKelvaneUnsupported},
+            {"mode word without feature bits", true, 0x3, kKelvaneUnsupported},
+            {"feature not listed", false, 0x30000, kKelvaneUnsupported},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -347,19 +356,20 @@ TEST(GetKelvaneInfo, AnUnavailableItemIsAnsweredFromTheCachedFeature) {
     }
 }
 
-TEST(HideKelvane, AsksKvifEveryTimeAndReadsTheModeWord) {
+TEST(HideKelvane, AsksKvifEveryTimeAndReadsTheModeWord)
+{
     struct Case {
         const char* label;
         std::optional<std::vector<std::uint32_t>> modeWords;  // nullopt: no KVIF
         bool expected;
     };
     const Case cases[] = {
-        {"bits 0-1 clear", std::vector<std::uint32_t>{0x10000}, true},
-        {"bit 0 set", std::vector<std::uint32_t>{0x10001}, false},
-        {"bit 1 set", std::vector<std::uint32_t>{0x30002}, false},
-        {"the last record sets the mode word", std::vector<std::uint32_t>{0x1, 0x10000}, true},
-        {"feature not listed", std::vector<std::uint32_t>{}, false},
-        {"no KVIF: mode word 3", std::nullopt, false},
+            {"bits 0-1 clear", std::vector<std::uint32_t>{0x10000}, true},
+            {"bit 0 set", std::vector<std::uint32_t>{0x10001}, false},
+            {"bit 1 set", std::vector<std::uint32_t>{0x30002}, false},
+            {"the last record sets the mode word", std::vector<std::uint32_t>{0x1, 0x10000}, true},
+            {"feature not listed", std::vector<std::uint32_t>{}, false},
+            {"no KVIF: mode word 3", std::nullopt, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -386,7 +396,8 @@ TEST(HideKelvane, AsksKvifEveryTimeAndReadsTheModeWord) {
 
 // ---- writes ----
 
-TEST(SetKelvaneTarget, WritesTheProfileOrFallsBackToTheOlderTarget) {
+TEST(SetKelvaneTarget, WritesTheProfileOrFallsBackToTheOlderTarget)
+{
     struct Case {
         const char* label;
         bool profileAvailable;
@@ -394,9 +405,9 @@ TEST(SetKelvaneTarget, WritesTheProfileOrFallsBackToTheOlderTarget) {
         std::vector<ScriptedRequest> writes;
     };
     const Case cases[] = {
-        {"profile item present", true, true, {{"PROC", {kChassisProfile, 2, 1}}}},
-        {"older board: the target item instead", false, true, {{"PROC", {kCpuTarget, 2, 1}}}},
-        {"nothing to write", false, false, {}},
+            {"profile item present", true, true, {{"PROC", {kChassisProfile, 2, 1}}}},
+            {"older board: the target item instead", false, true, {{"PROC", {kCpuTarget, 2, 1}}}},
+            {"nothing to write", false, false, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -410,7 +421,8 @@ TEST(SetKelvaneTarget, WritesTheProfileOrFallsBackToTheOlderTarget) {
     }
 }
 
-TEST(EnableKelvane, WritesOneOrZeroToAnAvailableItem) {
+TEST(EnableKelvane, WritesOneOrZeroToAnAvailableItem)
+{
     ScriptedChannel channel;
     channel.Answer("OCOP", kCpuFeature, Item(0, true));
     channel.Answer("OCOP", kChassisFeature, Item(0, false));
@@ -418,12 +430,12 @@ TEST(EnableKelvane, WritesOneOrZeroToAnAvailableItem) {
     FanControl::EnableKelvane(channel, true, kCpuFeature);
     FanControl::EnableKelvane(channel, false, kCpuFeature);
     FanControl::EnableKelvane(channel, true, kChassisFeature);
-    const std::vector<ScriptedRequest> writes = {{"PROC", {kCpuFeature, 1, 1}},
-                                                 {"PROC", {kCpuFeature, 0, 1}}};
+    const std::vector<ScriptedRequest> writes = {{"PROC", {kCpuFeature, 1, 1}}, {"PROC", {kCpuFeature, 0, 1}}};
     EXPECT_EQ(channel.RequestsTo("PROC"), writes);
 }
 
-TEST(GetFanStartTemp, ReadsKvstForTheItem) {
+TEST(GetFanStartTemp, ReadsKvstForTheItem)
+{
     struct Case {
         std::optional<std::uint32_t> kvst;  // nullopt: KVST fails
         bool withOut;
@@ -431,8 +443,10 @@ TEST(GetFanStartTemp, ReadsKvstForTheItem) {
         std::int32_t out;
     };
     const Case cases[] = {
-        {45, true, true, 45}, {0, true, false, 0}, {std::nullopt, true, false, 0},
-        {45, false, true, -1},  // no place to store: only the answer
+            {45, true, true, 45},
+            {0, true, false, 0},
+            {std::nullopt, true, false, 0},
+            {45, false, true, -1},  // no place to store: only the answer
     };
     for (const Case& c : cases) {
         ScriptedChannel channel;
@@ -440,8 +454,7 @@ TEST(GetFanStartTemp, ReadsKvstForTheItem) {
             channel.Answer("KVST", kChassisFeature, ResultBuilder().Integer(*c.kvst).Build());
         }
         std::int32_t out = -1;
-        EXPECT_EQ(FanControl::GetFanStartTemp(channel, c.withOut ? &out : nullptr, kChassisFeature),
-                  c.expected);
+        EXPECT_EQ(FanControl::GetFanStartTemp(channel, c.withOut ? &out : nullptr, kChassisFeature), c.expected);
         EXPECT_EQ(out, c.out);
         EXPECT_EQ(channel.Requests(), (std::vector<ScriptedRequest>{{"KVST", {kChassisFeature}}}));
     }
@@ -449,7 +462,8 @@ TEST(GetFanStartTemp, ReadsKvstForTheItem) {
 
 // ---- profile names ----
 
-TEST(PresetList, CopiesProfileListBOrA) {
+TEST(PresetList, CopiesProfileListBOrA)
+{
     struct Case {
         const char* label;
         std::optional<std::vector<std::uint32_t>> features;  // KVIF items; nullopt: no KVIF
@@ -459,20 +473,17 @@ TEST(PresetList, CopiesProfileListBOrA) {
     const std::vector<std::string> listA = {"Standard", "Silent"};
     const std::vector<std::string> listB = {"Quiet", "Balanced", "Performance"};
     const Case cases[] = {
-        {"no KVIF, profile item available: list B", std::nullopt, true, listB},
-        {"no KVIF, no profile item: list A", std::nullopt, false, listA},
-        {"KVIF names the target: list A", std::vector<std::uint32_t>{kCpuTarget}, false, listA},
-        {"KVIF and profile item: list B was never built", std::vector<std::uint32_t>{kCpuTarget},
-         true, {}},
-        {"KVIF without the target: list A empty", std::vector<std::uint32_t>{kCpuFeature}, false,
-         {}},
+            {"no KVIF, profile item available: list B", std::nullopt, true, listB},
+            {"no KVIF, no profile item: list A", std::nullopt, false, listA},
+            {"KVIF names the target: list A", std::vector<std::uint32_t>{kCpuTarget}, false, listA},
+            {"KVIF and profile item: list B was never built", std::vector<std::uint32_t>{kCpuTarget}, true, {}},
+            {"KVIF without the target: list A empty", std::vector<std::uint32_t>{kCpuFeature}, false, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         ScriptedChannel channel;
         channel.Answer("OCOP", kCpuTarget, Item(0, true, {"Standard", "Silent"}));
-        channel.Answer("OCOP", kCpuProfile,
-                       Item(0, c.profileAvailable, {"Quiet", "Balanced", "Performance"}));
+        channel.Answer("OCOP", kCpuProfile, Item(0, c.profileAvailable, {"Quiet", "Balanced", "Performance"}));
         if (c.features) {
             ResultBuilder list;
             list.Integer(static_cast<std::uint32_t>(c.features->size()));
@@ -498,10 +509,10 @@ TEST(PresetList, CopiesProfileListBOrA) {
     }
 }
 
-TEST(PresetList, LongProfileNamesAreCutToTheirSlot) {
+TEST(PresetList, LongProfileNamesAreCutToTheirSlot)
+{
     ScriptedChannel channel;
-    channel.Answer("OCOP", kCpuTarget,
-                   Item(0, true, {"A profile name that runs past its slot", "Next"}));
+    channel.Answer("OCOP", kCpuTarget, Item(0, true, {"A profile name that runs past its slot", "Next"}));
     FanControl fan;
     fan.Initialize(channel);
     std::array<char, 2 * 30> slots;
@@ -514,7 +525,8 @@ TEST(PresetList, LongProfileNamesAreCutToTheirSlot) {
 // ---- setting table ----
 
 // Four OCIF objects; two of them become table entries.
-ScriptedChannel SettingBoard() {
+ScriptedChannel SettingBoard()
+{
     ScriptedChannel channel;
     channel.Answer("OCIF", ObjectList({"OC00", "OC01", "OC02", "OC03"}));
     channel.Answer("OC00", OcItem(0x04010001, "CPU Fan Start Temperature", 20, 70, 11, 0x100));
@@ -529,7 +541,8 @@ ScriptedChannel SettingBoard() {
     return channel;
 }
 
-TEST(KelvaneGetData, TableHoldsAvailableFanItemsWithTheirOptionCounts) {
+TEST(KelvaneGetData, TableHoldsAvailableFanItemsWithTheirOptionCounts)
+{
     ScriptedChannel channel = SettingBoard();
     FanControl fan;
     fan.Initialize(channel);
@@ -565,7 +578,8 @@ TEST(KelvaneGetData, TableHoldsAvailableFanItemsWithTheirOptionCounts) {
     }
 }
 
-TEST(KelvaneGetData, RefreshesValuesOnEveryReadWithAnArray) {
+TEST(KelvaneGetData, RefreshesValuesOnEveryReadWithAnArray)
+{
     ScriptedChannel channel = SettingBoard();
     FanControl fan;
     fan.Initialize(channel);
@@ -584,7 +598,8 @@ TEST(KelvaneGetData, RefreshesValuesOnEveryReadWithAnArray) {
     EXPECT_TRUE(channel.Requests().empty()) << "sizing reads nothing";
 }
 
-TEST(KelvaneGetData, WithoutOcifTheTableIsEmpty) {
+TEST(KelvaneGetData, WithoutOcifTheTableIsEmpty)
+{
     ScriptedChannel channel = SettingBoard();
     channel.Answer("OCIF", ResultBuilder().Integer(0).Build());  // only its count
     FanControl fan;
@@ -596,7 +611,8 @@ TEST(KelvaneGetData, WithoutOcifTheTableIsEmpty) {
     EXPECT_EQ(item.Id, 0u);
 }
 
-TEST(KelvaneSetData, WritesFanItemsOnly) {
+TEST(KelvaneSetData, WritesFanItemsOnly)
+{
     ScriptedChannel channel = SettingBoard();
     FanControl fan;
     std::array<SettingItem, 4> items{};
@@ -610,8 +626,7 @@ TEST(KelvaneSetData, WritesFanItemsOnly) {
     items[3].Value = 9;
 
     EXPECT_EQ(fan.KelvaneSetData(channel, items.data(), 4), 0);
-    const std::vector<ScriptedRequest> writes = {{"PROC", {0x04010001, 60, 1}},
-                                                 {"PROC", {kCpuTarget, 2, 1}}};
+    const std::vector<ScriptedRequest> writes = {{"PROC", {0x04010001, 60, 1}}, {"PROC", {kCpuTarget, 2, 1}}};
     EXPECT_EQ(channel.RequestsTo("PROC"), writes);
     for (const ScriptedRequest& read : channel.RequestsTo("OCOP")) {
         EXPECT_NE(read.integers[0], 0x01020008u);
@@ -626,7 +641,8 @@ TEST(KelvaneSetData, WritesFanItemsOnly) {
 
 // ---- initialisation ----
 
-TEST(Initialize, WithoutADeviceEverythingStaysEmpty) {
+TEST(Initialize, WithoutADeviceEverythingStaysEmpty)
+{
     ScriptedChannel channel = SettingBoard();
     channel.SetOpen(false);
     FanControl fan;
@@ -640,7 +656,8 @@ TEST(Initialize, WithoutADeviceEverythingStaysEmpty) {
     EXPECT_EQ(fan.GetKelvaneInfo(channel, kCpuFeature), kKelvaneUnsupported);
 }
 
-TEST(Initialize, ASecondCallStartsTheTablesOver) {
+TEST(Initialize, ASecondCallStartsTheTablesOver)
+{
     ScriptedChannel channel = SettingBoard();
     FanControl fan;
     fan.Initialize(channel);

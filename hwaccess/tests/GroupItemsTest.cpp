@@ -26,38 +26,37 @@ using test::RecordedCall;
 using test::ResultBuilder;
 
 // The fan-control group of a test board, one item object per kind.
-constexpr std::uint32_t kDuty = 0x04050001;     // kind 5: base 30, step 10, 8 options
-constexpr std::uint32_t kStart = 0x04030002;    // kind 3: base 400, step 50, 4 options
-constexpr std::uint32_t kSwitch = 0x04070003;   // kind 7
-constexpr std::uint32_t kProfile = 0x04080004; // kind 8: says 4 names, has 3
-constexpr std::uint32_t kVolts = 0x04010005;    // kind 1: base 150, step 25, 2 options
-constexpr std::uint32_t kMilli = 0x04020006;    // kind 2: base 1375, step 5, 2 options
-constexpr std::uint32_t kOdd = 0x04090007;      // kind 9: no options
-constexpr std::uint32_t kOverclock = 0x01050001; // in group 0x01
-constexpr std::uint32_t kMissing = 0x04050099;   // named by no object
+constexpr std::uint32_t kDuty = 0x04050001;       // kind 5: base 30, step 10, 8 options
+constexpr std::uint32_t kStart = 0x04030002;      // kind 3: base 400, step 50, 4 options
+constexpr std::uint32_t kSwitch = 0x04070003;     // kind 7
+constexpr std::uint32_t kProfile = 0x04080004;    // kind 8: says 4 names, has 3
+constexpr std::uint32_t kVolts = 0x04010005;      // kind 1: base 150, step 25, 2 options
+constexpr std::uint32_t kMilli = 0x04020006;      // kind 2: base 1375, step 5, 2 options
+constexpr std::uint32_t kOdd = 0x04090007;        // kind 9: no options
+constexpr std::uint32_t kOverclock = 0x01050001;  // in group 0x01
+constexpr std::uint32_t kMissing = 0x04050099;    // named by no object
 
 const std::string kLongName = "Processor Fan Duty Cycle Percentage";  // 35 characters
 
-ResultBuffer RangeObject(std::uint32_t id, std::string_view name, std::uint32_t extra1,
-                         std::uint32_t extra2, std::int32_t base, std::int32_t step,
-                         std::uint32_t count) {
+ResultBuffer RangeObject(std::uint32_t id, std::string_view name, std::uint32_t extra1, std::uint32_t extra2,
+                         std::int32_t base, std::int32_t step, std::uint32_t count)
+{
     return ResultBuilder()
-        .Integer(id)
-        .String(name)
-        .Integer(extra1)
-        .Integer(extra2)
-        .Integer(static_cast<std::uint32_t>(base))
-        .Integer(static_cast<std::uint32_t>(step))
-        .Integer(count)
-        .Build();
+            .Integer(id)
+            .String(name)
+            .Integer(extra1)
+            .Integer(extra2)
+            .Integer(static_cast<std::uint32_t>(base))
+            .Integer(static_cast<std::uint32_t>(step))
+            .Integer(count)
+            .Build();
 }
 
-ResultBuffer DutyObject(std::uint32_t extra1) {
-    return RangeObject(kDuty, kLongName, extra1, 0x21, 30, 10, 8);
-}
+ResultBuffer DutyObject(std::uint32_t extra1) { return RangeObject(kDuty, kLongName, extra1, 0x21, 30, 10, 8); }
 
 // A GITM or SITM answer: one 8-byte buffer holding the status and value words.
-ResultBuffer GroupAnswer(std::uint32_t status, std::uint32_t value = 0) {
+ResultBuffer GroupAnswer(std::uint32_t status, std::uint32_t value = 0)
+{
     std::array<std::uint8_t, 8> bytes{};
     for (int i = 0; i < 4; ++i) {
         bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(status >> (8 * i));
@@ -66,32 +65,31 @@ ResultBuffer GroupAnswer(std::uint32_t status, std::uint32_t value = 0) {
     return ResultBuilder().Buffer(bytes).Build();
 }
 
-void AddBoard(ArgumentFakeChannel& channel) {
+void AddBoard(ArgumentFakeChannel& channel)
+{
     channel.Answer("GGRP", 4,
                    ResultBuilder()
-                       .String("FN00")
-                       .String("FN01")
-                       .String("FN02")
-                       .String("FN03")
-                       .String("FN04")
-                       .String("FN05")
-                       .String("FN06")
-                       .Build());
+                           .String("FN00")
+                           .String("FN01")
+                           .String("FN02")
+                           .String("FN03")
+                           .String("FN04")
+                           .String("FN05")
+                           .String("FN06")
+                           .Build());
     channel.Answer("FN00", DutyObject(0x11));
     channel.Answer("FN01", RangeObject(kStart, "Fan Start", 0x12, 0x22, 400, 50, 4));
-    channel.Answer("FN02",
-                   ResultBuilder().Integer(kSwitch).String("Smart Fan").Integer(0x13).Integer(0x23)
-                       .Build());
+    channel.Answer("FN02", ResultBuilder().Integer(kSwitch).String("Smart Fan").Integer(0x13).Integer(0x23).Build());
     channel.Answer("FN03", ResultBuilder()
-                               .Integer(kProfile)
-                               .String("Profile")
-                               .Integer(0x14)
-                               .Integer(0x24)
-                               .Integer(4)
-                               .String("Silent")
-                               .String("Normal")
-                               .String("A profile name much longer than a slot")
-                               .Build());
+                                   .Integer(kProfile)
+                                   .String("Profile")
+                                   .Integer(0x14)
+                                   .Integer(0x24)
+                                   .Integer(4)
+                                   .String("Silent")
+                                   .String("Normal")
+                                   .String("A profile name much longer than a slot")
+                                   .Build());
     channel.Answer("FN04", RangeObject(kVolts, "Fan Volts", 0x15, 0x25, 150, 25, 2));
     channel.Answer("FN05", RangeObject(kMilli, "Fan Millivolts", 0x16, 0x26, 1375, 5, 2));
     channel.Answer("FN06", RangeObject(kOdd, "Odd", 0x17, 0x27, 1, 1, 5));
@@ -99,18 +97,18 @@ void AddBoard(ArgumentFakeChannel& channel) {
     channel.Answer("OC00", RangeObject(kOverclock, "Ratio", 0, 0, 1, 1, 3));
 }
 
-TEST(GroupValueText, ReadsTheValueByKind) {
+TEST(GroupValueText, ReadsTheValueByKind)
+{
     struct Case {
         std::uint32_t kind;
         std::int64_t value;
         const char* expected;
     };
     const Case cases[] = {
-        {1, 150, "1.50"},   {1, 5, "0.05"},     {1, -5, "-0.05"},    {2, 1375, "1.375"},
-        {2, 1380, "1.380"}, {2, -1, "-0.001"},  {3, 400, "40"},      {3, 59, "5"},
-        {3, -45, "-4"},     {3, -5, "0"},       {4, 7, "7"},         {5, 30, "30%"},
-        {5, -10, "-10%"},   {6, 12345, "12345"}, {0, 5, ""},         {7, 1, ""},
-        {8, 1, ""},         {9, 1, ""},
+            {1, 150, "1.50"},  {1, 5, "0.05"}, {1, -5, "-0.05"}, {2, 1375, "1.375"},  {2, 1380, "1.380"},
+            {2, -1, "-0.001"}, {3, 400, "40"}, {3, 59, "5"},     {3, -45, "-4"},      {3, -5, "0"},
+            {4, 7, "7"},       {5, 30, "30%"}, {5, -10, "-10%"}, {6, 12345, "12345"}, {0, 5, ""},
+            {7, 1, ""},        {8, 1, ""},     {9, 1, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "kind " << c.kind << " value " << c.value);
@@ -118,7 +116,8 @@ TEST(GroupValueText, ReadsTheValueByKind) {
     }
 }
 
-TEST(FindObjectName, SearchesTheItemsGroupForItsObject) {
+TEST(FindObjectName, SearchesTheItemsGroupForItsObject)
+{
     struct Case {
         const char* label;
         std::uint32_t itemId;
@@ -127,11 +126,11 @@ TEST(FindObjectName, SearchesTheItemsGroupForItsObject) {
         std::uint32_t group;
     };
     const Case cases[] = {
-        {"first object", kDuty, FindStatus::Found, "FN00", 4},
-        {"last object", kOdd, FindStatus::Found, "FN06", 4},
-        {"the group comes from bits 24-31", kOverclock, FindStatus::Found, "OC00", 1},
-        {"no such item", kMissing, FindStatus::NotFound, "", 4},
-        {"GGRP fails for the group", 0x0B060001, FindStatus::GroupFailed, "", 0x0B},
+            {"first object", kDuty, FindStatus::Found, "FN00", 4},
+            {"last object", kOdd, FindStatus::Found, "FN06", 4},
+            {"the group comes from bits 24-31", kOverclock, FindStatus::Found, "OC00", 1},
+            {"no such item", kMissing, FindStatus::NotFound, "", 4},
+            {"GGRP fails for the group", 0x0B060001, FindStatus::GroupFailed, "", 0x0B},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -159,16 +158,17 @@ TEST(FindObjectName, SearchesTheItemsGroupForItsObject) {
     EXPECT_EQ(FindObjectName(empty, kDuty, name, object), FindStatus::GroupEmpty);
 }
 
-TEST(FindObjectName, FirstMatchWinsAndBrokenEntriesAreSkipped) {
+TEST(FindObjectName, FirstMatchWinsAndBrokenEntriesAreSkipped)
+{
     ArgumentFakeChannel channel;
     channel.Answer("GGRP", 4,
                    ResultBuilder()
-                       .Integer(4)       // not a name
-                       .String("FN")     // too short to name an object
-                       .String("GONE")   // its evaluation fails
-                       .String("FN01")
-                       .String("FN00")
-                       .Build());
+                           .Integer(4)      // not a name
+                           .String("FN")    // too short to name an object
+                           .String("GONE")  // its evaluation fails
+                           .String("FN01")
+                           .String("FN00")
+                           .Build());
     channel.Answer("FN00", DutyObject(1));
     channel.Answer("FN01", DutyObject(2));
     MethodName name;
@@ -179,7 +179,8 @@ TEST(FindObjectName, FirstMatchWinsAndBrokenEntriesAreSkipped) {
     EXPECT_EQ(channel.CalledNames(), (std::vector<MethodName>{"GGRP", "GONE", "FN01"}));
 }
 
-TEST(ReadItemInfo, TakesTheObjectsFirstFourElementsAndItsOptionCount) {
+TEST(ReadItemInfo, TakesTheObjectsFirstFourElementsAndItsOptionCount)
+{
     ArgumentFakeChannel channel;
     AddBoard(channel);
     struct Case {
@@ -191,11 +192,11 @@ TEST(ReadItemInfo, TakesTheObjectsFirstFourElementsAndItsOptionCount) {
         std::uint32_t optionCount;
     };
     const Case cases[] = {
-        {kDuty, "FN00", kLongName.substr(0, 30), 0x11, 0x21, 8},
-        {kStart, "FN01", "Fan Start", 0x12, 0x22, 4},
-        {kSwitch, "FN02", "Smart Fan", 0x13, 0x23, 2},
-        {kProfile, "FN03", "Profile", 0x14, 0x24, 4},
-        {kOdd, "FN06", "Odd", 0x17, 0x27, 0},
+            {kDuty, "FN00", kLongName.substr(0, 30), 0x11, 0x21, 8},
+            {kStart, "FN01", "Fan Start", 0x12, 0x22, 4},
+            {kSwitch, "FN02", "Smart Fan", 0x13, 0x23, 2},
+            {kProfile, "FN03", "Profile", 0x14, 0x24, 4},
+            {kOdd, "FN06", "Odd", 0x17, 0x27, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.objectName);
@@ -203,8 +204,7 @@ TEST(ReadItemInfo, TakesTheObjectsFirstFourElementsAndItsOptionCount) {
         EXPECT_EQ(std::string_view(info.objectName.data(), 4), c.objectName);
         EXPECT_EQ(info.itemId, c.itemId);
         // A 30-character name fills the field without a NUL.
-        EXPECT_EQ(std::string(info.name.data(), strnlen(info.name.data(), info.name.size())),
-                  c.name);
+        EXPECT_EQ(std::string(info.name.data(), strnlen(info.name.data(), info.name.size())), c.name);
         EXPECT_EQ(info.extra1, c.extra1);
         EXPECT_EQ(info.extra2, c.extra2);
         EXPECT_EQ(info.optionCount, c.optionCount);
@@ -212,26 +212,25 @@ TEST(ReadItemInfo, TakesTheObjectsFirstFourElementsAndItsOptionCount) {
     EXPECT_EQ(ReadItemInfo(channel, kMissing), GroupItemInfo());
 }
 
-TEST(OptionCountOf, ByKindAndZeroForMissingElements) {
+TEST(OptionCountOf, ByKindAndZeroForMissingElements)
+{
     struct Case {
         const char* label;
         ResultBuffer object;
         std::uint32_t expected;
     };
     const Case cases[] = {
-        {"kind 1 takes element 6", RangeObject(0x04010000, "a", 0, 0, 0, 0, 9), 9},
-        {"kind 6 takes element 6", RangeObject(0x04060000, "a", 0, 0, 0, 0, 3), 3},
-        {"kind 6 without element 6",
-         ResultBuilder().Integer(0x04060000).String("a").Integer(0).Integer(0).Integer(5).Build(),
-         0},
-        {"kind 7 is a switch", ResultBuilder().Integer(0x04070000).Build(), 2},
-        {"kind 8 takes element 4",
-         ResultBuilder().Integer(0x04080000).String("a").Integer(0).Integer(0).Integer(6).Build(),
-         6},
-        {"kind 8 without element 4", ResultBuilder().Integer(0x04080000).String("a").Build(), 0},
-        {"kind 0", RangeObject(0x04000000, "a", 0, 0, 0, 0, 3), 0},
-        {"kind 9", RangeObject(0x04090000, "a", 0, 0, 0, 0, 3), 0},
-        {"an empty result", ResultBuilder().Build(), 0},
+            {"kind 1 takes element 6", RangeObject(0x04010000, "a", 0, 0, 0, 0, 9), 9},
+            {"kind 6 takes element 6", RangeObject(0x04060000, "a", 0, 0, 0, 0, 3), 3},
+            {"kind 6 without element 6",
+             ResultBuilder().Integer(0x04060000).String("a").Integer(0).Integer(0).Integer(5).Build(), 0},
+            {"kind 7 is a switch", ResultBuilder().Integer(0x04070000).Build(), 2},
+            {"kind 8 takes element 4",
+             ResultBuilder().Integer(0x04080000).String("a").Integer(0).Integer(0).Integer(6).Build(), 6},
+            {"kind 8 without element 4", ResultBuilder().Integer(0x04080000).String("a").Build(), 0},
+            {"kind 0", RangeObject(0x04000000, "a", 0, 0, 0, 0, 3), 0},
+            {"kind 9", RangeObject(0x04090000, "a", 0, 0, 0, 0, 3), 0},
+            {"an empty result", ResultBuilder().Build(), 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -239,10 +238,10 @@ TEST(OptionCountOf, ByKindAndZeroForMissingElements) {
     }
 }
 
-TEST(ReadGroupItems, SizesThenReadsOneRecordPerElement) {
+TEST(ReadGroupItems, SizesThenReadsOneRecordPerElement)
+{
     ArgumentFakeChannel channel;
-    channel.Answer("GGRP", 4,
-                   ResultBuilder().Integer(3).String("FN01").String("GONE").String("FN00").Build());
+    channel.Answer("GGRP", 4, ResultBuilder().Integer(3).String("FN01").String("GONE").String("FN00").Build());
     channel.Answer("FN00", DutyObject(0x11));
     channel.Answer("FN01", RangeObject(kStart, "Fan Start", 0x12, 0x22, 400, 50, 4));
 
@@ -273,7 +272,8 @@ TEST(ReadGroupItems, SizesThenReadsOneRecordPerElement) {
     EXPECT_EQ(ReadGroupItems(empty, 4, nullptr, count), GroupListStatus::GroupEmpty);
 }
 
-TEST(ReadValue, TakesWordOneOfAtMostEightBytes) {
+TEST(ReadValue, TakesWordOneOfAtMostEightBytes)
+{
     const std::uint8_t sixBytes[] = {1, 0, 0, 0, 0x11, 0x22};
     const std::uint8_t twelveBytes[] = {1, 0, 0, 0, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88};
     struct Case {
@@ -282,17 +282,15 @@ TEST(ReadValue, TakesWordOneOfAtMostEightBytes) {
         std::optional<std::uint32_t> expected;
     };
     const Case cases[] = {
-        {"eight bytes", GroupAnswer(0, 0x1234), 0x1234},
-        {"twelve bytes: only the first eight count",
-         ResultBuilder().Buffer(twelveBytes).Build(), 0x44332211},
-        // The string after the short buffer would put 0x01 into byte 6.
-        {"six bytes: the rest of the area stays clear",
-         ResultBuilder().Buffer(sixBytes).String("zz").Build(), 0x2211},
-        {"an integer has no word 1", ResultBuilder().Integer(0x1234).Build(), 0},
-        {"Count 0: nothing copied", ResultBuilder().Buffer(twelveBytes).Count(0).Build(), 0},
-        {"low byte of Count 0: nothing copied",
-         ResultBuilder().Buffer(twelveBytes).Count(0x100).Build(), 0},
-        {"GITM fails", std::nullopt, std::nullopt},
+            {"eight bytes", GroupAnswer(0, 0x1234), 0x1234},
+            {"twelve bytes: only the first eight count", ResultBuilder().Buffer(twelveBytes).Build(), 0x44332211},
+            // The string after the short buffer would put 0x01 into byte 6.
+            {"six bytes: the rest of the area stays clear", ResultBuilder().Buffer(sixBytes).String("zz").Build(),
+             0x2211},
+            {"an integer has no word 1", ResultBuilder().Integer(0x1234).Build(), 0},
+            {"Count 0: nothing copied", ResultBuilder().Buffer(twelveBytes).Count(0).Build(), 0},
+            {"low byte of Count 0: nothing copied", ResultBuilder().Buffer(twelveBytes).Count(0x100).Build(), 0},
+            {"GITM fails", std::nullopt, std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -305,20 +303,15 @@ TEST(ReadValue, TakesWordOneOfAtMostEightBytes) {
     }
 }
 
-TEST(WriteValue, NeedsBothLowStatusBits) {
+TEST(WriteValue, NeedsBothLowStatusBits)
+{
     struct Case {
         std::optional<ResultBuffer> sitm;
         bool expected;
     };
     const Case cases[] = {
-        {GroupAnswer(3), true},
-        {GroupAnswer(7), true},
-        {GroupAnswer(0x103), true},
-        {GroupAnswer(1), false},
-        {GroupAnswer(2), false},
-        {GroupAnswer(0), false},
-        {ResultBuilder().Build(), false},
-        {std::nullopt, false},
+            {GroupAnswer(3), true},  {GroupAnswer(7), true},  {GroupAnswer(0x103), true},       {GroupAnswer(1), false},
+            {GroupAnswer(2), false}, {GroupAnswer(0), false}, {ResultBuilder().Build(), false}, {std::nullopt, false},
     };
     for (const Case& c : cases) {
         ArgumentFakeChannel channel;
@@ -330,7 +323,8 @@ TEST(WriteValue, NeedsBothLowStatusBits) {
     }
 }
 
-TEST(GroupTable, BuildsOneEntryPerGroupObject) {
+TEST(GroupTable, BuildsOneEntryPerGroupObject)
+{
     ArgumentFakeChannel channel;
     AddBoard(channel);
     GroupTable table;
@@ -344,13 +338,13 @@ TEST(GroupTable, BuildsOneEntryPerGroupObject) {
         std::int32_t optionCount;
     };
     const Expected expected[] = {
-        {kDuty, kLongName.substr(0, 30), 0x11, 0x21, 8},
-        {kStart, "Fan Start", 0x12, 0x22, 4},
-        {kSwitch, "Smart Fan", 0x13, 0x23, 2},
-        {kProfile, "Profile", 0x14, 0x24, 4},
-        {kVolts, "Fan Volts", 0x15, 0x25, 2},
-        {kMilli, "Fan Millivolts", 0x16, 0x26, 2},
-        {kOdd, "Odd", 0x17, 0x27, 0},
+            {kDuty, kLongName.substr(0, 30), 0x11, 0x21, 8},
+            {kStart, "Fan Start", 0x12, 0x22, 4},
+            {kSwitch, "Smart Fan", 0x13, 0x23, 2},
+            {kProfile, "Profile", 0x14, 0x24, 4},
+            {kVolts, "Fan Volts", 0x15, 0x25, 2},
+            {kMilli, "Fan Millivolts", 0x16, 0x26, 2},
+            {kOdd, "Odd", 0x17, 0x27, 0},
     };
     ASSERT_EQ(table.Items().size(), std::size(expected));
     for (std::size_t i = 0; i < std::size(expected); ++i) {
@@ -368,14 +362,15 @@ TEST(GroupTable, BuildsOneEntryPerGroupObject) {
     }
 }
 
-TEST(GroupTable, WithoutAGroupTheTableIsEmpty) {
+TEST(GroupTable, WithoutAGroupTheTableIsEmpty)
+{
     struct Case {
         const char* label;
         std::optional<ResultBuffer> ggrp;
     };
     const Case cases[] = {
-        {"GGRP fails", std::nullopt},
-        {"GGRP lists nothing", ResultBuilder().Build()},
+            {"GGRP fails", std::nullopt},
+            {"GGRP lists nothing", ResultBuilder().Build()},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -397,7 +392,8 @@ TEST(GroupTable, WithoutAGroupTheTableIsEmpty) {
     }
 }
 
-TEST(GroupTable, GetDataRefreshesExtra1AndValueAndKeepsValueWhenGitmFails) {
+TEST(GroupTable, GetDataRefreshesExtra1AndValueAndKeepsValueWhenGitmFails)
+{
     ArgumentFakeChannel channel;
     AddBoard(channel);
     GroupTable table;
@@ -454,17 +450,18 @@ TEST(GroupTable, GetDataRefreshesExtra1AndValueAndKeepsValueWhenGitmFails) {
     EXPECT_TRUE(channel.Calls().empty());
 }
 
-SettingItem Setting(std::uint32_t id, std::int32_t value) {
+SettingItem Setting(std::uint32_t id, std::int32_t value)
+{
     SettingItem item{};
     item.Id = id;
     item.Value = value;
     return item;
 }
 
-TEST(GroupTable, SetDataWritesGroupFourItemsInTheControlsMode) {
-    const SettingItem items[] = {Setting(kDuty, 70), Setting(kOverclock, 5),
-                                 Setting(kStart, -5), Setting(0x06040000, 1),
-                                 Setting(kSwitch, 1)};
+TEST(GroupTable, SetDataWritesGroupFourItemsInTheControlsMode)
+{
+    const SettingItem items[] = {Setting(kDuty, 70), Setting(kOverclock, 5), Setting(kStart, -5),
+                                 Setting(0x06040000, 1), Setting(kSwitch, 1)};
     struct Case {
         const char* label;
         std::uint32_t control;
@@ -474,11 +471,11 @@ TEST(GroupTable, SetDataWritesGroupFourItemsInTheControlsMode) {
         std::uint32_t mode;
     };
     const Case cases[] = {
-        {"mode 1 answers 0 even when every write was taken", 0x1000, 3, 3, 0, 1},
-        {"mode 0: one taken write answers 1", 0, 3, 1, 1, 0},
-        {"mode 0: no taken write answers 0", 0, 2, 0, 0, 0},
-        {"mode from bits 12-15 only", 0xFFFF2FFF, 3, 3, 0, 2},
-        {"bits outside 12-15 leave mode 0", 0xFFFF0FFF, 0, 3, 1, 0},
+            {"mode 1 answers 0 even when every write was taken", 0x1000, 3, 3, 0, 1},
+            {"mode 0: one taken write answers 1", 0, 3, 1, 1, 0},
+            {"mode 0: no taken write answers 0", 0, 2, 0, 0, 0},
+            {"mode from bits 12-15 only", 0xFFFF2FFF, 3, 3, 0, 2},
+            {"bits outside 12-15 leave mode 0", 0xFFFF0FFF, 0, 3, 1, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -487,9 +484,9 @@ TEST(GroupTable, SetDataWritesGroupFourItemsInTheControlsMode) {
         channel.Answer("SITM", kDuty, GroupAnswer(c.dutyStatus));
         EXPECT_EQ(GroupTable::SetData(channel, items, 5, c.control), c.expected);
         EXPECT_EQ(channel.Calls(), (std::vector<RecordedCall>{
-                                       {"SITM", {kDuty, 70, c.mode}},
-                                       {"SITM", {kStart, 0xFFFFFFFB, c.mode}},
-                                       {"SITM", {kSwitch, 1, c.mode}},
+                                           {"SITM", {kDuty, 70, c.mode}},
+                                           {"SITM", {kStart, 0xFFFFFFFB, c.mode}},
+                                           {"SITM", {kSwitch, 1, c.mode}},
                                    }));
     }
 
@@ -508,18 +505,19 @@ struct Slots {
     std::array<std::array<char, kOptionSlotSize>, kCount> text{};
     std::array<char*, kCount> pointers{};
 
-    Slots() {
+    Slots()
+    {
         for (std::size_t i = 0; i < kCount; ++i) {
             text[i].fill('#');
             pointers[i] = text[i].data();
         }
     }
 
-    std::vector<std::string> Texts() const {
+    std::vector<std::string> Texts() const
+    {
         std::vector<std::string> texts;
         for (const auto& slot : text) {
-            const bool untouched =
-                std::all_of(slot.begin(), slot.end(), [](char ch) { return ch == '#'; });
+            const bool untouched = std::all_of(slot.begin(), slot.end(), [](char ch) { return ch == '#'; });
             // A written slot always holds its NUL.
             texts.push_back(untouched ? "-" : std::string(slot.data(), strnlen(slot.data(), 30)));
         }
@@ -527,12 +525,14 @@ struct Slots {
     }
 };
 
-std::vector<std::string> Padded(std::vector<std::string> texts) {
+std::vector<std::string> Padded(std::vector<std::string> texts)
+{
     texts.resize(Slots::kCount, "-");
     return texts;
 }
 
-TEST(GroupTable, GetListWritesTheTextsOfEachKind) {
+TEST(GroupTable, GetListWritesTheTextsOfEachKind)
+{
     struct Case {
         const char* label;
         std::uint32_t itemId;
@@ -542,20 +542,23 @@ TEST(GroupTable, GetListWritesTheTextsOfEachKind) {
         std::optional<std::size_t> nullSlot = std::nullopt;
     };
     const Case cases[] = {
-        {"kind 5", kDuty, 240, 8, {"30%", "40%", "50%", "60%", "70%", "80%", "90%", "100%"}},
-        {"kind 3 in tenths, cut toward zero", kStart, 120, 4, {"40", "45", "50", "55"}},
-        {"kind 1", kVolts, 60, 2, {"1.50", "1.75"}},
-        {"kind 2", kMilli, 60, 2, {"1.375", "1.380"}},
-        {"kind 7 with exactly 60 bytes", kSwitch, 60, 2, {"Disable", "Enable"}},
-        {"kind 7 with room to spare", kSwitch, 300, 2, {"Disable", "Enable"}},
-        {"kind 8: the names present, cut at 29", kProfile, 120, 4,
-         {"Silent", "Normal", "A profile name much longer th"}},
-        {"kind 9: nothing written", kOdd, 300, 0, {}},
-        {"an item no object names", kMissing, 300, 0, {}},
-        {"a null slot is skipped", kStart, 120, 4, {"40", "-", "50", "55"}, 1},
-        {"3 slots for 4 options", kStart, 90, -1, {}},
-        {"kind 7 with 59 bytes", kSwitch, 59, -1, {}},
-        {"negative bytes", kDuty, -1, -1, {}},
+            {"kind 5", kDuty, 240, 8, {"30%", "40%", "50%", "60%", "70%", "80%", "90%", "100%"}},
+            {"kind 3 in tenths, cut toward zero", kStart, 120, 4, {"40", "45", "50", "55"}},
+            {"kind 1", kVolts, 60, 2, {"1.50", "1.75"}},
+            {"kind 2", kMilli, 60, 2, {"1.375", "1.380"}},
+            {"kind 7 with exactly 60 bytes", kSwitch, 60, 2, {"Disable", "Enable"}},
+            {"kind 7 with room to spare", kSwitch, 300, 2, {"Disable", "Enable"}},
+            {"kind 8: the names present, cut at 29",
+             kProfile,
+             120,
+             4,
+             {"Silent", "Normal", "A profile name much longer th"}},
+            {"kind 9: nothing written", kOdd, 300, 0, {}},
+            {"an item no object names", kMissing, 300, 0, {}},
+            {"a null slot is skipped", kStart, 120, 4, {"40", "-", "50", "55"}, 1},
+            {"3 slots for 4 options", kStart, 90, -1, {}},
+            {"kind 7 with 59 bytes", kSwitch, 59, -1, {}},
+            {"negative bytes", kDuty, -1, -1, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -565,36 +568,37 @@ TEST(GroupTable, GetListWritesTheTextsOfEachKind) {
         if (c.nullSlot) {
             slots.pointers[*c.nullSlot] = nullptr;
         }
-        EXPECT_EQ(GroupTable::GetList(channel, c.itemId, slots.pointers.data(), c.bytes),
-                  c.expected);
+        EXPECT_EQ(GroupTable::GetList(channel, c.itemId, slots.pointers.data(), c.bytes), c.expected);
         EXPECT_EQ(slots.Texts(), Padded(c.texts));
     }
 }
 
-TEST(GroupTable, GetListReadsANonStringWhereANameBelongsAsEmpty) {
+TEST(GroupTable, GetListReadsANonStringWhereANameBelongsAsEmpty)
+{
     ArgumentFakeChannel channel;
     AddBoard(channel);
     channel.Answer("FN03", ResultBuilder()
-                               .Integer(kProfile)
-                               .String("Profile")
-                               .Integer(0)
-                               .Integer(0)
-                               .Integer(2)
-                               .Integer(7)
-                               .String("Turbo")
-                               .Build());
+                                   .Integer(kProfile)
+                                   .String("Profile")
+                                   .Integer(0)
+                                   .Integer(0)
+                                   .Integer(2)
+                                   .Integer(7)
+                                   .String("Turbo")
+                                   .Build());
     Slots slots;
     EXPECT_EQ(GroupTable::GetList(channel, kProfile, slots.pointers.data(), 60), 2);
     EXPECT_EQ(slots.Texts(), Padded({"", "Turbo"}));
 }
 
-TEST(GroupTable, GetListWithoutAListReportsTheCount) {
+TEST(GroupTable, GetListWithoutAListReportsTheCount)
+{
     struct Case {
         std::uint32_t itemId;
         std::int32_t expected;
     };
     const Case cases[] = {
-        {kDuty, 8}, {kStart, 4}, {kSwitch, 2}, {kProfile, 4}, {kOdd, 0}, {kMissing, 0},
+            {kDuty, 8}, {kStart, 4}, {kSwitch, 2}, {kProfile, 4}, {kOdd, 0}, {kMissing, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << std::hex << c.itemId);

@@ -24,22 +24,22 @@ struct ReadCase {
     ItemState expected;
 };
 
-TEST(ReadItem, TakesElementsOneToThree) {
+TEST(ReadItem, TakesElementsOneToThree)
+{
     const ReadCase cases[] = {
-        {"four elements, available",
-         ResultBuilder().Integer(0xAAAA).Integer(2).Integer(1).Integer(0x81).String("Silent")
-             .Build(),
-         {.value1 = 2, .current = 1, .available = true}},
-        {"only bit 0 of element 3 says available",
-         ResultBuilder().Integer(0).Integer(2).Integer(1).Integer(0xFE).Build(),
-         {.value1 = 2, .current = 1, .available = false}},
-        {"three elements: the flag is missing and reads 0",
-         ResultBuilder().Integer(0).Integer(5).Integer(6).Build(),
-         {.value1 = 5, .current = 6, .available = false}},
-        {"three elements by Count, with a set word left past it",
-         ResultBuilder().Integer(0).Integer(5).Integer(6).Integer(1).Count(3).Build(),
-         {.value1 = 5, .current = 6, .available = false}},
-        {"the call fails", std::nullopt, {}},
+            {"four elements, available",
+             ResultBuilder().Integer(0xAAAA).Integer(2).Integer(1).Integer(0x81).String("Silent").Build(),
+             {.value1 = 2, .current = 1, .available = true}},
+            {"only bit 0 of element 3 says available",
+             ResultBuilder().Integer(0).Integer(2).Integer(1).Integer(0xFE).Build(),
+             {.value1 = 2, .current = 1, .available = false}},
+            {"three elements: the flag is missing and reads 0",
+             ResultBuilder().Integer(0).Integer(5).Integer(6).Build(),
+             {.value1 = 5, .current = 6, .available = false}},
+            {"three elements by Count, with a set word left past it",
+             ResultBuilder().Integer(0).Integer(5).Integer(6).Integer(1).Count(3).Build(),
+             {.value1 = 5, .current = 6, .available = false}},
+            {"the call fails", std::nullopt, {}},
     };
     for (const ReadCase& c : cases) {
         SCOPED_TRACE(c.label);
@@ -55,8 +55,7 @@ TEST(ReadItem, TakesElementsOneToThree) {
 }
 
 const ResultBuffer kAvailable = ResultBuilder().Integer(0).Integer(0).Integer(2).Integer(1).Build();
-const ResultBuffer kUnavailable =
-    ResultBuilder().Integer(0).Integer(0).Integer(2).Integer(0).Build();
+const ResultBuffer kUnavailable = ResultBuilder().Integer(0).Integer(0).Integer(2).Integer(0).Build();
 
 struct WriteCase {
     const char* label;
@@ -66,19 +65,16 @@ struct WriteCase {
     bool procSent;
 };
 
-TEST(WriteItem, WritesOnlyAnAvailableItemAndReportsTheStatus) {
+TEST(WriteItem, WritesOnlyAnAvailableItemAndReportsTheStatus)
+{
     const WriteCase cases[] = {
-        {"unavailable: no PROC request", kUnavailable, ResultBuilder().Integer(3).Build(), false,
-         false},
-        {"OCOP fails: no PROC request", std::nullopt, ResultBuilder().Integer(3).Build(), false,
-         false},
-        {"status 3: accepted", kAvailable, ResultBuilder().Integer(3).Build(), true, true},
-        {"only the low byte of the status counts", kAvailable,
-         ResultBuilder().Integer(0x1203).Build(), true, true},
-        {"any other status: refused", kAvailable, ResultBuilder().Integer(2).Build(), false,
-         true},
-        {"PROC answers nothing", kAvailable, ResultBuilder().Build(), false, true},
-        {"PROC fails", kAvailable, std::nullopt, false, true},
+            {"unavailable: no PROC request", kUnavailable, ResultBuilder().Integer(3).Build(), false, false},
+            {"OCOP fails: no PROC request", std::nullopt, ResultBuilder().Integer(3).Build(), false, false},
+            {"status 3: accepted", kAvailable, ResultBuilder().Integer(3).Build(), true, true},
+            {"only the low byte of the status counts", kAvailable, ResultBuilder().Integer(0x1203).Build(), true, true},
+            {"any other status: refused", kAvailable, ResultBuilder().Integer(2).Build(), false, true},
+            {"PROC answers nothing", kAvailable, ResultBuilder().Build(), false, true},
+            {"PROC fails", kAvailable, std::nullopt, false, true},
     };
     for (const WriteCase& c : cases) {
         SCOPED_TRACE(c.label);

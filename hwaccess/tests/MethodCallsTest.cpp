@@ -20,11 +20,13 @@ namespace {
 using test::FakeMethodChannel;
 using test::ResultBuilder;
 
-bool AllZero(const ResultBuffer& result) {
+bool AllZero(const ResultBuffer& result)
+{
     return std::all_of(result.begin(), result.end(), [](std::uint8_t b) { return b == 0; });
 }
 
-TEST(MethodCalls, AClosedChannelSeesNoRequestAndEveryOperationFails) {
+TEST(MethodCalls, AClosedChannelSeesNoRequestAndEveryOperationFails)
+{
     FakeMethodChannel channel;
     channel.Answer("RTMP", ResultBuilder().Integer(450).Build());
     channel.Answer("OCOP", ResultBuilder().Integer(0).Integer(1).Integer(2).Integer(1).Build());
@@ -47,7 +49,8 @@ TEST(MethodCalls, AClosedChannelSeesNoRequestAndEveryOperationFails) {
     EXPECT_TRUE(channel.Requests().empty());
 }
 
-TEST(MethodCalls, SendsTheShapeInTheChannelsLayout) {
+TEST(MethodCalls, SendsTheShapeInTheChannelsLayout)
+{
     FakeMethodChannel inlineChannel(RequestLayout::Inline);
     FakeMethodChannel pointerChannel(RequestLayout::Pointer);
     ResultBuffer result;
@@ -83,7 +86,8 @@ TEST(MethodCalls, SendsTheShapeInTheChannelsLayout) {
     }
 }
 
-TEST(MethodCalls, AnOversizedBufferIsRefusedBeforeAnyRequest) {
+TEST(MethodCalls, AnOversizedBufferIsRefusedBeforeAnyRequest)
+{
     FakeMethodChannel channel;
     channel.Answer("SITM", ResultBuilder().Integer(0).Build());
     const std::vector<std::uint32_t> tooMany(kMaxBufferWords + 1, 1);
@@ -92,7 +96,8 @@ TEST(MethodCalls, AnOversizedBufferIsRefusedBeforeAnyRequest) {
     EXPECT_TRUE(channel.Requests().empty());
 }
 
-TEST(MethodCalls, CallReturnsTheDevicesResult) {
+TEST(MethodCalls, CallReturnsTheDevicesResult)
+{
     FakeMethodChannel channel;
     const ResultBuffer answer = ResultBuilder().Integer(1).String("BOARD").Build();
     channel.Answer("MBIF", answer);
@@ -110,13 +115,13 @@ struct ReadIntegerCase {
     std::uint32_t expected;
 };
 
-TEST(ReadInteger, ReadsTheFirstValueOrZero) {
+TEST(ReadInteger, ReadsTheFirstValueOrZero)
+{
     const ReadIntegerCase cases[] = {
-        {"an integer result", ResultBuilder().Integer(0xFFFFFF38).Build(), 0xFFFFFF38},
-        {"Count 0 with a value left at offset 16", ResultBuilder().Integer(450).Count(0).Build(),
-         0},
-        {"a string where the value belongs", ResultBuilder().String("WXYZ").Build(), 0},
-        {"the call fails", std::nullopt, 0},
+            {"an integer result", ResultBuilder().Integer(0xFFFFFF38).Build(), 0xFFFFFF38},
+            {"Count 0 with a value left at offset 16", ResultBuilder().Integer(450).Count(0).Build(), 0},
+            {"a string where the value belongs", ResultBuilder().String("WXYZ").Build(), 0},
+            {"the call fails", std::nullopt, 0},
     };
     for (const ReadIntegerCase& c : cases) {
         SCOPED_TRACE(c.label);

@@ -15,7 +15,8 @@ using test::FakeMethodChannel;
 using test::ResultBuilder;
 using SensorRecord = DescriptorRecord<3>;
 
-TEST(ReadObjectList, AListOfOnlyItsCountIsOneEmptyRecord) {
+TEST(ReadObjectList, AListOfOnlyItsCountIsOneEmptyRecord)
+{
     FakeMethodChannel channel;
     channel.Answer("TSIF", ResultBuilder().Integer(0).Build());
     const auto records = ReadObjectList<3>(channel, "TSIF");
@@ -24,25 +25,32 @@ TEST(ReadObjectList, AListOfOnlyItsCountIsOneEmptyRecord) {
     EXPECT_EQ(channel.RequestedNames(), std::vector<MethodName>{"TSIF"});
 }
 
-TEST(ReadObjectList, AFailedListMethodGivesNoRecords) {
+TEST(ReadObjectList, AFailedListMethodGivesNoRecords)
+{
     FakeMethodChannel channel;
     EXPECT_TRUE(ReadObjectList<3>(channel, "TSIF").empty());
     EXPECT_EQ(channel.RequestedNames(), std::vector<MethodName>{"TSIF"});
 }
 
 // Record i belongs to element i, whatever happened to the elements before it.
-TEST(ReadObjectList, KeepsOneRecordPerElementInListOrder) {
+TEST(ReadObjectList, KeepsOneRecordPerElementInListOrder)
+{
     FakeMethodChannel channel;
     channel.Answer("TSIF", ResultBuilder()
-                               .Integer(5)          // entry count: empty record
-                               .String("TSI1")      // fails: empty record
-                               .String("TSI0XYZ")   // names TSI0
-                               .String("AB")        // too short for a name: no request
-                               .String("TSI2")      // describes nothing: empty record
-                               .String("TSI0")      // the same object again
-                               .Build());
-    channel.Answer("TSI0", ResultBuilder().Integer(0x06030000).String("CPU Temperature")
-                               .Integer(800).Integer(1000).Integer(1).Build());
+                                   .Integer(5)         // entry count: empty record
+                                   .String("TSI1")     // fails: empty record
+                                   .String("TSI0XYZ")  // names TSI0
+                                   .String("AB")       // too short for a name: no request
+                                   .String("TSI2")     // describes nothing: empty record
+                                   .String("TSI0")     // the same object again
+                                   .Build());
+    channel.Answer("TSI0", ResultBuilder()
+                                   .Integer(0x06030000)
+                                   .String("CPU Temperature")
+                                   .Integer(800)
+                                   .Integer(1000)
+                                   .Integer(1)
+                                   .Build());
     channel.Answer("TSI2", ResultBuilder().Integer(0x06030002).Count(1).Build());
 
     const auto records = ReadObjectList<3>(channel, "TSIF");

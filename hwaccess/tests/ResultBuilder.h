@@ -19,14 +19,16 @@ namespace vantor::hw::test {
 
 class ResultBuilder {
 public:
-    ResultBuilder& Integer(std::uint32_t value) {
+    ResultBuilder& Integer(std::uint32_t value)
+    {
         Header(ArgumentType::Integer, 4);
         Word(value);
         return *this;
     }
 
     // A string with its NUL inside DataLength, padded to the 4-byte minimum.
-    ResultBuilder& String(std::string_view text) {
+    ResultBuilder& String(std::string_view text)
+    {
         const std::size_t dataLength = text.size() + 1;
         Header(ArgumentType::String, static_cast<std::uint16_t>(dataLength));
         for (char c : text) {
@@ -37,7 +39,8 @@ public:
     }
 
     // A buffer element holding the bytes, padded to the 4-byte minimum.
-    ResultBuilder& Buffer(std::span<const std::uint8_t> bytes) {
+    ResultBuilder& Buffer(std::span<const std::uint8_t> bytes)
+    {
         Header(ArgumentType::Buffer, static_cast<std::uint16_t>(bytes.size()));
         for (std::uint8_t b : bytes) {
             Byte(b);
@@ -47,21 +50,24 @@ public:
     }
 
     // An element header as given; the data that follows is up to the test.
-    ResultBuilder& Header(ArgumentType type, std::uint16_t dataLength) {
+    ResultBuilder& Header(ArgumentType type, std::uint16_t dataLength)
+    {
         Word16(static_cast<std::uint16_t>(type));
         Word16(dataLength);
         ++m_elements;
         return *this;
     }
 
-    ResultBuilder& Word(std::uint32_t value) {
+    ResultBuilder& Word(std::uint32_t value)
+    {
         for (int i = 0; i < 4; ++i) {
             Byte(static_cast<std::uint8_t>(value >> (8 * i)));
         }
         return *this;
     }
 
-    ResultBuilder& Byte(std::uint8_t value) {
+    ResultBuilder& Byte(std::uint8_t value)
+    {
         if (m_offset < m_bytes.size()) {
             m_bytes[m_offset] = value;
         }
@@ -69,24 +75,28 @@ public:
         return *this;
     }
 
-    ResultBuilder& Count(std::uint32_t count) {
+    ResultBuilder& Count(std::uint32_t count)
+    {
         m_count = count;
         return *this;
     }
 
-    ResultBuffer Build() const {
+    ResultBuffer Build() const
+    {
         ResultBuffer bytes = m_bytes;
         StoreU32(bytes, kResultCountOffset, m_count.value_or(m_elements));
         return bytes;
     }
 
 private:
-    void Word16(std::uint16_t value) {
+    void Word16(std::uint16_t value)
+    {
         Byte(static_cast<std::uint8_t>(value));
         Byte(static_cast<std::uint8_t>(value >> 8));
     }
 
-    void Pad(std::size_t count) {
+    void Pad(std::size_t count)
+    {
         for (std::size_t i = 0; i < count; ++i) {
             Byte(0);
         }

@@ -30,7 +30,8 @@ struct ScriptedRequest {
     friend bool operator==(const ScriptedRequest&, const ScriptedRequest&) = default;
 };
 
-inline void PrintTo(const ScriptedRequest& request, std::ostream* out) {
+inline void PrintTo(const ScriptedRequest& request, std::ostream* out)
+{
     PrintTo(request.name, out);
     for (std::uint32_t value : request.integers) {
         *out << " 0x" << std::hex << value << std::dec;
@@ -44,7 +45,8 @@ public:
     // The answer to name, whatever the argument.
     void Answer(MethodName name, const ResultBuffer& result) { m_anyArgument[name.Word()] = result; }
     // The answer to name with this first integer argument; wins over the above.
-    void Answer(MethodName name, std::uint32_t argument, const ResultBuffer& result) {
+    void Answer(MethodName name, std::uint32_t argument, const ResultBuffer& result)
+    {
         m_byArgument[{name.Word(), argument}] = result;
     }
     // Makes name fail for this first argument even when it has an answer for any.
@@ -54,7 +56,8 @@ public:
     RequestLayout Layout() const override { return RequestLayout::Inline; }
 
     bool Send(std::span<const std::uint8_t> request, std::span<std::uint8_t, kResultSize> result,
-              std::uint32_t& bytesReturned) override {
+              std::uint32_t& bytesReturned) override
+    {
         ScriptedRequest seen{MethodName::FromWord(LoadU32(request, 4)), IntegersOf(request)};
         m_requests.push_back(seen);
         const ResultBuffer* answer = Find(seen);
@@ -69,7 +72,8 @@ public:
     const std::vector<ScriptedRequest>& Requests() const { return m_requests; }
     void ClearRequests() { m_requests.clear(); }
 
-    std::size_t CountOf(MethodName name) const {
+    std::size_t CountOf(MethodName name) const
+    {
         std::size_t count = 0;
         for (const ScriptedRequest& request : m_requests) {
             count += request.name == name ? 1 : 0;
@@ -78,7 +82,8 @@ public:
     }
 
     // The requests to one method, in order.
-    std::vector<ScriptedRequest> RequestsTo(MethodName name) const {
+    std::vector<ScriptedRequest> RequestsTo(MethodName name) const
+    {
         std::vector<ScriptedRequest> found;
         for (const ScriptedRequest& request : m_requests) {
             if (request.name == name) {
@@ -92,7 +97,8 @@ private:
     using Key = std::pair<std::uint32_t, std::uint32_t>;
 
     // Header: form, name, count, block size; then the arguments back to back.
-    static std::vector<std::uint32_t> IntegersOf(std::span<const std::uint8_t> request) {
+    static std::vector<std::uint32_t> IntegersOf(std::span<const std::uint8_t> request)
+    {
         std::vector<std::uint32_t> integers;
         if (request.size() < 16) {
             return integers;
@@ -110,7 +116,8 @@ private:
         return integers;
     }
 
-    const ResultBuffer* Find(const ScriptedRequest& request) const {
+    const ResultBuffer* Find(const ScriptedRequest& request) const
+    {
         if (!request.integers.empty()) {
             const Key key{request.name.Word(), request.integers[0]};
             if (m_failing.count(key) != 0) {

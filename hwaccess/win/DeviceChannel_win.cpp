@@ -12,8 +12,8 @@ DeviceChannel::~DeviceChannel() { Close(); }
 bool DeviceChannel::Open(RequestLayout layout)
 {
     Close();
-    HANDLE handle = CreateFileA(ZYKACPI_DEVICE_PATH, GENERIC_READ | GENERIC_WRITE,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE handle = CreateFileA(ZYKACPI_DEVICE_PATH, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         m_lastError.store(GetLastError(), std::memory_order_relaxed);
         return false;
@@ -60,7 +60,7 @@ RequestLayout RequestLayoutForThisProcess()
 #else
     using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE, PBOOL);
     auto isWow64Process = reinterpret_cast<IsWow64ProcessFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), "IsWow64Process")));
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), "IsWow64Process")));
     BOOL wow64 = FALSE;
     if (isWow64Process != nullptr && !isWow64Process(GetCurrentProcess(), &wow64))
         wow64 = FALSE;

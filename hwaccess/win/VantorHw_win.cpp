@@ -118,7 +118,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
     case DLL_PROCESS_ATTACH:
         g_state = new (g_storage) LibraryState;
         g_state->isWow64Process = reinterpret_cast<IsWow64ProcessFn>(
-            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), "IsWow64Process")));
+                reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), "IsWow64Process")));
         g_state->zyio.Load();
         break;
     case DLL_PROCESS_DETACH:
@@ -162,8 +162,8 @@ double __cdecl OCAPI_GetHwSensorData(uint32_t itemId) { return ReadSensorValue(S
 SensorDescriptor* __cdecl OCAPI_HW_EnumerateOption(const char* listMethod, int32_t* count)
 {
     int32_t listed = 0;
-    const std::string_view name = listMethod != nullptr ? std::string_view(listMethod, strnlen(listMethod, 4))
-                                                        : std::string_view();
+    const std::string_view name =
+            listMethod != nullptr ? std::string_view(listMethod, strnlen(listMethod, 4)) : std::string_view();
     SensorDescriptor* sensors = State().library.EnumerateOption(name, listed);
     if (count != nullptr)
         *count = listed;

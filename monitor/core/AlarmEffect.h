@@ -44,7 +44,10 @@ struct ShowAlertUnitPicture {
     bool operator==(const ShowAlertUnitPicture&) const = default;
 };
 
-enum class DigitColour { Green, Red };
+enum class DigitColour {
+    Green,
+    Red
+};
 
 // The reading digits (DrawLedText "imgSensor", "L" or "AL").
 struct DrawReading {
@@ -79,8 +82,8 @@ struct OpenMessageWindow {
     bool operator==(const OpenMessageWindow&) const = default;
 };
 
-using AlarmEffect = std::variant<StoreNominalVoltage, ShowAlarmOverlay, ShowWarningLight, SetTrayImage,
-                                 PlayAlertSound, ShowAlertUnitPicture, DrawReading, DrawThreshold,
-                                 AppendLogLine, SetMessageText, OpenMessageWindow>;
+using AlarmEffect = std::variant<StoreNominalVoltage, ShowAlarmOverlay, ShowWarningLight, SetTrayImage, PlayAlertSound,
+                                 ShowAlertUnitPicture, DrawReading, DrawThreshold, AppendLogLine, SetMessageText,
+                                 OpenMessageWindow>;
 
 }  // namespace vantor::monitor::alarm

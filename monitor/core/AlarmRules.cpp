@@ -53,8 +53,7 @@ bool FanRule(const RuleInput& input, RuleState& state, AlarmHardware& hardware)
     if (hardware.GetKelvaneInfo(item) != 2)
         return true;
 
-    const int temperature =
-        TruncateToInt(hardware.ReadSensor(cpuFan ? kCpuTemperatureId : kSystemTemperatureId));
+    const int temperature = TruncateToInt(hardware.ReadSensor(cpuFan ? kCpuTemperatureId : kSystemTemperatureId));
     bool abnormal = temperature >= kFanControlAlarmTemperature;
     if (hardware.HasFanStartTemp()) {
         std::int32_t start = 0;

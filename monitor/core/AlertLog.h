@@ -34,7 +34,10 @@ std::size_t CountLogLines(std::string_view log);
 // 0 and no lines.
 std::string ComposeReportText(const std::optional<std::string>& log, const ReportTexts& texts);
 
-enum class AlertPage { Hidden, Shown };
+enum class AlertPage {
+    Hidden,
+    Shown
+};
 
 struct AppendOutcome {
     bool reportComposed = false;  // the shown alert page must reload the report

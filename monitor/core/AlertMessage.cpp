@@ -2,8 +2,8 @@
 
 namespace vantor::monitor::alarm {
 
-std::string ComposeAlertMessage(const AlertTexts& texts, std::string_view extra,
-                                std::string_view shortName, SensorKind kind)
+std::string ComposeAlertMessage(const AlertTexts& texts, std::string_view extra, std::string_view shortName,
+                                SensorKind kind)
 {
     std::string text = texts.vantorMessage;
     text += ":\n";
@@ -17,8 +17,7 @@ std::string ComposeAlertMessage(const AlertTexts& texts, std::string_view extra,
     return text;
 }
 
-bool AppendAlertName(std::string& text, int& appendCount, std::string_view shortName,
-                     SensorKind kind)
+bool AppendAlertName(std::string& text, int& appendCount, std::string_view shortName, SensorKind kind)
 {
     if (appendCount / 3 >= 2)
         return false;

@@ -23,8 +23,8 @@ bool ReadAutoStart(RegistryStore& registry, std::string_view programPath)
 std::optional<std::string> SetAutoStart(RegistryStore& registry, std::string_view programPath, bool newState)
 {
     const bool done = AutoStartActionFor(newState) == AutoStartAction::WriteValue
-                          ? registry.WriteRunValue(AutoStartData(programPath))
-                          : registry.DeleteRunValue();
+                              ? registry.WriteRunValue(AutoStartData(programPath))
+                              : registry.DeleteRunValue();
     if (done)
         return std::nullopt;
     return "Unable to write to HKEY_LOCAL_MACHINE\\" + std::string(kRunKeyPath);

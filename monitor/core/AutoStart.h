@@ -31,7 +31,10 @@ std::string AutoStartData(std::string_view programPath);
 // case included; a value pointing elsewhere is left alone.
 bool AutoStartIsOn(std::optional<std::string_view> stored, std::string_view programPath);
 
-enum class AutoStartAction { WriteValue, DeleteValue };
+enum class AutoStartAction {
+    WriteValue,
+    DeleteValue
+};
 AutoStartAction AutoStartActionFor(bool newState);
 
 // The state to show at start.

@@ -28,8 +28,8 @@ const std::string& ValueName()
 HKEY OpenRunKeyForWriting()
 {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, RunKeyPath().c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, RunKeyPath().c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS)
         return nullptr;
     return key;
 }
@@ -44,8 +44,8 @@ std::optional<std::string> WinRegistryStore::ReadRunValue()
     std::vector<char> buffer(kMaxValueBytes + 1, '\0');
     DWORD type = 0;
     DWORD size = kMaxValueBytes;
-    const LONG status = RegQueryValueExA(key, ValueName().c_str(), nullptr, &type,
-                                         reinterpret_cast<BYTE*>(buffer.data()), &size);
+    const LONG status =
+            RegQueryValueExA(key, ValueName().c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size);
     RegCloseKey(key);
     if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ))
         return std::nullopt;
@@ -62,8 +62,7 @@ bool WinRegistryStore::WriteRunValue(std::string_view data)
     if (key == nullptr)
         return false;
     const std::string text(data);
-    const LONG status = RegSetValueExA(key, ValueName().c_str(), 0, REG_SZ,
-                                       reinterpret_cast<const BYTE*>(text.c_str()),
+    const LONG status = RegSetValueExA(key, ValueName().c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                                        static_cast<DWORD>(text.size() + 1));
     RegCloseKey(key);
     return status == ERROR_SUCCESS;

@@ -11,7 +11,7 @@ namespace vantor::monitor {
 
 inline constexpr std::string_view kBroadcastMessageName = "WM_ZYKO_BROADCAST_MESSAGE";
 inline constexpr std::uintptr_t kFanSettingsChanged = 5717;  // wParam; lParam 0
-inline constexpr std::uintptr_t kBroadcastWindow = 0xFFFF;    // HWND_BROADCAST
+inline constexpr std::uintptr_t kBroadcastWindow = 0xFFFF;   // HWND_BROADCAST
 
 struct QueuedMessage {
     const void* Window = nullptr;  // target window of the queued message

@@ -18,13 +18,13 @@ enum class ConfigEffectKind : std::uint8_t {
     SendGadgetRefresh,       // to every gadget, in gadget order
     RedrawScaleImages,
     RedrawCheckImages,
-    UpdateAlertControls,     // enable or disable by AlertControlsFor
-    ShowHideGadgets,         // by their Enabled flags, then re-arrange
+    UpdateAlertControls,  // enable or disable by AlertControlsFor
+    ShowHideGadgets,      // by their Enabled flags, then re-arrange
     PostFanSettingsChanged,
     RaiseOptionsWindow,      // top of the window order, not activated
     ReReadFanControlTarget,  // processor target from the hardware, refresh its display
     CloseOptionsWindow,
-    MarkUnchanged,           // the Apply image in its unchanged state
+    MarkUnchanged,  // the Apply image in its unchanged state
 };
 
 struct ConfigEffect {

@@ -53,10 +53,7 @@ FlowResult DefaultFlow(SensorConfiguration& config, ConfigHardware& hardware, Pr
     return result;
 }
 
-std::string NormalizeIntervalField(std::string_view field)
-{
-    return FormatInteger(IntervalSecondsFromField(field));
-}
+std::string NormalizeIntervalField(std::string_view field) { return FormatInteger(IntervalSecondsFromField(field)); }
 
 FlowResult ApplyFlow(SensorConfiguration& config, ProfileStore& store, std::string_view settingsPath,
                      const Confirm& confirm, const FanControlCommit& fanControl)
@@ -67,7 +64,7 @@ FlowResult ApplyFlow(SensorConfiguration& config, ProfileStore& store, std::stri
     config.Edit.IntervalField = NormalizeIntervalField(config.Edit.IntervalField);
     CommitResult commit = CommitEdits(config, fanControl);
     if (commit.Aborted)
-        return result; // the Apply image stays "changed"
+        return result;  // the Apply image stays "changed"
     result.Effects = std::move(commit.Effects);
     result.Effects.push_back({ConfigEffectKind::ShowHideGadgets});
     result.Error = SaveSettings(store, settingsPath, config);
@@ -118,8 +115,8 @@ FlowResult SaveAsFlow(const SensorConfiguration& config, ProfileStore& store, st
     return result;
 }
 
-FlowResult LoadFlow(SensorConfiguration& config, ConfigHardware& hardware, ProfileStore& store,
-                    std::string_view path, const FanControlCommit& fanControl)
+FlowResult LoadFlow(SensorConfiguration& config, ConfigHardware& hardware, ProfileStore& store, std::string_view path,
+                    const FanControlCommit& fanControl)
 {
     FlowResult result;
     CommitResult load = LoadSettings(store, path, config, hardware, fanControl);

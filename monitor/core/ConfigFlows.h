@@ -55,8 +55,8 @@ std::string ProfilePathFor(std::string_view chosen);
 // profile path of the chosen name.
 FlowResult SaveAsFlow(const SensorConfiguration& config, ProfileStore& store, std::string_view chosen);
 
-FlowResult LoadFlow(SensorConfiguration& config, ConfigHardware& hardware, ProfileStore& store,
-                    std::string_view path, const FanControlCommit& fanControl);
+FlowResult LoadFlow(SensorConfiguration& config, ConfigHardware& hardware, ProfileStore& store, std::string_view path,
+                    const FanControlCommit& fanControl);
 
 // When the options window is destroyed.
 FlowResult ExitFlow(const SensorConfiguration& config, ProfileStore& store, std::string_view settingsPath);

@@ -7,14 +7,14 @@ namespace {
 
 // Indexed by message - WM_USER.
 constexpr std::array<ControlAction, kControlMessageCount> kActions = {
-    ControlAction::EndRun,        // WM_USER
-    ControlAction::Minimise,      // +1
-    ControlAction::None,          // +2
-    ControlAction::Restore,       // +3
-    ControlAction::None,          // +4
-    ControlAction::None,          // +5
-    ControlAction::BringToFront,  // +6
-    ControlAction::None,          // +7
+        ControlAction::EndRun,        // WM_USER
+        ControlAction::Minimise,      // +1
+        ControlAction::None,          // +2
+        ControlAction::Restore,       // +3
+        ControlAction::None,          // +4
+        ControlAction::None,          // +5
+        ControlAction::BringToFront,  // +6
+        ControlAction::None,          // +7
 };
 
 }  // namespace

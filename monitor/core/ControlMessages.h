@@ -12,11 +12,11 @@ inline constexpr std::uint32_t kWmUser = 0x0400;  // WM_USER
 inline constexpr std::uint32_t kControlMessageCount = 8;
 
 enum class ControlAction {
-    None,           // accepted, nothing further
-    EndRun,         // as the tray menu's Exit: nothing is saved
-    Minimise,       // minimise the application
-    Restore,        // restore the application
-    BringToFront,   // SetForegroundWindow on the main panel
+    None,          // accepted, nothing further
+    EndRun,        // as the tray menu's Exit: nothing is saved
+    Minimise,      // minimise the application
+    Restore,       // restore the application
+    BringToFront,  // SetForegroundWindow on the main panel
 };
 
 // The action for message, or nullopt when it is not one of the control

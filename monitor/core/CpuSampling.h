@@ -44,14 +44,22 @@ public:
 // failed or fewer than two entries came back.
 std::optional<CpuSample> SampleCpuWithRetries(CpuLoadFunctions& functions, Sleeper& sleeper);
 
-enum class CpuBinding { Bound, LibraryMissing, FunctionsMissing };
+enum class CpuBinding {
+    Bound,
+    LibraryMissing,
+    FunctionsMissing
+};
 
 // What the program must do after binding. Without the library the program
 // cannot show its usage window and ends after an information box; with the
 // library but without its functions it goes on without processor samples
 // after a plain message box.
 struct CpuStartEffects {
-    enum class Box { None, Information, Message };
+    enum class Box {
+        None,
+        Information,
+        Message
+    };
     Box box = Box::None;
     std::string_view text;
     std::string_view caption;  // for Box::Message; the information box has the program's own

@@ -25,8 +25,7 @@ class WinCpuLoadFunctions final : public CpuLoadFunctions {
 public:
     WinCpuLoadFunctions(HMODULE module, CuInitProc init, CuUpdateProc update)
         : m_module(module), m_init(init), m_update(update)
-    {
-    }
+    {}
     ~WinCpuLoadFunctions() override { FreeLibrary(m_module); }
     WinCpuLoadFunctions(const WinCpuLoadFunctions&) = delete;
     WinCpuLoadFunctions& operator=(const WinCpuLoadFunctions&) = delete;
@@ -42,10 +41,7 @@ private:
 
 }  // namespace
 
-std::string WinCpuLibraryPlatform::ProgramFolder()
-{
-    return ProgramFolderOfProcess();
-}
+std::string WinCpuLibraryPlatform::ProgramFolder() { return ProgramFolderOfProcess(); }
 
 CpuBinding WinCpuLibraryPlatform::Bind(const std::string& path, std::unique_ptr<CpuLoadFunctions>& bound)
 {
@@ -62,10 +58,7 @@ CpuBinding WinCpuLibraryPlatform::Bind(const std::string& path, std::unique_ptr<
     return CpuBinding::Bound;
 }
 
-void WinCpuLibraryPlatform::SleepMs(std::uint32_t milliseconds)
-{
-    Sleep(milliseconds);
-}
+void WinCpuLibraryPlatform::SleepMs(std::uint32_t milliseconds) { Sleep(milliseconds); }
 
 void PerformCpuStartEffects(const CpuStartEffects& effects)
 {

@@ -14,8 +14,7 @@ std::string Padded(int value, int width)
 
 }  // namespace
 
-std::string FormatAlertDate(const LocalDateTime& time, std::string_view dateSeparator,
-                            std::string_view timeSeparator)
+std::string FormatAlertDate(const LocalDateTime& time, std::string_view dateSeparator, std::string_view timeSeparator)
 {
     const int hour12 = time.hour % 12 == 0 ? 12 : time.hour % 12;
     std::string text;

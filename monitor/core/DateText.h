@@ -17,7 +17,6 @@ struct LocalDateTime {
 
 // Two-digit month, day, hour and minute, four-digit year, the 12-hour clock
 // (12 for noon and midnight) and a lower-case "am" or "pm".
-std::string FormatAlertDate(const LocalDateTime& time, std::string_view dateSeparator,
-                            std::string_view timeSeparator);
+std::string FormatAlertDate(const LocalDateTime& time, std::string_view dateSeparator, std::string_view timeSeparator);
 
 }  // namespace vantor::monitor

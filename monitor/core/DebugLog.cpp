@@ -29,10 +29,7 @@ void DebugLogger::Write(std::string_view text)
         ++m_counter;
 }
 
-std::string DebugLogPath(const std::string& programFolder)
-{
-    return programFolder + std::string(kDebugLogFileName);
-}
+std::string DebugLogPath(const std::string& programFolder) { return programFolder + std::string(kDebugLogFileName); }
 
 namespace {
 

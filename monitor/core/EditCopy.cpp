@@ -20,10 +20,7 @@ float Clamp(float value, const SensorConfig& config)
     return value;
 }
 
-bool IsBlank(std::string_view text)
-{
-    return text.find_first_not_of(" \t") == std::string_view::npos;
-}
+bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
 
 }  // namespace
 

@@ -42,8 +42,8 @@ CommitResult CommitEdits(SensorConfiguration& config, const FanControlCommit& fa
 void ApplyAlertingRule(SensorConfiguration& config);
 
 struct AlertControls {
-    bool MessageAndSoundChecks = false; // the message-box and sound check boxes
-    bool VolumeControls = false;        // the volume label and field
+    bool MessageAndSoundChecks = false;  // the message-box and sound check boxes
+    bool VolumeControls = false;         // the volume label and field
 };
 AlertControls AlertControlsFor(const SensorConfiguration& config);
 

@@ -39,8 +39,8 @@ void AddMessageEffects(const GadgetSensor& sensor, const EvaluationContext& cont
     bool open = false;
     if (!context.listWindowShown) {
         const bool cnq = coreVoltage && hardware.CoolnQuietActive();
-        text = ComposeAlertMessage(context.texts, cnq ? context.texts.coolnQuiet : std::string(),
-                                   sensor.shortName, sensor.kind);
+        text = ComposeAlertMessage(context.texts, cnq ? context.texts.coolnQuiet : std::string(), sensor.shortName,
+                                   sensor.kind);
         shared.messageAppendCount = 1;
         changed = true;
         open = true;
@@ -62,10 +62,9 @@ std::string FormatLogHead(std::string_view dateText, std::string_view shortName,
                           std::string_view event, LeadBytePredicate isLeadByte)
 {
     std::array<char, 256> head{};
-    std::snprintf(head.data(), head.size(), "[%.*s] %.*s %.*s %.*s", static_cast<int>(dateText.size()),
-                  dateText.data(), static_cast<int>(shortName.size()), shortName.data(),
-                  static_cast<int>(kindName.size()), kindName.data(), static_cast<int>(event.size()),
-                  event.data());
+    std::snprintf(head.data(), head.size(), "[%.*s] %.*s %.*s %.*s", static_cast<int>(dateText.size()), dateText.data(),
+                  static_cast<int>(shortName.size()), shortName.data(), static_cast<int>(kindName.size()),
+                  kindName.data(), static_cast<int>(event.size()), event.data());
     std::string text = head.data();
     if (isLeadByte != nullptr) {
         std::size_t i = 0;
@@ -139,9 +138,9 @@ Evaluation EvaluateSensor(bool alarmState, const SharedAlarmState& shared, const
     effects.emplace_back(DrawThreshold{thresholdText});
 
     if (onset || recovery) {
-        std::string line = FormatLogHead(context.dateText, sensor.shortName, context.texts.KindName(sensor.kind),
-                                         onset ? context.texts.abnormal : context.texts.becomeNormal,
-                                         context.isLeadByte);
+        std::string line =
+                FormatLogHead(context.dateText, sensor.shortName, context.texts.KindName(sensor.kind),
+                              onset ? context.texts.abnormal : context.texts.becomeNormal, context.isLeadByte);
         line += ", ";
         line += valueText;
         line += " ";

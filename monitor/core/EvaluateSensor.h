@@ -43,7 +43,7 @@ struct GadgetSensor {
 struct EvaluationContext {
     TemperatureScale scale = TemperatureScale::Celsius;
     bool hardwareBusy = false;
-    bool alertEnabled = true;      // committed "bEnableAlert"
+    bool alertEnabled = true;       // committed "bEnableAlert"
     bool messageBoxEnabled = true;  // committed "bEnableMBox"
     bool listWindowShown = false;
     std::string messageText;  // the list window's message label while it is shown

@@ -72,16 +72,17 @@ std::string FanControlModel::PresetText(std::int32_t index, const std::string& o
 
 void FanControlModel::ReadItems(FanItemInterface from)
 {
-    const auto getData = from == FanItemInterface::Group ? m_exports.OCAPI_NKELVANE_GetData
-                                                         : m_exports.OCAPI_KELVANE_GetData;
+    const auto getData =
+            from == FanItemInterface::Group ? m_exports.OCAPI_NKELVANE_GetData : m_exports.OCAPI_KELVANE_GetData;
     std::vector<SettingItem> items;
     std::int32_t count = 0;
     if (getData != nullptr) {
         getData(nullptr, &count);
         if (count > 0 && count <= kMaxSettingItems) {
             // Re-reads keep each item's caller area, where its applied value lives.
-            items = m_items.size() == static_cast<std::size_t>(count) ? m_items
-                                                                       : std::vector<SettingItem>(static_cast<std::size_t>(count));
+            items = m_items.size() == static_cast<std::size_t>(count)
+                            ? m_items
+                            : std::vector<SettingItem>(static_cast<std::size_t>(count));
             getData(items.data(), &count);
         }
     }
@@ -135,8 +136,8 @@ void FanControlModel::PrepareFanControl()
         ReadItems(FanItemInterface::Group);
         for (SettingItem& item : m_items)
             SetAppliedValue(item, item.Value);
-        const auto modeItem =
-            std::find_if(m_items.begin(), m_items.end(), [](const SettingItem& item) { return (item.Id & 0xFFFF) == 0; });
+        const auto modeItem = std::find_if(m_items.begin(), m_items.end(),
+                                           [](const SettingItem& item) { return (item.Id & 0xFFFF) == 0; });
         if (modeItem != m_items.end() && modeItem->Value == 1)
             m_view.Title = kKelvaneTitle;
         else if (modeItem != m_items.end() && modeItem->Value == 2)
@@ -235,8 +236,8 @@ void FanControlModel::FetchRowOptions()
     m_rowItems.clear();
     if (m_currentGroup < 0 || static_cast<std::size_t>(m_currentGroup) >= m_groups.size())
         return;
-    const auto getList = m_interface == FanItemInterface::Group ? m_exports.OCAPI_NKELVANE_GetList
-                                                                : m_exports.OCAPI_GENERAL_GetList;
+    const auto getList =
+            m_interface == FanItemInterface::Group ? m_exports.OCAPI_NKELVANE_GetList : m_exports.OCAPI_GENERAL_GetList;
     for (const int index : m_groups[static_cast<std::size_t>(m_currentGroup)].Slots) {
         if (index < 0 || static_cast<std::size_t>(index) >= m_items.size())
             continue;
@@ -299,7 +300,8 @@ bool FanControlModel::CommitFanItems()
     const auto count = static_cast<std::int32_t>(m_items.size());
     if (m_interface == FanItemInterface::Group) {
         if (m_exports.OCAPI_NKELVANE_SetData != nullptr) {
-            const std::int32_t needsRestart = m_exports.OCAPI_NKELVANE_SetData(m_items.data(), count, kGroupTrialControl);
+            const std::int32_t needsRestart =
+                    m_exports.OCAPI_NKELVANE_SetData(m_items.data(), count, kGroupTrialControl);
             if (needsRestart != 0) {
                 if (!m_ui.ConfirmRestart(kRestartQuestion))
                     return true;

@@ -56,7 +56,12 @@ ListOrigin ListWindowOrigin(int buttonLeft, int buttonTop, int buttonHeight);
 // The button that opened a list: one of the two target choosers, the group
 // chooser, or the chooser of the shown row `Row`.
 struct FanChooser {
-    enum Kind { ProcessorTarget, ChassisTarget, Group, Option } Which = ProcessorTarget;
+    enum Kind {
+        ProcessorTarget,
+        ChassisTarget,
+        Group,
+        Option
+    } Which = ProcessorTarget;
     int Row = 0;
 };
 
@@ -80,10 +85,10 @@ public:
 };
 
 struct FanTargetView {
-    std::string Text;             // the label's text
+    std::string Text;  // the label's text
     bool LabelEnabled = false;
-    bool ChooserEnabled = false;  // imgSelect / imgChSelect
-    bool SteppersEnabled = false; // imgAdd / imgSbb (processor, without the profile item)
+    bool ChooserEnabled = false;   // imgSelect / imgChSelect
+    bool SteppersEnabled = false;  // imgAdd / imgSbb (processor, without the profile item)
 };
 
 struct FanRowView {

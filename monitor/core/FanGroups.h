@@ -15,7 +15,11 @@
 
 namespace vantor::monitor {
 
-enum class FanItemInterface { None, Old, Group };
+enum class FanItemInterface {
+    None,
+    Old,
+    Group
+};
 
 inline constexpr std::size_t kFanGroupSlots = 5;
 inline constexpr std::size_t kFanGroupNameSize = 30;

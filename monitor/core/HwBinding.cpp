@@ -12,9 +12,9 @@ namespace {
 
 // Services whose presence shows an installed AMD power driver.
 constexpr std::array<const char*, 3> kAmdDriverKeys = {
-    "SYSTEM\\CurrentControlSet\\Services\\AmdK8",
-    "SYSTEM\\CurrentControlSet\\Services\\AMDMSRIO",
-    "SYSTEM\\CurrentControlSet\\Services\\gemwdm",
+        "SYSTEM\\CurrentControlSet\\Services\\AmdK8",
+        "SYSTEM\\CurrentControlSet\\Services\\AMDMSRIO",
+        "SYSTEM\\CurrentControlSet\\Services\\gemwdm",
 };
 
 template <typename... Args>
@@ -50,10 +50,7 @@ void SensorList::Clear()
 
 HwBinding::HwBinding(HwPlatform& platform, DebugSink debug) : m_platform(platform), m_debug(std::move(debug)) {}
 
-HwBinding::~HwBinding()
-{
-    Stop();
-}
+HwBinding::~HwBinding() { Stop(); }
 
 void HwBinding::Log(std::string_view text) const
 {
@@ -123,8 +120,9 @@ void HwBinding::Stop()
 void HwBinding::Enumerate(const char* listMethod, SensorList& list)
 {
     std::int32_t count = 0;
-    const SensorDescriptor* descriptors =
-        m_exports.OCAPI_HW_EnumerateOption != nullptr ? m_exports.OCAPI_HW_EnumerateOption(listMethod, &count) : nullptr;
+    const SensorDescriptor* descriptors = m_exports.OCAPI_HW_EnumerateOption != nullptr
+                                                  ? m_exports.OCAPI_HW_EnumerateOption(listMethod, &count)
+                                                  : nullptr;
     list.Assign(descriptors, count);
 }
 
@@ -176,8 +174,8 @@ bool HwBinding::CoolnQuietActive()
     Log("ACPI_OCINFO_COOLNQUIET_FLAG OK.");
 
     const std::int32_t flag = m_exports.OCAPI_GetHwSensorData != nullptr
-                                  ? TruncateToInt(m_exports.OCAPI_GetHwSensorData(ACPI_OCINFO_COOLNQUIET_FLAG))
-                                  : 0;
+                                      ? TruncateToInt(m_exports.OCAPI_GetHwSensorData(ACPI_OCINFO_COOLNQUIET_FLAG))
+                                      : 0;
     Log(Format("nQoolNQuietFlag: %d.", static_cast<int>(flag)));
 
     bool installed = false;

@@ -9,28 +9,28 @@
 #include "VantorHw.h"
 
 // X-macro list of the bound exports: define X(name) before use.
-#define VANTOR_BOUND_EXPORTS(X)      \
-    X(OCAPI_Initialization)          \
-    X(OCAPI_Close)                   \
-    X(OCAPI_GetHealthData)           \
-    X(OCAPI_HW_EnumerateOption)      \
-    X(OCAPI_GetHwSensorData)         \
-    X(OCAPI_CheckWorkable)           \
-    X(OCAPI_GetKelvaneInfo)          \
-    X(OCAPI_EnableKelvane)           \
-    X(OCAPI_SetKelvaneTarget)        \
-    X(OCAPI_HideKelvane)             \
-    X(OCAPI_ACPI_OC_PresetList)      \
-    X(OCAPI_CheckIntelPowerSaving)   \
-    X(OCAPI_GetCpuVoltRange)         \
-    X(OCAPI_GetFanStartTemp)         \
-    X(OCAPI_GENERAL_GetList)         \
-    X(OCAPI_KELVANE_GetData)         \
-    X(OCAPI_KELVANE_SetData)         \
-    X(OCAPI_NKELVANE_GetData)        \
-    X(OCAPI_NKELVANE_SetData)        \
-    X(OCAPI_NKELVANE_GetList)        \
-    X(OCAPI_GetMBIF)                 \
+#define VANTOR_BOUND_EXPORTS(X)                                                                                        \
+    X(OCAPI_Initialization)                                                                                            \
+    X(OCAPI_Close)                                                                                                     \
+    X(OCAPI_GetHealthData)                                                                                             \
+    X(OCAPI_HW_EnumerateOption)                                                                                        \
+    X(OCAPI_GetHwSensorData)                                                                                           \
+    X(OCAPI_CheckWorkable)                                                                                             \
+    X(OCAPI_GetKelvaneInfo)                                                                                            \
+    X(OCAPI_EnableKelvane)                                                                                             \
+    X(OCAPI_SetKelvaneTarget)                                                                                          \
+    X(OCAPI_HideKelvane)                                                                                               \
+    X(OCAPI_ACPI_OC_PresetList)                                                                                        \
+    X(OCAPI_CheckIntelPowerSaving)                                                                                     \
+    X(OCAPI_GetCpuVoltRange)                                                                                           \
+    X(OCAPI_GetFanStartTemp)                                                                                           \
+    X(OCAPI_GENERAL_GetList)                                                                                           \
+    X(OCAPI_KELVANE_GetData)                                                                                           \
+    X(OCAPI_KELVANE_SetData)                                                                                           \
+    X(OCAPI_NKELVANE_GetData)                                                                                          \
+    X(OCAPI_NKELVANE_SetData)                                                                                          \
+    X(OCAPI_NKELVANE_GetList)                                                                                          \
+    X(OCAPI_GetMBIF)                                                                                                   \
     X(OCAPI_CheckRuvel)
 
 namespace vantor::monitor {

@@ -12,10 +12,10 @@ struct ExportBit {
 };
 
 constexpr std::array<ExportBit, 4> kExportBits{{
-    {LanguageExport::TranslateStr, kTranslateStrMissing},
-    {LanguageExport::TranslateStrF, kTranslateStrFMissing},
-    {LanguageExport::GetLangPathName, kLangPathNameMissing},
-    {LanguageExport::GetLangName, kLangNameMissing},
+        {LanguageExport::TranslateStr, kTranslateStrMissing},
+        {LanguageExport::TranslateStrF, kTranslateStrFMissing},
+        {LanguageExport::GetLangPathName, kLangPathNameMissing},
+        {LanguageExport::GetLangName, kLangNameMissing},
 }};
 
 std::uint32_t BitOf(LanguageExport which)
@@ -31,10 +31,14 @@ std::uint32_t BitOf(LanguageExport which)
 std::string_view LanguageExportName(LanguageExport which)
 {
     switch (which) {
-    case LanguageExport::TranslateStr: return "ZyTranslateStr";
-    case LanguageExport::TranslateStrF: return "ZyTranslateStrF";
-    case LanguageExport::GetLangPathName: return "ZyGetLangPathName";
-    case LanguageExport::GetLangName: return "ZyGetLangName";
+    case LanguageExport::TranslateStr:
+        return "ZyTranslateStr";
+    case LanguageExport::TranslateStrF:
+        return "ZyTranslateStrF";
+    case LanguageExport::GetLangPathName:
+        return "ZyGetLangPathName";
+    case LanguageExport::GetLangName:
+        return "ZyGetLangName";
     }
     return {};
 }
@@ -50,7 +54,8 @@ std::uint32_t LanguageBinding::BindLanguageLibrary()
     if (m_bound)
         return m_bits;
     m_bound = true;
-    const std::string path = FolderOfProgramPath(m_library.ProgramFilePath()) + "\\" + std::string(kLanguageLibraryName);
+    const std::string path =
+            FolderOfProgramPath(m_library.ProgramFilePath()) + "\\" + std::string(kLanguageLibraryName);
     if (!m_library.Load(path)) {
         // Nothing of the library can be used; the replacements answer every call.
         m_bits = kLanguageNotLoaded | kTranslateStrMissing | kTranslateStrFMissing | kLangPathNameMissing |
@@ -64,15 +69,9 @@ std::uint32_t LanguageBinding::BindLanguageLibrary()
     return m_bits;
 }
 
-bool LanguageBinding::Has(LanguageExport which)
-{
-    return (BindLanguageLibrary() & BitOf(which)) == 0;
-}
+bool LanguageBinding::Has(LanguageExport which) { return (BindLanguageLibrary() & BitOf(which)) == 0; }
 
-bool LanguageBinding::IsLanguageAvailable()
-{
-    return BindLanguageLibrary() == 0;
-}
+bool LanguageBinding::IsLanguageAvailable() { return BindLanguageLibrary() == 0; }
 
 std::string LanguageBinding::TranslateText(std::string_view text)
 {
@@ -108,9 +107,6 @@ std::string LanguageBinding::LanguageName()
     return name != nullptr ? std::string(name) : std::string();
 }
 
-bool LanguageBinding::IsJapanese()
-{
-    return IsLanguageAvailable() && IsJapaneseName();
-}
+bool LanguageBinding::IsJapanese() { return IsLanguageAvailable() && IsJapaneseName(); }
 
 }  // namespace vantor::monitor

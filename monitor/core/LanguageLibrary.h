@@ -24,7 +24,12 @@ enum LanguageBits : std::uint32_t {
     kLangNameMissing = 0x10000,
 };
 
-enum class LanguageExport { TranslateStr, TranslateStrF, GetLangPathName, GetLangName };
+enum class LanguageExport {
+    TranslateStr,
+    TranslateStrF,
+    GetLangPathName,
+    GetLangName
+};
 
 // Export names exactly as the library spells them.
 std::string_view LanguageExportName(LanguageExport which);

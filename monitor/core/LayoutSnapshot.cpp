@@ -20,20 +20,34 @@ struct TextRule {
 TextRule RuleFor(ControlType type)
 {
     switch (type) {
-    case ControlType::Image: return {false, false, true, false, false};
-    case ControlType::Window: return {true, false, false, true, false};
-    case ControlType::Frame: return {true, false, false, false, false};
-    case ControlType::Label: return {true, true, false, true, true};
-    case ControlType::Edit: return {true, false, false, false, false};
-    case ControlType::Memo: return {true, false, false, true, false};
-    case ControlType::Button: return {true, false, false, false, false};
-    case ControlType::ListBox: return {true, false, false, true, false};
-    case ControlType::ComboBox: return {true, false, false, false, false};
-    case ControlType::GroupBox: return {true, true, false, true, false};
-    case ControlType::RadioGroup: return {true, false, false, false, false};
-    case ControlType::Panel: return {true, true, false, true, false};
-    case ControlType::CheckBox: return {true, false, false, false, false};
-    case ControlType::Other: break;
+    case ControlType::Image:
+        return {false, false, true, false, false};
+    case ControlType::Window:
+        return {true, false, false, true, false};
+    case ControlType::Frame:
+        return {true, false, false, false, false};
+    case ControlType::Label:
+        return {true, true, false, true, true};
+    case ControlType::Edit:
+        return {true, false, false, false, false};
+    case ControlType::Memo:
+        return {true, false, false, true, false};
+    case ControlType::Button:
+        return {true, false, false, false, false};
+    case ControlType::ListBox:
+        return {true, false, false, true, false};
+    case ControlType::ComboBox:
+        return {true, false, false, false, false};
+    case ControlType::GroupBox:
+        return {true, true, false, true, false};
+    case ControlType::RadioGroup:
+        return {true, false, false, false, false};
+    case ControlType::Panel:
+        return {true, true, false, true, false};
+    case ControlType::CheckBox:
+        return {true, false, false, false, false};
+    case ControlType::Other:
+        break;
     }
     return {false, false, false, false, false};
 }

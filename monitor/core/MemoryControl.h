@@ -14,8 +14,7 @@ class MemoryControl final : public LayoutControl {
 public:
     MemoryControl(std::string name, ControlType type, bool windowed = false)
         : m_name(std::move(name)), m_type(type), m_windowed(windowed)
-    {
-    }
+    {}
 
     // Adds a child at the end of the child order and returns it.
     MemoryControl& Add(std::string name, ControlType type, bool windowed = false);

@@ -121,8 +121,8 @@ std::optional<SectionRange> FindSection(const std::vector<std::string>& lines, s
 
 }  // namespace
 
-std::string MemoryProfileStore::ReadString(std::string_view path, std::string_view section,
-                                           std::string_view key, std::string_view fallback)
+std::string MemoryProfileStore::ReadString(std::string_view path, std::string_view section, std::string_view key,
+                                           std::string_view fallback)
 {
     const auto file = m_files.find(path);
     if (file == m_files.end())

@@ -24,11 +24,17 @@ inline constexpr std::string_view kSmallKey = "bSmall";
 inline constexpr std::string_view kSchemeKey = "nSchemeIdx";
 
 // The four flags in the order the main panel loads them.
-inline constexpr std::array<std::string_view, 4> kPreferenceFlagKeys{kAlwaysOnTopKey, kAirCraftKey,
-                                                                     kSoundEffectKey, kSmallKey};
+inline constexpr std::array<std::string_view, 4> kPreferenceFlagKeys{kAlwaysOnTopKey, kAirCraftKey, kSoundEffectKey,
+                                                                     kSmallKey};
 
 // Gadget arrangements: a screen edge, or wherever the user put them.
-enum class GadgetScheme : std::int32_t { User = -1, Top = 0, Right = 1, Bottom = 2, Left = 3 };
+enum class GadgetScheme : std::int32_t {
+    User = -1,
+    Top = 0,
+    Right = 1,
+    Bottom = 2,
+    Left = 3
+};
 
 // The program file's path with its extension replaced by ".ini".
 std::string PreferencesPath(std::string_view programPath);
@@ -66,8 +72,8 @@ public:
 
     // Defaults centre the cover: half the screen minus half the main panel's
     // width, half the screen minus half the cover's height.
-    CoverPlacement ReadCoverPlacement(std::int32_t screenWidth, std::int32_t screenHeight,
-                                      std::int32_t mainPanelWidth, std::int32_t coverHeight);
+    CoverPlacement ReadCoverPlacement(std::int32_t screenWidth, std::int32_t screenHeight, std::int32_t mainPanelWidth,
+                                      std::int32_t coverHeight);
     // "Left", "Top", "MainPanelClosed" in this order; stops at a refusal.
     std::optional<std::string> WriteCoverPlacement(const CoverPlacement& placement);
 

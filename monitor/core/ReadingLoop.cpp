@@ -6,8 +6,7 @@ namespace vantor::monitor {
 
 std::uint32_t ClampReadingInterval(std::int64_t milliseconds)
 {
-    return static_cast<std::uint32_t>(
-        std::clamp<std::int64_t>(milliseconds, kMinReadingInterval, kMaxReadingInterval));
+    return static_cast<std::uint32_t>(std::clamp<std::int64_t>(milliseconds, kMinReadingInterval, kMaxReadingInterval));
 }
 
 std::uint32_t WaitAfterPass(std::uint32_t interval, std::uint32_t passStart, std::uint32_t passEnd)

@@ -39,9 +39,12 @@ SensorTable MakeSensorTable(SensorKind kind, std::span<const SensorDescriptor> d
 SensorTable& SensorConfiguration::Table(SensorKind kind)
 {
     switch (kind) {
-    case SensorKind::Voltage: return Voltage;
-    case SensorKind::Temperature: return Temperature;
-    case SensorKind::Fan: break;
+    case SensorKind::Voltage:
+        return Voltage;
+    case SensorKind::Temperature:
+        return Temperature;
+    case SensorKind::Fan:
+        break;
     }
     return Fan;
 }
@@ -49,9 +52,12 @@ SensorTable& SensorConfiguration::Table(SensorKind kind)
 const SensorTable& SensorConfiguration::Table(SensorKind kind) const
 {
     switch (kind) {
-    case SensorKind::Voltage: return Voltage;
-    case SensorKind::Temperature: return Temperature;
-    case SensorKind::Fan: break;
+    case SensorKind::Voltage:
+        return Voltage;
+    case SensorKind::Temperature:
+        return Temperature;
+    case SensorKind::Fan:
+        break;
     }
     return Fan;
 }

@@ -43,22 +43,25 @@ struct SensorConfig {
 // The sensors of one kind; index i everywhere belongs to descriptor i.
 struct SensorTable {
     SensorKind Kind = SensorKind::Voltage;
-    std::span<const SensorDescriptor> Descriptors; // owned by the hardware library
+    std::span<const SensorDescriptor> Descriptors;  // owned by the hardware library
     std::vector<ShortNameBuffer> ShortName;
     std::vector<SensorConfig> Configs;
     std::vector<float> EditThreshold;
     std::vector<std::uint8_t> EditEnabled;
-    std::vector<EditFanNameBuffer> EditFanName; // fans only
+    std::vector<EditFanNameBuffer> EditFanName;  // fans only
 
     std::size_t Count() const { return Descriptors.size(); }
 };
 
 SensorTable MakeSensorTable(SensorKind kind, std::span<const SensorDescriptor> descriptors);
 
-enum class TempScale : std::int32_t { Celsius = 1, Fahrenheit = 2 };
+enum class TempScale : std::int32_t {
+    Celsius = 1,
+    Fahrenheit = 2
+};
 
 inline constexpr std::int32_t kDefaultVolume = 60;
-inline constexpr std::int32_t kMaxVolume = 99; // percent
+inline constexpr std::int32_t kMaxVolume = 99;  // percent
 inline constexpr std::int32_t kDefaultPollingIntervalMs = 5000;
 
 struct GlobalSettings {
@@ -91,7 +94,7 @@ struct SensorConfiguration {
     SensorTable Voltage{SensorKind::Voltage, {}, {}, {}, {}, {}, {}};
     SensorTable Temperature{SensorKind::Temperature, {}, {}, {}, {}, {}, {}};
     SensorTable Fan{SensorKind::Fan, {}, {}, {}, {}, {}, {}};
-    std::vector<float> NominalVoltage; // volts, one per voltage sensor
+    std::vector<float> NominalVoltage;  // volts, one per voltage sensor
     GlobalSettings Committed;
     GlobalEdits Edit;
     // Set from program start until the end of the first CommitEdits: no

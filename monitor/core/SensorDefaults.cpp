@@ -20,9 +20,12 @@ constexpr std::uint32_t kAverageStepMs = 50;
 std::string_view SuffixOf(SensorKind kind)
 {
     switch (kind) {
-    case SensorKind::Voltage: return " Volt";
-    case SensorKind::Temperature: return " Temp";
-    case SensorKind::Fan: break;
+    case SensorKind::Voltage:
+        return " Volt";
+    case SensorKind::Temperature:
+        return " Temp";
+    case SensorKind::Fan:
+        break;
     }
     return " FAN";
 }

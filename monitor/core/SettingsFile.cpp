@@ -18,9 +18,9 @@ struct KindKeys {
     std::string_view Prefix;
 };
 constexpr std::array<KindKeys, 3> kFileOrder{{
-    {SensorKind::Temperature, "Temp"},
-    {SensorKind::Voltage, "Volt"},
-    {SensorKind::Fan, "Fan"},
+        {SensorKind::Temperature, "Temp"},
+        {SensorKind::Voltage, "Volt"},
+        {SensorKind::Fan, "Fan"},
 }};
 
 std::string SensorKey(std::string_view prefix, std::size_t index, std::string_view field)
@@ -87,8 +87,7 @@ std::string_view FileNameOf(std::string_view path)
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
-bool DefaultEnabled(SensorKind kind, std::size_t index, const SensorDescriptor& descriptor,
-                    ConfigHardware& hardware)
+bool DefaultEnabled(SensorKind kind, std::size_t index, const SensorDescriptor& descriptor, ConfigHardware& hardware)
 {
     switch (kind) {
     case SensorKind::Voltage:
@@ -121,8 +120,7 @@ std::string SettingsFilePath(std::string_view programFolder)
     return std::string(programFolder) + std::string(kSettingsFileName);
 }
 
-std::optional<std::string> SaveSettings(ProfileStore& store, std::string_view path,
-                                        const SensorConfiguration& config)
+std::optional<std::string> SaveSettings(ProfileStore& store, std::string_view path, const SensorConfiguration& config)
 {
     Writer writer(store, path);
     for (const KindKeys& keys : kFileOrder) {
@@ -158,13 +156,13 @@ CommitResult LoadSettings(ProfileStore& store, std::string_view path, SensorConf
         for (std::size_t i = 0; i < table.Count(); ++i) {
             SensorConfig& sensor = table.Configs[i];
             const bool enabledDefault = DefaultEnabled(keys.Kind, i, table.Descriptors[i], hardware);
-            sensor.Enabled = reader.Boolean(kSensorSection, SensorKey(keys.Prefix, i, "Enable"), enabledDefault) ? 1 : 0;
-            sensor.Threshold = static_cast<float>(reader.Integer(
-                kSensorSection, SensorKey(keys.Prefix, i, "Threshold"), TruncateToInt(sensor.Threshold)));
+            sensor.Enabled =
+                    reader.Boolean(kSensorSection, SensorKey(keys.Prefix, i, "Enable"), enabledDefault) ? 1 : 0;
+            sensor.Threshold = static_cast<float>(reader.Integer(kSensorSection, SensorKey(keys.Prefix, i, "Threshold"),
+                                                                 TruncateToInt(sensor.Threshold)));
             if (keys.Kind == SensorKind::Fan) {
                 const std::string name = std::string(BufferText(table.ShortName[i]));
-                CopyCut(reader.Text(kSensorSection, SensorKey(keys.Prefix, i, "SensorName"), name),
-                        table.ShortName[i]);
+                CopyCut(reader.Text(kSensorSection, SensorKey(keys.Prefix, i, "SensorName"), name), table.ShortName[i]);
             }
         }
     }
@@ -184,8 +182,7 @@ CommitResult LoadSettings(ProfileStore& store, std::string_view path, SensorConf
         settings.EnableChKelvane = reader.Boolean(kSettingSection, "bEnableChKelvane", false);
     }
     settings.KelvaneTargetIdx = reader.Integer(kSettingSection, "nKelvaneTargetIdx", settings.KelvaneTargetIdx);
-    settings.ChKelvaneTargetIdx =
-        reader.Integer(kSettingSection, "nChKelvaneTargetIdx", settings.ChKelvaneTargetIdx);
+    settings.ChKelvaneTargetIdx = reader.Integer(kSettingSection, "nChKelvaneTargetIdx", settings.ChKelvaneTargetIdx);
     settings.Volume = std::clamp(reader.Integer(kSettingSection, "nVolume", kDefaultVolume), 0, kMaxVolume);
     // The interval runs in whole seconds within 1..120 even when the commit
     // below is abandoned: an interval of 0 would spin the reading thread.

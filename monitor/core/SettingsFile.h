@@ -24,8 +24,7 @@ std::string SettingsFilePath(std::string_view programFolder);
 // Writes the committed configuration: temperatures, voltages, fans, then the
 // global settings. Stops at the first refused write and answers its error
 // text ("Unable to write to <path>"); nullopt when all was written.
-std::optional<std::string> SaveSettings(ProfileStore& store, std::string_view path,
-                                        const SensorConfiguration& config);
+std::optional<std::string> SaveSettings(ProfileStore& store, std::string_view path, const SensorConfiguration& config);
 
 // Reads a settings file or profile into the committed configuration (missing
 // keys and values that are no integer keep their defaults), then reverts the

@@ -8,7 +8,11 @@ namespace vantor::monitor {
 
 inline constexpr std::string_view kSingleInstanceMutexName = "ZYKO_Vantor_0228943447#3835";
 
-enum class InstanceClaim { First, AlreadyRunning, Failed };
+enum class InstanceClaim {
+    First,
+    AlreadyRunning,
+    Failed
+};
 
 // Creates (or opens) the named mutex with initial ownership requested.
 // AlreadyRunning when the name existed before this call; the handle is kept

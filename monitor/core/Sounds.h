@@ -18,7 +18,11 @@ inline constexpr std::string_view kCheckboxPressSound = "Checkbox_Press";
 inline constexpr std::string_view kWarningSound = "Warning";
 
 // SoundPlay's modes.
-enum SoundMode : std::int32_t { kSoundStop = 0, kSoundPlayOnce = 1, kSoundPlayAlert = 2 };
+enum SoundMode : std::int32_t {
+    kSoundStop = 0,
+    kSoundPlayOnce = 1,
+    kSoundPlayAlert = 2
+};
 
 enum class SoundBindResult {
     Bound,
@@ -29,7 +33,10 @@ enum class SoundBindResult {
 };
 
 // Whether the user wants the sound after the stop request.
-enum class SoundWanted { No, Yes };
+enum class SoundWanted {
+    No,
+    Yes
+};
 
 class Sounds {
 public:

@@ -11,15 +11,9 @@
 
 namespace vantor::monitor {
 
-void WinStartupSystem::FixDecimalSeparator()
-{
-    monitor::FixDecimalSeparator();
-}
+void WinStartupSystem::FixDecimalSeparator() { monitor::FixDecimalSeparator(); }
 
-int WinStartupSystem::ScreenBitsPerPixel()
-{
-    return monitor::ScreenBitsPerPixel();
-}
+int WinStartupSystem::ScreenBitsPerPixel() { return monitor::ScreenBitsPerPixel(); }
 
 void WinStartupSystem::ShowPlainMessage(std::string_view text)
 {
@@ -28,14 +22,8 @@ void WinStartupSystem::ShowPlainMessage(std::string_view text)
     MessageBoxA(nullptr, message.c_str(), title.c_str(), MB_OK);
 }
 
-InstanceClaim WinStartupSystem::ClaimSingleInstance()
-{
-    return monitor::ClaimSingleInstance(kSingleInstanceMutexName);
-}
+InstanceClaim WinStartupSystem::ClaimSingleInstance() { return monitor::ClaimSingleInstance(kSingleInstanceMutexName); }
 
-std::string WinStartupSystem::ProgramFolder()
-{
-    return ProgramFolderOfProcess();
-}
+std::string WinStartupSystem::ProgramFolder() { return ProgramFolderOfProcess(); }
 
 }  // namespace vantor::monitor

@@ -7,7 +7,10 @@
 
 namespace vantor::monitor {
 
-enum class TemperatureScale { Celsius = 1, Fahrenheit = 2 };
+enum class TemperatureScale {
+    Celsius = 1,
+    Fahrenheit = 2
+};
 
 // Whole degrees in, whole degrees out; the division truncates toward zero
 // as C++ integer division does, so -1 C gives 31 F. Worked in 64 bits and

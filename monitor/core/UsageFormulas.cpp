@@ -20,7 +20,7 @@ std::optional<CpuSample> CpuSampleFromEntries(std::span<const float> entries, st
     if (reportedCount < 2)
         return std::nullopt;
     const std::size_t processors = std::min<std::size_t>(
-        {static_cast<std::size_t>(reportedCount) - 1, std::size_t{kMaxProcessors}, entries.size()});
+            {static_cast<std::size_t>(reportedCount) - 1, std::size_t{kMaxProcessors}, entries.size()});
     if (processors == 0)
         return std::nullopt;
     CpuSample sample;
@@ -64,8 +64,8 @@ std::optional<DriveSample> DriveFigures(std::uint64_t totalBytes, std::uint64_t 
     sample.freeMB = freeBytes / kMB;
     sample.usedBytes = totalBytes - freeBytes;
     sample.usedMB = sample.usedBytes / 1024 / 1024;
-    sample.freePercent = static_cast<unsigned>(static_cast<double>(sample.freeMB) * 100.0 /
-                                               static_cast<double>(sample.totalMB));
+    sample.freePercent =
+            static_cast<unsigned>(static_cast<double>(sample.freeMB) * 100.0 / static_cast<double>(sample.totalMB));
     return sample;
 }
 

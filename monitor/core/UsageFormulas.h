@@ -19,9 +19,9 @@ inline constexpr std::size_t kCpuEntryCapacity = 5;
 inline constexpr unsigned kMaxProcessors = 4;
 
 struct CpuSample {
-    unsigned count = 0;                       // processors sampled, 1 to 4
+    unsigned count = 0;                           // processors sampled, 1 to 4
     std::array<unsigned, kMaxProcessors> load{};  // whole percent, 0 to 100
-    unsigned average = 0;                     // sum of loads / count, integer division
+    unsigned average = 0;                         // sum of loads / count, integer division
 };
 
 // One processor's load in whole percent: truncated toward zero, negative (and

@@ -20,9 +20,8 @@ public:
 
     std::vector<std::string> ListFixedDrives() override
     {
-        return FixedDriveNames(static_cast<std::uint32_t>(GetLogicalDrives()), [](const std::string& name) {
-            return GetDriveTypeA(name.c_str()) == DRIVE_FIXED;
-        });
+        return FixedDriveNames(static_cast<std::uint32_t>(GetLogicalDrives()),
+                               [](const std::string& name) { return GetDriveTypeA(name.c_str()) == DRIVE_FIXED; });
     }
 
     std::optional<DriveSample> SampleDrive(const std::string& name) override
@@ -37,8 +36,8 @@ public:
             return std::nullopt;
         char fileSystem[16] = {};
         const std::string root = name + "\\";
-        if (GetVolumeInformationA(root.c_str(), nullptr, 0, nullptr, nullptr, nullptr, fileSystem,
-                                  sizeof fileSystem) != 0) {
+        if (GetVolumeInformationA(root.c_str(), nullptr, 0, nullptr, nullptr, nullptr, fileSystem, sizeof fileSystem) !=
+            0) {
             fileSystem[sizeof fileSystem - 1] = '\0';
             sample->fileSystem = fileSystem;
         }
@@ -48,9 +47,6 @@ public:
 
 }  // namespace
 
-std::unique_ptr<SystemUsage> MakeWindowsSystemUsage()
-{
-    return std::make_unique<WindowsSystemUsage>();
-}
+std::unique_ptr<SystemUsage> MakeWindowsSystemUsage() { return std::make_unique<WindowsSystemUsage>(); }
 
 }  // namespace vantor::monitor

@@ -18,8 +18,8 @@ WatchSession::WatchSession(SensorConfiguration& config, AlertLog& log, alarm::Al
     }
 }
 
-std::vector<std::string> WatchSession::Tick(const WatchReading& reading, std::string_view dateText,
-                                            bool hardwareBusy, alarm::AlarmHardware& hardware)
+std::vector<std::string> WatchSession::Tick(const WatchReading& reading, std::string_view dateText, bool hardwareBusy,
+                                            alarm::AlarmHardware& hardware)
 {
     std::vector<std::string> lines;
     alarm::EvaluationContext context;

@@ -21,25 +21,16 @@ std::string ProgramFolderOfProcess()
     return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
 }
 
-std::string WinHwPlatform::ProgramFolder()
-{
-    return ProgramFolderOfProcess();
-}
+std::string WinHwPlatform::ProgramFolder() { return ProgramFolderOfProcess(); }
 
-void* WinHwPlatform::OpenLibrary(const std::string& path)
-{
-    return LoadLibraryA(path.c_str());
-}
+void* WinHwPlatform::OpenLibrary(const std::string& path) { return LoadLibraryA(path.c_str()); }
 
 RawProc WinHwPlatform::FindExport(void* module, const char* name)
 {
     return reinterpret_cast<RawProc>(GetProcAddress(static_cast<HMODULE>(module), name));
 }
 
-void WinHwPlatform::CloseLibrary(void* module)
-{
-    FreeLibrary(static_cast<HMODULE>(module));
-}
+void WinHwPlatform::CloseLibrary(void* module) { FreeLibrary(static_cast<HMODULE>(module)); }
 
 void WinHwPlatform::ShowInformation(std::string_view text)
 {
@@ -48,10 +39,7 @@ void WinHwPlatform::ShowInformation(std::string_view text)
     MessageBoxA(nullptr, message.c_str(), title.c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
-void WinHwPlatform::SleepMs(std::uint32_t milliseconds)
-{
-    Sleep(milliseconds);
-}
+void WinHwPlatform::SleepMs(std::uint32_t milliseconds) { Sleep(milliseconds); }
 
 bool WinHwPlatform::MachineKeyOpens(const std::string& subKey)
 {

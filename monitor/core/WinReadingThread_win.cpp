@@ -31,8 +31,7 @@ class WinReadingThread final : public ReadingThread {
 public:
     WinReadingThread(const std::atomic<std::uint32_t>& interval, std::function<void()> pass)
         : m_interval(interval), m_pass(std::move(pass))
-    {
-    }
+    {}
 
     ~WinReadingThread() override { Stop(); }
 

@@ -17,10 +17,7 @@ using SoundPlayFn = int(WINAPI*)(const char* name, int reserved, int mode);
 
 }  // namespace
 
-std::string WinSoundPlatform::ProgramFolder()
-{
-    return ProgramFolderOfProcess();
-}
+std::string WinSoundPlatform::ProgramFolder() { return ProgramFolderOfProcess(); }
 
 bool WinSoundPlatform::LoadSoundLibrary(const std::string& path)
 {
@@ -54,10 +51,7 @@ void WinSoundPlatform::ShowMessage(std::string_view text)
     MessageBoxA(nullptr, message.c_str(), "", MB_OK);
 }
 
-std::uint32_t WinSoundPlatform::WaveOutDeviceCount()
-{
-    return waveOutGetNumDevs();
-}
+std::uint32_t WinSoundPlatform::WaveOutDeviceCount() { return waveOutGetNumDevs(); }
 
 bool WinSoundPlatform::SetWaveOutVolume(std::uint32_t volume)
 {

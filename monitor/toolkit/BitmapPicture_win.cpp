@@ -13,15 +13,10 @@ SIZE BitmapSize(HBITMAP bitmap)
 
 }  // namespace
 
-BitmapPicture::BitmapPicture(HBITMAP bitmap)
-    : Picture(BitmapSize(bitmap).cx, BitmapSize(bitmap).cy), m_bitmap(bitmap)
-{
-}
+BitmapPicture::BitmapPicture(HBITMAP bitmap) : Picture(BitmapSize(bitmap).cx, BitmapSize(bitmap).cy), m_bitmap(bitmap)
+{}
 
-BitmapPicture::~BitmapPicture()
-{
-    DeleteObject(m_bitmap);
-}
+BitmapPicture::~BitmapPicture() { DeleteObject(m_bitmap); }
 
 HBITMAP BitmapOf(const PicturePtr& picture)
 {

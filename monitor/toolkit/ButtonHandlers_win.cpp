@@ -45,10 +45,7 @@ void Apply(TGoodForm& form, TImage& button, const ButtonEffects& e)
         ButtonSoundPlayer()("Button_Press");
 }
 
-ButtonSize SizeOf(const TImage& image)
-{
-    return ButtonSize{image.Width(), image.Height()};
-}
+ButtonSize SizeOf(const TImage& image) { return ButtonSize{image.Width(), image.Height()}; }
 
 }  // namespace
 

@@ -25,8 +25,8 @@ public:
 
     bool Contains(std::uint8_t red, std::uint8_t green, std::uint8_t blue) const
     {
-        return red >= m_low[0] && red <= m_high[0] && green >= m_low[1] && green <= m_high[1] &&
-               blue >= m_low[2] && blue <= m_high[2];
+        return red >= m_low[0] && red <= m_high[0] && green >= m_low[1] && green <= m_high[1] && blue >= m_low[2] &&
+               blue <= m_high[2];
     }
     bool Contains(ColourRef c) const { return Contains(RedOf(c), GreenOf(c), BlueOf(c)); }
 

@@ -16,14 +16,30 @@ namespace vantor::toolkit {
 
 class Control;
 
-enum class ControlKind { Image, Label, Edit, Memo, ListBox, TreeView, Panel, Other };
+enum class ControlKind {
+    Image,
+    Label,
+    Edit,
+    Memo,
+    ListBox,
+    TreeView,
+    Panel,
+    Other
+};
 
 // The toolkit's cursor numbers; crHandPoint is the pointing hand.
-enum class Cursor : int { Default = 0, HandPoint = -21 };
+enum class Cursor : int {
+    Default = 0,
+    HandPoint = -21
+};
 inline constexpr Cursor crDefault = Cursor::Default;
 inline constexpr Cursor crHandPoint = Cursor::HandPoint;
 
-enum class MouseButton { Left, Right, Middle };
+enum class MouseButton {
+    Left,
+    Right,
+    Middle
+};
 
 // A mouse event as a control hears it: the point in its own coordinates.
 struct MouseEvent {

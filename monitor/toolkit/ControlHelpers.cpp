@@ -53,8 +53,7 @@ void SetControlsVisible(const Control& window, std::string_view prefix, int coun
 void SetButtonEnabled(const Control& window, std::string_view button, bool enabled)
 {
     auto* image = dynamic_cast<TImage*>(FindControl(window, button));
-    auto* companion =
-        dynamic_cast<TImage*>(FindControl(window, std::string(button) + (enabled ? "Up" : "Ds")));
+    auto* companion = dynamic_cast<TImage*>(FindControl(window, std::string(button) + (enabled ? "Up" : "Ds")));
     if (!image || !companion)
         return;
     image->SetPicture(companion->GetPicture());

@@ -10,7 +10,10 @@
 
 namespace vantor::toolkit {
 
-enum class WalkStep { Continue, Stop };
+enum class WalkStep {
+    Continue,
+    Stop
+};
 
 // Visits every control below `root` (not `root` itself). Only windowed
 // controls are descended into. Returns Stop when the visitor stopped it.

@@ -41,8 +41,12 @@ public:
         DeleteDC(sourceDc);
         GdiFlush();
         if (copied)
-            m_view = PixelView{static_cast<const std::uint8_t*>(bits), info.bmWidth, info.bmHeight,
-                               DibStride(info.bmWidth, 4), 4, RowOrder::BottomUp};
+            m_view = PixelView{static_cast<const std::uint8_t*>(bits),
+                               info.bmWidth,
+                               info.bmHeight,
+                               DibStride(info.bmWidth, 4),
+                               4,
+                               RowOrder::BottomUp};
     }
     ~Working32BitCopy()
     {

@@ -6,10 +6,7 @@
 
 namespace vantor::toolkit {
 
-HintTips::~HintTips()
-{
-    Destroy();
-}
+HintTips::~HintTips() { Destroy(); }
 
 void HintTips::Destroy()
 {

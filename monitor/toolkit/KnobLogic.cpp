@@ -20,9 +20,6 @@ std::optional<int> KnobLogic::Move(int mouseX, int knobLeft) const
     return static_cast<int>(std::clamp<std::int64_t>(left, kKnobMinLeft, kKnobMaxLeft));
 }
 
-void KnobLogic::Release()
-{
-    m_form.pressed = false;
-}
+void KnobLogic::Release() { m_form.pressed = false; }
 
 }  // namespace vantor::toolkit

@@ -14,10 +14,7 @@ const LanguageState* g_language = nullptr;
 
 }  // namespace
 
-void SetLanguageState(const LanguageState* state)
-{
-    g_language = state;
-}
+void SetLanguageState(const LanguageState* state) { g_language = state; }
 
 const LanguageState& CurrentLanguage()
 {
@@ -25,10 +22,7 @@ const LanguageState& CurrentLanguage()
     return g_language ? *g_language : english;
 }
 
-bool IsJapanese(const LanguageState& language)
-{
-    return language.FullyAvailable() && language.Name() == "Japanese";
-}
+bool IsJapanese(const LanguageState& language) { return language.FullyAvailable() && language.Name() == "Japanese"; }
 
 std::optional<std::string> LanguageSkinPath(std::string_view path, const LanguageState& language)
 {
@@ -43,7 +37,7 @@ std::optional<std::string> LanguageSkinPath(std::string_view path, const Languag
     const std::string_view directory = path.substr(0, fileStart);
     const std::size_t folderStart = directory.find_last_of('\\');
     const std::string_view lastFolder =
-        folderStart == std::string_view::npos ? directory : directory.substr(folderStart + 1);
+            folderStart == std::string_view::npos ? directory : directory.substr(folderStart + 1);
     if (lastFolder.empty())
         return std::nullopt;
     std::string result = folder;

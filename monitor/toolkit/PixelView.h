@@ -11,7 +11,10 @@
 
 namespace vantor::toolkit {
 
-enum class RowOrder { TopDown, BottomUp };
+enum class RowOrder {
+    TopDown,
+    BottomUp
+};
 
 struct PixelView {
     const std::uint8_t* bits = nullptr;

@@ -12,8 +12,7 @@ constexpr PixelRect kStartBound{std::numeric_limits<int>::max(), std::numeric_li
 
 }  // namespace
 
-RegionDataList::RegionDataList()
-    : m_capacity(kGrowth), m_words(kHeaderWords + std::size_t{kGrowth} * 4, 0)
+RegionDataList::RegionDataList() : m_capacity(kGrowth), m_words(kHeaderWords + std::size_t{kGrowth} * 4, 0)
 {
     m_words[0] = kHeaderBytes;
     m_words[1] = kRdhRectangles;

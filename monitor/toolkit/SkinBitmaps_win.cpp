@@ -44,10 +44,7 @@ void LoadButtonStates(const TGoodForm& form, const std::string& name, const std:
     }
 }
 
-void SetImageTransparent(TImage& image, COLORREF colour)
-{
-    image.SetTransparent(true, colour);
-}
+void SetImageTransparent(TImage& image, COLORREF colour) { image.SetTransparent(true, colour); }
 
 void SetImageTransparent(TImage& image)
 {

@@ -3,10 +3,7 @@
 namespace vantor::toolkit {
 namespace {
 
-bool Inside(int x, int y, ButtonSize size)
-{
-    return x >= 0 && x <= size.width - 1 && y >= 0 && y <= size.height - 1;
-}
+bool Inside(int x, int y, ButtonSize size) { return x >= 0 && x <= size.width - 1 && y >= 0 && y <= size.height - 1; }
 
 }  // namespace
 
@@ -19,9 +16,12 @@ RolloverFlags& ProcessRollover()
 std::string_view PictureSuffix(ButtonPicture picture)
 {
     switch (picture) {
-    case ButtonPicture::Up: return "Up";
-    case ButtonPicture::Ov: return "Ov";
-    case ButtonPicture::Dn: return "Dn";
+    case ButtonPicture::Up:
+        return "Up";
+    case ButtonPicture::Ov:
+        return "Ov";
+    case ButtonPicture::Dn:
+        return "Dn";
     }
     return "Up";
 }

@@ -29,7 +29,11 @@ struct FormMouseState {
     int knobOriginX = 0;
 };
 
-enum class ButtonPicture { Up, Ov, Dn };
+enum class ButtonPicture {
+    Up,
+    Ov,
+    Dn
+};
 
 // The companion suffix that holds the picture: "Up", "Ov", "Dn".
 std::string_view PictureSuffix(ButtonPicture picture);
@@ -41,8 +45,8 @@ struct ButtonEffects {
     bool playPressSound = false;    // "Button_Press"
     bool takeCapture = false;
     bool releaseCapture = false;
-    bool notifyReleased = false;    // ButtonReleased
-    bool click = false;             // the button's click handler runs
+    bool notifyReleased = false;  // ButtonReleased
+    bool click = false;           // the button's click handler runs
 };
 
 struct ButtonSize {

@@ -38,15 +38,9 @@ bool AdjustPrivilege(const std::string& name, DWORD attributes)
 
 }  // namespace
 
-HWND ApplicationWindow()
-{
-    return g_applicationWindow;
-}
+HWND ApplicationWindow() { return g_applicationWindow; }
 
-void SetApplicationWindow(HWND window)
-{
-    g_applicationWindow = window;
-}
+void SetApplicationWindow(HWND window) { g_applicationWindow = window; }
 
 void SetTopmost(HWND window, HWND position)
 {
@@ -64,15 +58,9 @@ bool IsFlashWindowAbsent()
     return !found;
 }
 
-bool EnablePrivilege(const std::string& name)
-{
-    return AdjustPrivilege(name, SE_PRIVILEGE_ENABLED);
-}
+bool EnablePrivilege(const std::string& name) { return AdjustPrivilege(name, SE_PRIVILEGE_ENABLED); }
 
-bool DisablePrivilege(const std::string& name)
-{
-    return AdjustPrivilege(name, 0);
-}
+bool DisablePrivilege(const std::string& name) { return AdjustPrivilege(name, 0); }
 
 void RebootSystem()
 {

@@ -15,10 +15,7 @@ std::string WindowText(HWND window)
     return std::string(text.data());
 }
 
-std::string TEdit::Text() const
-{
-    return WindowText(Handle());
-}
+std::string TEdit::Text() const { return WindowText(Handle()); }
 
 void TEdit::SetText(const std::string& text)
 {

@@ -26,7 +26,7 @@ bool RegisterFormClass(WNDPROC proc)
         wc.lpfnWndProc = proc;
         wc.hInstance = GetModuleHandleA(nullptr);
         wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-        wc.hIcon = LoadIconA(nullptr, MAKEINTRESOURCEA(32512));     // IDI_APPLICATION
+        wc.hIcon = LoadIconA(nullptr, MAKEINTRESOURCEA(32512));      // IDI_APPLICATION
         wc.lpszClassName = kFormClass;
         return RegisterClassA(&wc) != 0;
     }();
@@ -68,12 +68,12 @@ bool TGoodForm::Create(const FormOptions& options)
 {
     if (m_window || !RegisterFormClass(&TGoodForm::WindowProc))
         return false;
-    const DWORD exStyle = (options.taskbarButton ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW) |
-                          (options.topmost ? WS_EX_TOPMOST : 0);
+    const DWORD exStyle =
+            (options.taskbarButton ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW) | (options.topmost ? WS_EX_TOPMOST : 0);
     m_root->SetBounds(options.left, options.top, options.width, options.height);
     m_window = CreateWindowExA(exStyle, kFormClass, options.caption.c_str(), WS_POPUP | WS_CLIPCHILDREN, options.left,
-                               options.top, options.width, options.height, nullptr, nullptr,
-                               GetModuleHandleA(nullptr), this);
+                               options.top, options.width, options.height, nullptr, nullptr, GetModuleHandleA(nullptr),
+                               this);
     if (!m_window)
         return false;
     m_hints.Create(m_window);
@@ -97,15 +97,9 @@ void TGoodForm::Hide()
         ShowWindow(m_window, SW_HIDE);
 }
 
-Control* TGoodForm::FindControl(std::string_view name) const
-{
-    return toolkit::FindControl(*m_root, name);
-}
+Control* TGoodForm::FindControl(std::string_view name) const { return toolkit::FindControl(*m_root, name); }
 
-TImage* TGoodForm::FindImage(std::string_view name) const
-{
-    return dynamic_cast<TImage*>(FindControl(name));
-}
+TImage* TGoodForm::FindImage(std::string_view name) const { return dynamic_cast<TImage*>(FindControl(name)); }
 
 TTimer& TGoodForm::AddTimer(std::string name, unsigned interval, std::function<void(TTimer&)> onTimer)
 {

@@ -9,7 +9,11 @@
 
 namespace vantor::toolkit {
 
-enum class TextAlign { Left, Centre, Right };
+enum class TextAlign {
+    Left,
+    Centre,
+    Right
+};
 
 class TLabel : public Control {
 public:

@@ -17,10 +17,7 @@ void TListBox::Clear()
         SendMessageA(Handle(), LB_RESETCONTENT, 0, 0);
 }
 
-int TListBox::Count() const
-{
-    return Handle() ? static_cast<int>(SendMessageA(Handle(), LB_GETCOUNT, 0, 0)) : 0;
-}
+int TListBox::Count() const { return Handle() ? static_cast<int>(SendMessageA(Handle(), LB_GETCOUNT, 0, 0)) : 0; }
 
 std::string TListBox::Item(int index) const
 {

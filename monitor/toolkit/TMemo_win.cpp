@@ -27,15 +27,13 @@ void TMemo::AddLine(const std::string& line)
     SendMessageA(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()));
 }
 
-std::string TMemo::Text() const
-{
-    return WindowText(Handle());
-}
+std::string TMemo::Text() const { return WindowText(Handle()); }
 
 TWinControl::WindowSpec TMemo::Spec() const
 {
     return {"EDIT",
-            static_cast<DWORD>(ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP | WS_BORDER | (ReadOnly ? ES_READONLY : 0)),
+            static_cast<DWORD>(ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP | WS_BORDER |
+                               (ReadOnly ? ES_READONLY : 0)),
             0};
 }
 

@@ -35,10 +35,7 @@ TWinControl::WindowSpec TPanel::Spec() const
     return {kPanelClass, WS_CLIPCHILDREN, 0};
 }
 
-void TPanel::WindowCreated()
-{
-    InvalidateRect(Handle(), nullptr, TRUE);
-}
+void TPanel::WindowCreated() { InvalidateRect(Handle(), nullptr, TRUE); }
 
 LRESULT CALLBACK TPanel::PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {

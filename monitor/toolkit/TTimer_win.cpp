@@ -3,10 +3,7 @@
 
 namespace vantor::toolkit {
 
-TTimer::~TTimer()
-{
-    SetOwner(nullptr);
-}
+TTimer::~TTimer() { SetOwner(nullptr); }
 
 void TTimer::SetInterval(unsigned milliseconds)
 {

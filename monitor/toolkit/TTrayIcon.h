@@ -33,7 +33,7 @@ public:
     bool Shown() const { return m_shown; }
 
     std::vector<TrayMenuItem> Menu;
-    std::function<void()> OnClick;        // left button released on the icon
+    std::function<void()> OnClick;  // left button released on the icon
     std::function<void()> OnDoubleClick;
 
     // Runs the handler of menu item `index`, as choosing it from the menu does.

@@ -117,8 +117,8 @@ void TTrayIcon::PopupMenu()
     // The menu closes when the user clicks elsewhere only if its owner is
     // in the foreground; the posted message lets it close the next time too.
     SetForegroundWindow(m_window);
-    const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, m_window,
-                                      nullptr);
+    const int chosen =
+            TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, m_window, nullptr);
     PostMessageA(m_window, WM_NULL, 0, 0);
     DestroyMenu(menu);
     if (chosen > 0)

@@ -27,10 +27,7 @@ void TTreeView::Select(HTREEITEM node)
         SendMessageA(Handle(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node));
 }
 
-int TTreeView::Count() const
-{
-    return Handle() ? static_cast<int>(SendMessageA(Handle(), TVM_GETCOUNT, 0, 0)) : 0;
-}
+int TTreeView::Count() const { return Handle() ? static_cast<int>(SendMessageA(Handle(), TVM_GETCOUNT, 0, 0)) : 0; }
 
 std::string TTreeView::NodeText(HTREEITEM node) const
 {

@@ -41,15 +41,9 @@ bool Read24Bit(HBITMAP bitmap, int& width, int& height, std::vector<std::uint8_t
 
 }  // namespace
 
-WinRegion::WinRegion() : m_region(CreateRectRgn(0, 0, 0, 0))
-{
-    Check(m_region != nullptr, "hrgn != NULL");
-}
+WinRegion::WinRegion() : m_region(CreateRectRgn(0, 0, 0, 0)) { Check(m_region != nullptr, "hrgn != NULL"); }
 
-WinRegion::~WinRegion()
-{
-    DeleteObject(m_region);
-}
+WinRegion::~WinRegion() { DeleteObject(m_region); }
 
 void WinRegion::SetRect(int left, int top, int right, int bottom)
 {

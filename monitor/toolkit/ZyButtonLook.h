@@ -23,8 +23,7 @@ struct ZyThreeStateFontColor {
 // The slot whose bitmap is drawn: an empty slot falls back to slot 0.
 ZySlot EffectiveSlot(ZySlot slot, const std::array<bool, 4>& filled);
 
-ColourRef CaptionColour(ZySlot slot, ColourRef fontColour, const ZyThreeStateFontColor& colours,
-                        ColourRef grayText);
+ColourRef CaptionColour(ZySlot slot, ColourRef fontColour, const ZyThreeStateFontColor& colours, ColourRef grayText);
 
 struct TextDisplacement {
     int dx = 2;

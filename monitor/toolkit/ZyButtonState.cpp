@@ -10,10 +10,7 @@ ZyEffects& ZyButtonState::Show(ZyEffects& e, ZySlot slot)
 }
 
 // The slot a button shows when nothing holds it down.
-ZySlot ZyButtonState::RestingSlot() const
-{
-    return m_mouseOver && showMouseOver ? ZySlot::Focused : ZySlot::Raised;
-}
+ZySlot ZyButtonState::RestingSlot() const { return m_mouseOver && showMouseOver ? ZySlot::Focused : ZySlot::Raised; }
 
 void ZyButtonState::Leave(ZyEffects& e)
 {

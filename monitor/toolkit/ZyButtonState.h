@@ -8,7 +8,12 @@
 
 namespace vantor::toolkit {
 
-enum class ZySlot { Raised = 0, Sunken = 1, Focused = 2, Disabled = 3 };
+enum class ZySlot {
+    Raised = 0,
+    Sunken = 1,
+    Focused = 2,
+    Disabled = 3
+};
 
 struct ZyEffects {
     std::optional<ZySlot> show;  // show this slot and redraw
@@ -20,7 +25,11 @@ struct ZyEffects {
     bool mouseLeave = false;
 };
 
-enum class ZyKey { Space, Enter, Other };
+enum class ZyKey {
+    Space,
+    Enter,
+    Other
+};
 
 class ZyButtonState {
 public:

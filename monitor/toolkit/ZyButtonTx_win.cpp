@@ -20,10 +20,7 @@ bool RegisterClassOnce(WNDPROC windowProc)
     return registered;
 }
 
-ZyKey KeyOf(WPARAM key)
-{
-    return key == VK_SPACE ? ZyKey::Space : key == VK_RETURN ? ZyKey::Enter : ZyKey::Other;
-}
+ZyKey KeyOf(WPARAM key) { return key == VK_SPACE ? ZyKey::Space : key == VK_RETURN ? ZyKey::Enter : ZyKey::Other; }
 
 SIZE BitmapSize(HBITMAP bitmap)
 {
@@ -64,9 +61,8 @@ bool ZyButtonTx::Create(HWND parent, int id, int x, int y, const ZyFourStateAppe
         return false;
     const SIZE size = BitmapSize(m_bitmaps[0]);
     m_font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    m_window = CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, x, y, size.cx, size.cy,
-                               parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                               GetModuleHandleA(nullptr), this);
+    m_window = CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, x, y, size.cx, size.cy, parent,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), this);
     if (!m_window)
         return false;
     return true;
@@ -97,33 +93,56 @@ bool ZyButtonTx::Inside(LPARAM lParam) const
 LRESULT ZyButtonTx::Handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_MOUSEMOVE: Apply(m_state.MouseMove(Inside(lParam))); return 0;
-    case WM_LBUTTONDOWN: Apply(m_state.LeftDown(Inside(lParam))); return 0;
-    case WM_LBUTTONUP: Apply(m_state.LeftUp(Inside(lParam))); return 0;
-    case WM_KEYDOWN: Apply(m_state.KeyDown(KeyOf(wParam))); return 0;
-    case WM_KEYUP: Apply(m_state.KeyUp(KeyOf(wParam))); return 0;
-    case WM_CHAR: Apply(m_state.CharTyped(static_cast<char>(wParam))); return 0;
-    case WM_SETFOCUS: Apply(m_state.FocusGained()); return 0;
-    case WM_KILLFOCUS: Apply(m_state.FocusLost()); return 0;
+    case WM_MOUSEMOVE:
+        Apply(m_state.MouseMove(Inside(lParam)));
+        return 0;
+    case WM_LBUTTONDOWN:
+        Apply(m_state.LeftDown(Inside(lParam)));
+        return 0;
+    case WM_LBUTTONUP:
+        Apply(m_state.LeftUp(Inside(lParam)));
+        return 0;
+    case WM_KEYDOWN:
+        Apply(m_state.KeyDown(KeyOf(wParam)));
+        return 0;
+    case WM_KEYUP:
+        Apply(m_state.KeyUp(KeyOf(wParam)));
+        return 0;
+    case WM_CHAR:
+        Apply(m_state.CharTyped(static_cast<char>(wParam)));
+        return 0;
+    case WM_SETFOCUS:
+        Apply(m_state.FocusGained());
+        return 0;
+    case WM_KILLFOCUS:
+        Apply(m_state.FocusLost());
+        return 0;
     case WM_CAPTURECHANGED:
         if (reinterpret_cast<HWND>(lParam) != m_window)
             Apply(m_state.CaptureLost());
         return 0;
-    case WM_ENABLE: Apply(m_state.SetEnabled(wParam != FALSE)); return 0;
-    case WM_GETDLGCODE: return DLGC_BUTTON | DLGC_WANTCHARS;
+    case WM_ENABLE:
+        Apply(m_state.SetEnabled(wParam != FALSE));
+        return 0;
+    case WM_GETDLGCODE:
+        return DLGC_BUTTON | DLGC_WANTCHARS;
     case WM_SETFONT:
         m_font = reinterpret_cast<HFONT>(wParam);
         if (LOWORD(lParam))
             Redraw();
         return 0;
-    case WM_ERASEBKGND: return 1;  // the bitmap covers the whole control
-    case WM_PAINT: Paint(); return 0;
+    case WM_ERASEBKGND:
+        return 1;  // the bitmap covers the whole control
+    case WM_PAINT:
+        Paint();
+        return 0;
     case WM_NCDESTROY:
         // Destroyed with its parent: the object outlives its window.
         SetWindowLongPtrA(m_window, GWLP_USERDATA, 0);
         m_window = nullptr;
         return 0;
-    default: return DefWindowProcA(m_window, message, wParam, lParam);
+    default:
+        return DefWindowProcA(m_window, message, wParam, lParam);
     }
 }
 

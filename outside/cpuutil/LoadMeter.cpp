@@ -15,10 +15,7 @@ float BusyPercent(const ProcessorTimes& before, const ProcessorTimes& after, flo
     return static_cast<float>(static_cast<double>(total - idle) * 100.0 / static_cast<double>(total));
 }
 
-std::size_t LoadEntryCount(std::size_t processors)
-{
-    return std::min(processors, kMaxLoadEntries);
-}
+std::size_t LoadEntryCount(std::size_t processors) { return std::min(processors, kMaxLoadEntries); }
 
 std::uint32_t LoadMeter::Start(std::span<const ProcessorTimes> now)
 {

@@ -66,7 +66,7 @@ NtQuerySystemInformationFn QueryFunction()
     if (ntdll == nullptr)
         return nullptr;
     return reinterpret_cast<NtQuerySystemInformationFn>(
-        reinterpret_cast<void*>(GetProcAddress(ntdll, "NtQuerySystemInformation")));
+            reinterpret_cast<void*>(GetProcAddress(ntdll, "NtQuerySystemInformation")));
 }
 
 std::uint64_t Ticks(const LARGE_INTEGER& value)
@@ -82,8 +82,8 @@ std::span<const ProcessorTimes> Snapshot(std::array<ProcessorTimes, kMaxProcesso
         return {};
     std::array<ProcessorPerformanceRecord, kMaxProcessors> records{};
     ULONG returned = 0;
-    if (query(kSystemProcessorPerformanceInformation, records.data(), static_cast<ULONG>(sizeof records),
-              &returned) < 0)
+    if (query(kSystemProcessorPerformanceInformation, records.data(), static_cast<ULONG>(sizeof records), &returned) <
+        0)
         return {};
     const std::size_t count = std::min<std::size_t>(returned / sizeof(ProcessorPerformanceRecord), kMaxProcessors);
     for (std::size_t i = 0; i < count; ++i)
@@ -110,7 +110,8 @@ extern "C" std::int32_t __cdecl cuUpdate(float* entries, std::uint32_t* count)
         return 0;
     LockGuard lock;
     std::array<ProcessorTimes, kMaxProcessors> times;
-    const std::uint32_t filled = g_meter.Update(Snapshot(times), std::span<float, kEntryCapacity>(entries, kEntryCapacity));
+    const std::uint32_t filled =
+            g_meter.Update(Snapshot(times), std::span<float, kEntryCapacity>(entries, kEntryCapacity));
     if (filled == 0)
         return 0;
     *count = filled;

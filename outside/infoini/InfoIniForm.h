@@ -32,7 +32,11 @@ std::string ValueEntry(std::string_view key, std::string_view value);
 
 // One numbered entry read back. A text that is neither form is Broken.
 struct Entry {
-    enum class Kind { Child, Value, Broken };
+    enum class Kind {
+        Child,
+        Value,
+        Broken
+    };
     Kind kind = Kind::Broken;
     std::string first;   // Child: the section; Value: the key
     std::string second;  // Value: the value (may hold further "|")

@@ -23,7 +23,7 @@ InfoIniWriter::Change InfoIniWriter::WriteItem(std::string_view section, std::in
 }
 
 InfoIniWriter::Change InfoIniWriter::WriteValue(std::string_view section, std::int32_t number, std::string_view key,
-                               std::string_view value)
+                                                std::string_view value)
 {
     return m_document.Set(section, std::to_string(number), ValueEntry(key, value));
 }

@@ -81,8 +81,7 @@ IniDocument::Change IniDocument::Put(const std::string& section, const std::stri
 
 IniDocument::Change IniDocument::Set(std::string_view section, std::string_view key, std::string_view value)
 {
-    return Put(SectionName(section), OneLine(key, '=', kMaxEntryLength),
-        OneLine(value, '\0', kMaxEntryLength), true);
+    return Put(SectionName(section), OneLine(key, '=', kMaxEntryLength), OneLine(value, '\0', kMaxEntryLength), true);
 }
 
 // Blanks around a name are lost on reading, so they are not written.

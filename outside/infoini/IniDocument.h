@@ -25,7 +25,11 @@ public:
     // end (a new key of the last section, or a new section), or changed it
     // elsewhere. A file writer appends the tail or rewrites the file.
     struct Change {
-        enum class Kind { Unchanged, Appended, Rewritten };
+        enum class Kind {
+            Unchanged,
+            Appended,
+            Rewritten
+        };
         Kind kind = Kind::Unchanged;
         std::string tail;
     };

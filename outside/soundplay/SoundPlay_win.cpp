@@ -55,7 +55,8 @@ int WINAPI SoundPlay(const char* name, int /*reserved*/, int mode)
             return 0;
         return PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT) ? 1 : 0;
     }
-    case SoundAction::Ignore: break;
+    case SoundAction::Ignore:
+        break;
     }
     return 0;
 }

@@ -27,7 +27,7 @@ extern "C" {
 
 #define ZYHTML_LIBRARY_NAME "ZyHtmlEngine.dll"
 
-typedef uint8_t(__cdecl *HtmlEngineGoFn)(int32_t kind, const char *iniFolder, const char *htmlFolder);
+typedef uint8_t(__cdecl* HtmlEngineGoFn)(int32_t kind, const char* iniFolder, const char* htmlFolder);
 #define HTML_ENGINE_GO_NAME "HTML_ENGINE_GO"
 
 #ifdef __cplusplus

@@ -18,8 +18,8 @@ constexpr LONGLONG kMaxIniFile = 64 * 1024 * 1024;
 
 std::optional<std::string> ReadFile(const std::string& path)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              0, nullptr);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                              nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return std::nullopt;
     LARGE_INTEGER size{};
@@ -59,8 +59,9 @@ std::string InFolder(std::string_view folder, std::string_view name)
 
 }  // namespace
 
-extern "C" __declspec(dllexport) std::uint8_t __cdecl HTML_ENGINE_GO(std::int32_t kind, const char* iniFolder,
-                                                                     const char* htmlFolder) try {
+extern "C" __declspec(dllexport) std::uint8_t
+        __cdecl HTML_ENGINE_GO(std::int32_t kind, const char* iniFolder, const char* htmlFolder)
+try {
     const auto info = vantor::zyhtml::KindOf(kind);
     if (!info || iniFolder == nullptr || htmlFolder == nullptr || *htmlFolder == '\0')
         return 0;

@@ -25,19 +25,19 @@ extern "C" {
 #define ZYINI_LIBRARY_NAME "ZyIni.dll"
 
 /* Starts a new, empty INI file at the path (an existing file is replaced). */
-typedef void(__cdecl *IniFileInitialFn)(const char *path);
+typedef void(__cdecl* IniFileInitialFn)(const char* path);
 /* Root entry `number` = "0|section". */
-typedef void(__cdecl *IniWriteRootSectionFn)(int32_t number, const char *section);
+typedef void(__cdecl* IniWriteRootSectionFn)(int32_t number, const char* section);
 /* Count of the section; a later call replaces it. */
-typedef void(__cdecl *IniWriteCountFn)(const char *section, int32_t count);
+typedef void(__cdecl* IniWriteCountFn)(const char* section, int32_t count);
 /* Entry `number` of the section = "0|child". */
-typedef void(__cdecl *IniWriteItemFn)(const char *section, int32_t number, const char *child);
+typedef void(__cdecl* IniWriteItemFn)(const char* section, int32_t number, const char* child);
 /* Entry `number` of the section = "1|key|value". */
-typedef void(__cdecl *IniWriteValueFn)(const char *section, int32_t number, const char *key, const char *value);
+typedef void(__cdecl* IniWriteValueFn)(const char* section, int32_t number, const char* key, const char* value);
 /* FileName of the section: its HTML page's name without extension. */
-typedef void(__cdecl *IniWriteFilenameFn)(const char *section, const char *fileName);
+typedef void(__cdecl* IniWriteFilenameFn)(const char* section, const char* fileName);
 /* DisplayName of the section: its page's title. */
-typedef void(__cdecl *IniWriteDisplaynameFn)(const char *section, const char *displayName);
+typedef void(__cdecl* IniWriteDisplaynameFn)(const char* section, const char* displayName);
 
 #define INI_FILE_INITIAL_NAME "IniFileInitial"
 #define INI_WRITE_ROOT_SECTION_NAME "IniWriteRootSection"

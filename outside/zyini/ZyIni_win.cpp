@@ -39,8 +39,7 @@ void CloseFile()
 bool WriteAll(const std::string& text)
 {
     DWORD written = 0;
-    return WriteFile(g_file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-           written == text.size();
+    return WriteFile(g_file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) && written == text.size();
 }
 
 // Brings the file up to date with the document. Called with g_lock held.
@@ -95,8 +94,8 @@ ZYINI_EXPORT void __cdecl IniFileInitial(const char* path)
     } catch (...) {
         return;
     }
-    g_file = CreateFileA(g_path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                         nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    g_file = CreateFileA(g_path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (g_file == INVALID_HANDLE_VALUE)
         OutputDebugStringA(("ZyIni: cannot create " + g_path + "\n").c_str());
 }

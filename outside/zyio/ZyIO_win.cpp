@@ -35,8 +35,8 @@ bool ReadBoardMsr(std::uint32_t msr, std::uint64_t& value)
         return false;
     DWORD returned = 0;
     std::uint64_t answer = 0;
-    const BOOL ok = DeviceIoControl(device, IOCTL_ZYKACPI_READ_MSR, &msr, sizeof msr, &answer, sizeof answer,
-                                    &returned, nullptr);
+    const BOOL ok = DeviceIoControl(device, IOCTL_ZYKACPI_READ_MSR, &msr, sizeof msr, &answer, sizeof answer, &returned,
+                                    nullptr);
     CloseHandle(device);
     if (!ok || returned != sizeof answer)
         return false;
@@ -78,8 +78,8 @@ vantor::zyio::TableSource ReadDumpFile(const char* path)
     if (read) {
         bytes.resize(static_cast<std::size_t>(size.QuadPart));
         DWORD got = 0;
-        read = bytes.empty() || (ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr) &&
-                                 got == bytes.size());
+        read = bytes.empty() ||
+               (ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr) && got == bytes.size());
     }
     CloseHandle(file);
     if (!read)
@@ -156,7 +156,8 @@ ZYIO_EXPORT int __cdecl OC_GetCurrentCpuFrequency() { return MeasureCpuMhz(); }
 // Mapping the BIOS area starts a reader's walk: the table is read afresh then,
 // so every walk sees the current source. A table window mapped without an
 // anchor window first reads the table too.
-ZYIO_EXPORT void* __cdecl ZYIO_MapMem(std::uint32_t physical, std::uint32_t length) try {
+ZYIO_EXPORT void* __cdecl ZYIO_MapMem(std::uint32_t physical, std::uint32_t length)
+try {
     const std::lock_guard lock(g_memoryLock);
     const bool biosArea = physical >= vantor::zyio::kBiosAreaBase &&
                           physical < vantor::zyio::kBiosAreaBase + vantor::zyio::kBiosAreaSize;

@@ -29,25 +29,25 @@ static DRIVER_DISPATCH ZykDeviceControl;
 static UNICODE_STRING g_deviceName = RTL_CONSTANT_STRING(L"\\Device\\ZYKACPI");
 static UNICODE_STRING g_dosName = RTL_CONSTANT_STRING(L"\\DosDevices\\ZYKACPI");
 
-static KMUTEX g_boardLock;  /* guards g_board: requests may arrive on many threads */
-static BsBoard *g_board;
+static KMUTEX g_boardLock; /* guards g_board: requests may arrive on many threads */
+static BsBoard* g_board;
 static UNICODE_STRING g_registryPath;
 static LARGE_INTEGER g_counterFrequency;
 
-static void *PoolAllocate(void *context, size_t size)
+static void* PoolAllocate(void* context, size_t size)
 {
     UNREFERENCED_PARAMETER(context);
     return ExAllocatePoolWithTag(NonPagedPool, size, ZYKACPI_POOL_TAG);
 }
 
-static void PoolRelease(void *context, void *block)
+static void PoolRelease(void* context, void* block)
 {
     UNREFERENCED_PARAMETER(context);
     if (block != NULL)
         ExFreePoolWithTag(block, ZYKACPI_POOL_TAG);
 }
 
-static const BsAllocator g_allocator = { PoolAllocate, PoolRelease, NULL };
+static const BsAllocator g_allocator = {PoolAllocate, PoolRelease, NULL};
 
 static uint64_t NowMilliseconds(void)
 {
@@ -57,35 +57,39 @@ static uint64_t NowMilliseconds(void)
     return (uint64_t)counter.QuadPart / ((uint64_t)g_counterFrequency.QuadPart / 1000u + 1u);
 }
 
-static void LockBoard(void)
-{
-    KeWaitForSingleObject(&g_boardLock, Executive, KernelMode, FALSE, NULL);
-}
+static void LockBoard(void) { KeWaitForSingleObject(&g_boardLock, Executive, KernelMode, FALSE, NULL); }
 
-static void UnlockBoard(void)
-{
-    KeReleaseMutex(&g_boardLock, FALSE);
-}
+static void UnlockBoard(void) { KeReleaseMutex(&g_boardLock, FALSE); }
 
 static NTSTATUS StatusFromEngine(BsStatus status)
 {
     switch (status) {
-    case BS_OK: return STATUS_SUCCESS;
-    case BS_BAD_REQUEST: return STATUS_INVALID_PARAMETER;
-    case BS_UNSUPPORTED_LAYOUT: return STATUS_NOT_SUPPORTED;
-    case BS_NO_SUCH_METHOD: return STATUS_OBJECT_NAME_NOT_FOUND;
-    case BS_METHOD_FAILED: return STATUS_IO_DEVICE_ERROR;
-    case BS_RESULT_TOO_LARGE: return STATUS_BUFFER_TOO_SMALL;
-    case BS_NO_MEMORY: return STATUS_INSUFFICIENT_RESOURCES;
-    case BS_BAD_BOARD: return STATUS_FILE_INVALID;
-    case BS_DENIED: return STATUS_ACCESS_DENIED;
-    case BS_NO_SUCH_ITEM: return STATUS_NOT_FOUND;
+    case BS_OK:
+        return STATUS_SUCCESS;
+    case BS_BAD_REQUEST:
+        return STATUS_INVALID_PARAMETER;
+    case BS_UNSUPPORTED_LAYOUT:
+        return STATUS_NOT_SUPPORTED;
+    case BS_NO_SUCH_METHOD:
+        return STATUS_OBJECT_NAME_NOT_FOUND;
+    case BS_METHOD_FAILED:
+        return STATUS_IO_DEVICE_ERROR;
+    case BS_RESULT_TOO_LARGE:
+        return STATUS_BUFFER_TOO_SMALL;
+    case BS_NO_MEMORY:
+        return STATUS_INSUFFICIENT_RESOURCES;
+    case BS_BAD_BOARD:
+        return STATUS_FILE_INVALID;
+    case BS_DENIED:
+        return STATUS_ACCESS_DENIED;
+    case BS_NO_SUCH_ITEM:
+        return STATUS_NOT_FOUND;
     }
     return STATUS_UNSUCCESSFUL;
 }
 
 /* Reads a whole file (at most ZYKACPI_MAX_BOARD_FILE bytes) into pool memory. */
-static NTSTATUS ReadWholeFile(PUNICODE_STRING path, char **text, ULONG *length)
+static NTSTATUS ReadWholeFile(PUNICODE_STRING path, char** text, ULONG* length)
 {
     OBJECT_ATTRIBUTES attributes;
     IO_STATUS_BLOCK io;
@@ -93,14 +97,13 @@ static NTSTATUS ReadWholeFile(PUNICODE_STRING path, char **text, ULONG *length)
     HANDLE file;
     NTSTATUS status;
     ULONG size;
-    char *buffer;
+    char* buffer;
 
     *text = NULL;
     *length = 0;
     InitializeObjectAttributes(&attributes, path, OBJ_CASE_INSENSITIVE | OBJ_KERNEL_HANDLE, NULL, NULL);
     status = ZwCreateFile(&file, GENERIC_READ | SYNCHRONIZE, &attributes, &io, NULL, FILE_ATTRIBUTE_NORMAL,
-                          FILE_SHARE_READ, FILE_OPEN, FILE_SYNCHRONOUS_IO_NONALERT | FILE_NON_DIRECTORY_FILE,
-                          NULL, 0);
+                          FILE_SHARE_READ, FILE_OPEN, FILE_SYNCHRONOUS_IO_NONALERT | FILE_NON_DIRECTORY_FILE, NULL, 0);
     if (!NT_SUCCESS(status))
         return status;
 
@@ -130,7 +133,7 @@ static NTSTATUS ReadWholeFile(PUNICODE_STRING path, char **text, ULONG *length)
     return STATUS_SUCCESS;
 }
 
-static NTSTATUS ParseBoard(const char *text, ULONG length, BsBoard **board)
+static NTSTATUS ParseBoard(const char* text, ULONG length, BsBoard** board)
 {
     BsLoadError error;
     BsStatus status = BsBoardLoad(&g_allocator, text, length, board, &error);
@@ -143,9 +146,9 @@ static NTSTATUS ParseBoard(const char *text, ULONG length, BsBoard **board)
 
 /* Loads the board file at an NT path ("\??\C:\...") or, when path is NULL,
  * the compiled-in default board. */
-static NTSTATUS LoadBoardFrom(PUNICODE_STRING path, BsBoard **board)
+static NTSTATUS LoadBoardFrom(PUNICODE_STRING path, BsBoard** board)
 {
-    char *text;
+    char* text;
     ULONG length;
     NTSTATUS status;
 
@@ -165,7 +168,7 @@ static NTSTATUS LoadBoardFrom(PUNICODE_STRING path, BsBoard **board)
 
 /* Turns a Windows path ("C:\boards\classic.ini") into an NT path in pool
  * memory; a path that is already an NT path ("\??\...") is taken as it is. */
-static NTSTATUS MakeNtPath(const WCHAR *path, USHORT pathChars, PUNICODE_STRING ntPath)
+static NTSTATUS MakeNtPath(const WCHAR* path, USHORT pathChars, PUNICODE_STRING ntPath)
 {
     static const WCHAR prefix[] = L"\\??\\";
     const USHORT prefixChars = path[0] == L'\\' ? 0 : 4;
@@ -211,7 +214,7 @@ static NTSTATUS ConfiguredBoardPath(PUNICODE_STRING ntPath)
     if (NT_SUCCESS(status) && value->Type != REG_SZ && value->Type != REG_EXPAND_SZ)
         status = STATUS_OBJECT_TYPE_MISMATCH;
     if (NT_SUCCESS(status)) {
-        const WCHAR *text = (const WCHAR *)value->Data;
+        const WCHAR* text = (const WCHAR*)value->Data;
         chars = 0;
         while (chars < value->DataLength / sizeof(WCHAR) && text[chars] != L'\0')
             ++chars;
@@ -222,7 +225,7 @@ static NTSTATUS ConfiguredBoardPath(PUNICODE_STRING ntPath)
 }
 
 /* The board the service is configured with: its BoardFile, or the default. */
-static NTSTATUS LoadConfiguredBoard(BsBoard **board)
+static NTSTATUS LoadConfiguredBoard(BsBoard** board)
 {
     UNICODE_STRING path;
     NTSTATUS status = ConfiguredBoardPath(&path);
@@ -236,16 +239,16 @@ static NTSTATUS LoadConfiguredBoard(BsBoard **board)
 }
 
 /* IOCTL_ZYKACPI_RELOAD: input is an ANSI Windows path, or empty. */
-static NTSTATUS ReloadBoard(const char *input, ULONG inputLength)
+static NTSTATUS ReloadBoard(const char* input, ULONG inputLength)
 {
-    BsBoard *board = NULL;
-    BsBoard *old;
+    BsBoard* board = NULL;
+    BsBoard* old;
     NTSTATUS status;
 
     if (inputLength == 0) {
         status = LoadConfiguredBoard(&board);
     } else {
-        WCHAR *wide;
+        WCHAR* wide;
         ULONG chars = 0;
         UNICODE_STRING path;
         if (inputLength > 1024u)
@@ -279,9 +282,9 @@ static NTSTATUS ReloadBoard(const char *input, ULONG inputLength)
 
 /* IOCTL_HWACPI_CALL. METHOD_BUFFERED gives one system buffer for input and
  * output, so the request is copied out before the result is written over it. */
-static NTSTATUS EvaluateCall(void *buffer, ULONG inputLength, ULONG outputLength, ULONG_PTR *written)
+static NTSTATUS EvaluateCall(void* buffer, ULONG inputLength, ULONG outputLength, ULONG_PTR* written)
 {
-    void *request;
+    void* request;
     size_t resultLength = 0;
     BsStatus result;
 
@@ -304,7 +307,7 @@ static NTSTATUS EvaluateCall(void *buffer, ULONG inputLength, ULONG outputLength
 }
 
 /* IOCTL_ZYKACPI_READ_MSR: u32 register in, u64 value out, in one buffer. */
-static NTSTATUS ReadMsr(void *buffer, ULONG inputLength, ULONG outputLength, ULONG_PTR *written)
+static NTSTATUS ReadMsr(void* buffer, ULONG inputLength, ULONG outputLength, ULONG_PTR* written)
 {
     uint32_t msr;
     uint64_t value = 0;
@@ -323,7 +326,7 @@ static NTSTATUS ReadMsr(void *buffer, ULONG inputLength, ULONG outputLength, ULO
     return STATUS_SUCCESS;
 }
 
-static NTSTATUS TestControl(ULONG code, const void *input, ULONG inputLength)
+static NTSTATUS TestControl(ULONG code, const void* input, ULONG inputLength)
 {
     BsStatus result;
 
@@ -348,7 +351,7 @@ static NTSTATUS NTAPI ZykDeviceControl(PDEVICE_OBJECT device, PIRP irp)
     const ULONG code = stack->Parameters.DeviceIoControl.IoControlCode;
     const ULONG inputLength = stack->Parameters.DeviceIoControl.InputBufferLength;
     const ULONG outputLength = stack->Parameters.DeviceIoControl.OutputBufferLength;
-    void *buffer = irp->AssociatedIrp.SystemBuffer;
+    void* buffer = irp->AssociatedIrp.SystemBuffer;
     ULONG_PTR written = 0;
     NTSTATUS status;
 

@@ -10,24 +10,24 @@
 
 /* Evaluate a firmware method: a method-call request in, the result in the
  * ACPI_EVAL_OUTPUT_BUFFER layout out. */
-#define IOCTL_HWACPI_CALL 0x00222404u  /* function 0x901 */
+#define IOCTL_HWACPI_CALL 0x00222404u /* function 0x901 */
 /* Sent once after opening; no input, no output. */
 #define IOCTL_HWACPI_START 0x0022240Cu /* function 0x903 */
 
 /* Test control, refused with ERROR_ACCESS_DENIED unless the board file
  * enables it. */
 /* Input: BsSetRawRequest { method, itemId, raw }. */
-#define IOCTL_ZYKACPI_SET_RAW 0x00222440u     /* function 0x910 */
+#define IOCTL_ZYKACPI_SET_RAW 0x00222440u /* function 0x910 */
 /* Input: BsFailMethodRequest { method, fail }. */
 #define IOCTL_ZYKACPI_FAIL_METHOD 0x00222444u /* function 0x911 */
 /* Input: the Windows path of a board file as ANSI text (no NUL needed), or
  * nothing to reload the board file named in the service key. The new board
  * replaces the old one only when it loads without error. */
-#define IOCTL_ZYKACPI_RELOAD 0x00222448u      /* function 0x912 */
+#define IOCTL_ZYKACPI_RELOAD 0x00222448u /* function 0x912 */
 
 /* Input: the register number (u32). Output: its 64-bit value. Answered for
  * the registers the board file describes, whatever the test-control switch. */
-#define IOCTL_ZYKACPI_READ_MSR 0x0022244Cu    /* function 0x913 */
+#define IOCTL_ZYKACPI_READ_MSR 0x0022244Cu /* function 0x913 */
 
 /* Longest method-call request the driver accepts. */
 #define ZYKACPI_MAX_REQUEST 4096u

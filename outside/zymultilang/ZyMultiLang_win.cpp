@@ -128,14 +128,8 @@ const char* WINAPI ZyTranslateStrF(const char* key, const char* text, const char
 }
 
 // The active language's folder, without a trailing backslash.
-const char* WINAPI ZyGetLangPathName()
-{
-    return Active().folder.c_str();
-}
+const char* WINAPI ZyGetLangPathName() { return Active().folder.c_str(); }
 
-const char* WINAPI ZyGetLangName()
-{
-    return Active().name.c_str();
-}
+const char* WINAPI ZyGetLangName() { return Active().name.c_str(); }
 
 }  // extern "C"

@@ -24,9 +24,9 @@ struct SensorKindInfo {
 };
 
 constexpr SensorKindInfo kKinds[] = {
-    {"VSIF", "RVLT", "volt", "V", 0.001, 3},
-    {"TSIF", "RTMP", "temp", "C", 0.1, 1},
-    {"FSIF", "RFAN", "fan", "rpm", 1.0, 0},
+        {"VSIF", "RVLT", "volt", "V", 0.001, 3},
+        {"TSIF", "RTMP", "temp", "C", 0.1, 1},
+        {"FSIF", "RFAN", "fan", "rpm", 1.0, 0},
 };
 
 // Descriptor words: low limit, high limit, flags; bits 0-1 of the flags equal
@@ -42,9 +42,9 @@ int PrintKind(DeviceChannel& channel, const SensorKindInfo& kind)
         const auto raw = static_cast<std::int32_t>(vantor::hw::ReadInteger(channel, kind.reading, sensor.itemId));
         const auto low = static_cast<std::int32_t>(sensor.words[kLow]);
         const auto high = static_cast<std::int32_t>(sensor.words[kHigh]);
-        std::printf("%-4s 0x%08X %10.*f %-3s  low %9.*f  high %9.*f  %s\n", kind.word, static_cast<unsigned>(sensor.itemId),
-                    kind.decimals, raw * kind.scale, kind.unit, kind.decimals, low * kind.scale, kind.decimals,
-                    high * kind.scale, sensor.name.data());
+        std::printf("%-4s 0x%08X %10.*f %-3s  low %9.*f  high %9.*f  %s\n", kind.word,
+                    static_cast<unsigned>(sensor.itemId), kind.decimals, raw * kind.scale, kind.unit, kind.decimals,
+                    low * kind.scale, kind.decimals, high * kind.scale, sensor.name.data());
         ++shown;
     }
     return shown;

@@ -9,7 +9,12 @@
 
 namespace vantorctl {
 
-enum ExitCode { kExitOk = 0, kExitUsage = 1, kExitMissing = 2, kExitRefused = 3 };
+enum ExitCode {
+    kExitOk = 0,
+    kExitUsage = 1,
+    kExitMissing = 2,
+    kExitRefused = 3
+};
 
 int RunSensors(const HwLibrary& hw, bool json);
 int RunBoard(const HwLibrary& hw, bool json);

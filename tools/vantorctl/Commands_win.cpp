@@ -22,9 +22,9 @@ struct SensorKind {
 };
 
 constexpr SensorKind kSensorKinds[] = {
-    {"VSIF", "volt", "V", 3, 0.001},
-    {"TSIF", "temp", "C", 1, 0.1},
-    {"FSIF", "fan", "rpm", 0, 1.0},
+        {"VSIF", "volt", "V", 3, 0.001},
+        {"TSIF", "temp", "C", 1, 0.1},
+        {"FSIF", "fan", "rpm", 0, 1.0},
 };
 
 std::string Fixed(double value, int decimals)
@@ -80,22 +80,22 @@ int RunSensors(const HwLibrary& hw, bool json)
     for (const auto& kind : kSensorKinds) {
         std::int32_t count = 0;
         const SensorDescriptor* sensors =
-            hw.OCAPI_HW_EnumerateOption != nullptr ? hw.OCAPI_HW_EnumerateOption(kind.list, &count) : nullptr;
+                hw.OCAPI_HW_EnumerateOption != nullptr ? hw.OCAPI_HW_EnumerateOption(kind.list, &count) : nullptr;
         for (std::int32_t i = 0; sensors != nullptr && i < count; ++i) {
             const SensorDescriptor& sensor = sensors[i];
             const double value = hw.OCAPI_GetHwSensorData != nullptr ? hw.OCAPI_GetHwSensorData(sensor.Id) : 0.0;
             const std::string name(sensor.Name, strnlen(sensor.Name, sizeof sensor.Name));
             if (json) {
                 objects.push_back(JsonObject()
-                                      .String("kind", kind.word)
-                                      .String("id", Hex(sensor.Id))
-                                      .String("name", name)
-                                      .Raw("value", Fixed(value, kind.decimals))
-                                      .String("unit", kind.unit)
-                                      .Number("low", sensor.LowLimit)
-                                      .Number("high", sensor.HighLimit)
-                                      .Number("flags", sensor.Flags)
-                                      .Text());
+                                          .String("kind", kind.word)
+                                          .String("id", Hex(sensor.Id))
+                                          .String("name", name)
+                                          .Raw("value", Fixed(value, kind.decimals))
+                                          .String("unit", kind.unit)
+                                          .Number("low", sensor.LowLimit)
+                                          .Number("high", sensor.HighLimit)
+                                          .Number("flags", sensor.Flags)
+                                          .Text());
             } else {
                 std::printf("%-4s  %s  %10s %-3s  low %10s  high %10s  %s\n", kind.word, Hex(sensor.Id).c_str(),
                             Fixed(value, kind.decimals).c_str(), kind.unit,
@@ -115,10 +115,10 @@ int RunBoard(const HwLibrary& hw, bool json)
     float first = 0.0f, second = 0.0f;
     const bool rangeKnown = hw.OCAPI_GetCpuVoltRange != nullptr && hw.OCAPI_GetCpuVoltRange(&first, &second) != 0;
     const bool cnqSupported =
-        hw.OCAPI_CheckWorkable != nullptr && hw.OCAPI_CheckWorkable(ACPI_OCINFO_COOLNQUIET_FLAG) != 0;
+            hw.OCAPI_CheckWorkable != nullptr && hw.OCAPI_CheckWorkable(ACPI_OCINFO_COOLNQUIET_FLAG) != 0;
     const int cnqFlag = hw.OCAPI_GetHwSensorData != nullptr
-                            ? static_cast<int>(hw.OCAPI_GetHwSensorData(ACPI_OCINFO_COOLNQUIET_FLAG))
-                            : 0;
+                                ? static_cast<int>(hw.OCAPI_GetHwSensorData(ACPI_OCINFO_COOLNQUIET_FLAG))
+                                : 0;
     const bool ruvel = hw.OCAPI_CheckRuvel != nullptr && hw.OCAPI_CheckRuvel() != 0;
     const bool intel = hw.OCAPI_CheckIntelPowerSaving != nullptr && hw.OCAPI_CheckIntelPowerSaving() != 0;
 
@@ -128,15 +128,15 @@ int RunBoard(const HwLibrary& hw, bool json)
     if (json) {
         JsonObject object;
         object.Bool("mbif", mbif.present)
-            .Number("version", mbif.version)
-            .String("name", mbif.name)
-            .Raw("values", JsonArray(values))
-            .Bool("group_interface", GroupInterface(mbif))
-            .Raw("coolnquiet_range", rangeKnown ? "[" + Fixed(first, 3) + ", " + Fixed(second, 3) + "]" : "null")
-            .Bool("coolnquiet_supported", cnqSupported)
-            .Number("coolnquiet_flag", cnqFlag)
-            .Bool("ruvel", ruvel)
-            .Bool("intel_power_saving", intel);
+                .Number("version", mbif.version)
+                .String("name", mbif.name)
+                .Raw("values", JsonArray(values))
+                .Bool("group_interface", GroupInterface(mbif))
+                .Raw("coolnquiet_range", rangeKnown ? "[" + Fixed(first, 3) + ", " + Fixed(second, 3) + "]" : "null")
+                .Bool("coolnquiet_supported", cnqSupported)
+                .Number("coolnquiet_flag", cnqFlag)
+                .Bool("ruvel", ruvel)
+                .Bool("intel_power_saving", intel);
         std::printf("%s\n", object.Text().c_str());
         return 0;
     }

@@ -50,10 +50,7 @@ const char* InterfaceName(FanItemInterface which)
     return "none";
 }
 
-const char* StateName(std::int32_t state)
-{
-    return state == 2 ? "on" : state == 1 ? "off" : "unsupported";
-}
+const char* StateName(std::int32_t state) { return state == 2 ? "on" : state == 1 ? "off" : "unsupported"; }
 
 std::string Hex(std::uint32_t value)
 {
@@ -82,9 +79,8 @@ struct Row {
 
 int RunFan(const HwLibrary& hw, bool json)
 {
-    const HwExports exports = BindExports([&hw](const char* name) {
-        return reinterpret_cast<RawProc>(GetProcAddress(hw.module, name));
-    });
+    const HwExports exports =
+            BindExports([&hw](const char* name) { return reinterpret_cast<RawProc>(GetProcAddress(hw.module, name)); });
     SensorConfiguration config;
     ReadOnlyUi ui;
     NoRestart restart;
@@ -109,7 +105,8 @@ int RunFan(const HwLibrary& hw, bool json)
     const FanControlView& view = model.View();
     std::vector<Switch> switches;
     for (const auto& [key, title, itemId, enabled, target] :
-         {std::tuple{"cpu", "processor fan control", kCpuKelvaneItem, view.ProcessorSwitchEnabled, &view.ProcessorTarget},
+         {std::tuple{"cpu", "processor fan control", kCpuKelvaneItem, view.ProcessorSwitchEnabled,
+                     &view.ProcessorTarget},
           std::tuple{"chassis", "chassis fan control", kChassisKelvaneItem, view.ChassisSwitchEnabled,
                      &view.ChassisTarget}}) {
         std::int32_t startTemp = 0;
@@ -123,14 +120,14 @@ int RunFan(const HwLibrary& hw, bool json)
         std::vector<std::string> switchJson;
         for (const Switch& s : switches) {
             switchJson.push_back(JsonObject()
-                                     .String("switch", s.key)
-                                     .String("id", Hex(s.itemId))
-                                     .String("state", StateName(s.state))
-                                     .Bool("enabled", s.enabled)
-                                     .Number("start_temperature", s.startTemp)
-                                     .String("target", s.target->Text)
-                                     .Bool("target_enabled", s.target->LabelEnabled)
-                                     .Text());
+                                         .String("switch", s.key)
+                                         .String("id", Hex(s.itemId))
+                                         .String("state", StateName(s.state))
+                                         .Bool("enabled", s.enabled)
+                                         .Number("start_temperature", s.startTemp)
+                                         .String("target", s.target->Text)
+                                         .Bool("target_enabled", s.target->LabelEnabled)
+                                         .Text());
         }
         std::vector<std::string> presetJson;
         for (const std::string& preset : model.Presets())
@@ -144,23 +141,23 @@ int RunFan(const HwLibrary& hw, bool json)
             for (const std::string& option : row.options)
                 optionJson.push_back(JsonString(option));
             rowJson.push_back(JsonObject()
-                                  .String("group", row.group)
-                                  .String("id", Hex(row.view.ItemId))
-                                  .String("title", row.view.Title)
-                                  .String("value", row.view.Content)
-                                  .Bool("enabled", row.view.Enabled)
-                                  .Raw("options", JsonArray(optionJson))
-                                  .Text());
+                                      .String("group", row.group)
+                                      .String("id", Hex(row.view.ItemId))
+                                      .String("title", row.view.Title)
+                                      .String("value", row.view.Content)
+                                      .Bool("enabled", row.view.Enabled)
+                                      .Raw("options", JsonArray(optionJson))
+                                      .Text());
         }
         std::printf("%s\n", JsonObject()
-                                .String("interface", InterfaceName(model.Interface()))
-                                .String("title", view.Title)
-                                .Raw("switches", JsonArray(switchJson))
-                                .Raw("presets", JsonArray(presetJson))
-                                .Raw("groups", JsonArray(groupJson))
-                                .Raw("rows", JsonArray(rowJson))
-                                .Text()
-                                .c_str());
+                                    .String("interface", InterfaceName(model.Interface()))
+                                    .String("title", view.Title)
+                                    .Raw("switches", JsonArray(switchJson))
+                                    .Raw("presets", JsonArray(presetJson))
+                                    .Raw("groups", JsonArray(groupJson))
+                                    .Raw("rows", JsonArray(rowJson))
+                                    .Text()
+                                    .c_str());
     } else {
         std::printf("%s (%s setting items)\n", view.Title.c_str(), InterfaceName(model.Interface()));
         for (const Switch& s : switches) {

@@ -25,8 +25,7 @@ bool HwLibrary::Load(std::string& reason)
         reason = "cannot load " + path + " (system error " + std::to_string(GetLastError()) + ")";
         return false;
     }
-#define VANTORHW_EXPORT(name) \
-    name = reinterpret_cast<name##Fn>(reinterpret_cast<void*>(GetProcAddress(module, #name)));
+#define VANTORHW_EXPORT(name) name = reinterpret_cast<name##Fn>(reinterpret_cast<void*>(GetProcAddress(module, #name)));
 #include "VantorHwExports.inc"
 #undef VANTORHW_EXPORT
     if (OCAPI_Initialization == nullptr) {

@@ -10,17 +10,16 @@ namespace {
 
 int Usage()
 {
-    std::fprintf(stderr,
-                 "usage: vantorctl sensors [--json]   every sensor: kind, ItemId, value, limits, name\n"
-                 "       vantorctl board [--json]     MBIF, board name, Cool'n'Quiet, Ruvel, power saving\n"
-                 "       vantorctl fan [--json]       fan control as the options window shows it: switches,\n"
-                 "                                    targets, profiles, groups and their rows\n"
-                 "       vantorctl sim set METHOD ITEMID RAW | sim fail METHOD on|off | sim load BOARD\n"
-                 "       vantorctl watch [--settings FILE] [--interval-ms N] [--ticks N]\n"
-                 "                                    poll and log alarms as the monitor does, until Ctrl+C\n"
-                 "       vantorctl report             the alert report composed from the alert log\n"
-                 "       vantorctl usage [--json]     processor loads (cpuutil.dll), memory and fixed disks\n"
-                 "exit codes: 0 done, 1 bad arguments, 2 library or device missing, 3 request refused\n");
+    std::fprintf(stderr, "usage: vantorctl sensors [--json]   every sensor: kind, ItemId, value, limits, name\n"
+                         "       vantorctl board [--json]     MBIF, board name, Cool'n'Quiet, Ruvel, power saving\n"
+                         "       vantorctl fan [--json]       fan control as the options window shows it: switches,\n"
+                         "                                    targets, profiles, groups and their rows\n"
+                         "       vantorctl sim set METHOD ITEMID RAW | sim fail METHOD on|off | sim load BOARD\n"
+                         "       vantorctl watch [--settings FILE] [--interval-ms N] [--ticks N]\n"
+                         "                                    poll and log alarms as the monitor does, until Ctrl+C\n"
+                         "       vantorctl report             the alert report composed from the alert log\n"
+                         "       vantorctl usage [--json]     processor loads (cpuutil.dll), memory and fixed disks\n"
+                         "exit codes: 0 done, 1 bad arguments, 2 library or device missing, 3 request refused\n");
     return vantorctl::kExitUsage;
 }
 

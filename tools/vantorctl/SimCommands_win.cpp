@@ -85,10 +85,9 @@ int Send(DWORD code, const void* input, DWORD length)
 
 int SimUsage()
 {
-    std::fprintf(stderr,
-                 "usage: vantorctl sim set METHOD ITEMID RAW   (e.g. sim set RTMP 0x06030000 955)\n"
-                 "       vantorctl sim fail METHOD on|off\n"
-                 "       vantorctl sim load BOARD              (a board file, or a shipped board's name)\n");
+    std::fprintf(stderr, "usage: vantorctl sim set METHOD ITEMID RAW   (e.g. sim set RTMP 0x06030000 955)\n"
+                         "       vantorctl sim fail METHOD on|off\n"
+                         "       vantorctl sim load BOARD              (a board file, or a shipped board's name)\n");
     return kExitUsage;
 }
 

@@ -65,10 +65,7 @@ void PrintText(const std::optional<core::CpuSample>& cpu, const core::MemorySamp
     }
 }
 
-long long Number(std::uint64_t value)
-{
-    return static_cast<long long>(value);
-}
+long long Number(std::uint64_t value) { return static_cast<long long>(value); }
 
 void PrintJson(const std::optional<core::CpuSample>& cpu, const core::MemorySample& memory,
                const std::vector<DriveReport>& drives)
@@ -79,22 +76,22 @@ void PrintJson(const std::optional<core::CpuSample>& cpu, const core::MemorySamp
         for (unsigned i = 0; i < cpu->count; ++i)
             loads.push_back(std::to_string(cpu->load[i]));
         root.Raw("cpu", JsonObject()
-                            .Number("processors", cpu->count)
-                            .Raw("loads", JsonArray(loads))
-                            .Number("average", cpu->average)
-                            .Text());
+                                .Number("processors", cpu->count)
+                                .Raw("loads", JsonArray(loads))
+                                .Number("average", cpu->average)
+                                .Text());
     } else {
         root.Raw("cpu", "null");
     }
     root.Raw("memory", JsonObject()
-                           .Number("total_bytes", Number(memory.totalBytes))
-                           .Number("total_mb", Number(memory.totalMB))
-                           .Number("available_bytes", Number(memory.availableBytes))
-                           .Number("available_mb", Number(memory.availableMB))
-                           .Number("used_bytes", Number(memory.usedBytes))
-                           .Number("used_mb", Number(memory.usedMB))
-                           .Number("used_percent", memory.usedPercent)
-                           .Text());
+                               .Number("total_bytes", Number(memory.totalBytes))
+                               .Number("total_mb", Number(memory.totalMB))
+                               .Number("available_bytes", Number(memory.availableBytes))
+                               .Number("available_mb", Number(memory.availableMB))
+                               .Number("used_bytes", Number(memory.usedBytes))
+                               .Number("used_mb", Number(memory.usedMB))
+                               .Number("used_percent", memory.usedPercent)
+                               .Text());
     std::vector<std::string> members;
     for (const auto& drive : drives) {
         JsonObject member;
@@ -102,13 +99,13 @@ void PrintJson(const std::optional<core::CpuSample>& cpu, const core::MemorySamp
         if (drive.sample) {
             const core::DriveSample& d = *drive.sample;
             member.String("file_system", d.fileSystem)
-                .Number("total_bytes", Number(d.totalBytes))
-                .Number("total_mb", Number(d.totalMB))
-                .Number("free_bytes", Number(d.freeBytes))
-                .Number("free_mb", Number(d.freeMB))
-                .Number("used_bytes", Number(d.usedBytes))
-                .Number("used_mb", Number(d.usedMB))
-                .Number("free_percent", d.freePercent);
+                    .Number("total_bytes", Number(d.totalBytes))
+                    .Number("total_mb", Number(d.totalMB))
+                    .Number("free_bytes", Number(d.freeBytes))
+                    .Number("free_mb", Number(d.freeMB))
+                    .Number("used_bytes", Number(d.usedBytes))
+                    .Number("used_mb", Number(d.usedMB))
+                    .Number("free_percent", d.freePercent);
         }
         members.push_back(member.Text());
     }
@@ -136,7 +133,8 @@ int RunUsage(const std::vector<std::string>& args)
         const std::string path = platform.ProgramFolder() + std::string(core::kCpuLibraryName);
         std::fprintf(stderr, "vantorctl: %.*s (%s %s)\n", static_cast<int>(effects.text.size()), effects.text.data(),
                      path.c_str(),
-                     effects.box == core::CpuStartEffects::Box::Information ? "does not load" : "lacks cuInit or cuUpdate");
+                     effects.box == core::CpuStartEffects::Box::Information ? "does not load"
+                                                                            : "lacks cuInit or cuUpdate");
         return kExitMissing;
     }
     sampling.SampleCpu();

@@ -129,7 +129,7 @@ int RunWatch(const std::vector<std::string>& args)
     core::BindingConfigHardware configHardware(binding, platform);
     core::BindingAlarmHardware alarmHardware(binding, platform);
     core::SensorConfiguration config = core::MakeSensorConfiguration(
-        binding.Voltages().Descriptors(), binding.Temperatures().Descriptors(), binding.Fans().Descriptors());
+            binding.Voltages().Descriptors(), binding.Temperatures().Descriptors(), binding.Fans().Descriptors());
     for (const auto kind : {core::SensorKind::Temperature, core::SensorKind::Voltage, core::SensorKind::Fan})
         core::BuildDefaults(config, kind, configHardware);
     if (settingsPath.empty())
@@ -144,9 +144,8 @@ int RunWatch(const std::vector<std::string>& args)
     const auto files = core::CreateWindowsAlertFiles();
     core::AlertLog log(*files, core::AlertLogPathsFor(ProgramPath()));
     core::WatchSession session(config, log);
-    std::fprintf(stderr, "vantorctl: watching %zu of %zu sensors every %lld ms; log %s\n",
-                 session.Gadgets().size(), session.SensorCount(), static_cast<long long>(interval),
-                 log.Paths().log.c_str());
+    std::fprintf(stderr, "vantorctl: watching %zu of %zu sensors every %lld ms; log %s\n", session.Gadgets().size(),
+                 session.SensorCount(), static_cast<long long>(interval), log.Paths().log.c_str());
     if (session.SensorCount() > session.Gadgets().size())
         std::fprintf(stderr, "vantorctl: only the first %zu sensors are monitored; the rest are listed only\n",
                      session.Gadgets().size());
@@ -160,8 +159,8 @@ int RunWatch(const std::vector<std::string>& args)
         if (g_stop.load())
             break;
         const auto lines = session.Tick(
-            [&binding](core::SensorKind kind, std::size_t index) { return CurrentReading(binding, kind, index); },
-            DateTextNow(), binding.HardwareBusy(), alarmHardware);
+                [&binding](core::SensorKind kind, std::size_t index) { return CurrentReading(binding, kind, index); },
+                DateTextNow(), binding.HardwareBusy(), alarmHardware);
         for (const auto& line : lines)
             std::printf("%s\n", line.c_str());
         std::fflush(stdout);

@@ -32,9 +32,9 @@ typedef enum BsStatus {
     BS_METHOD_FAILED = 4,      /* the method was told to fail (test control) */
     BS_RESULT_TOO_LARGE = 5,   /* the result does not fit the caller's buffer */
     BS_NO_MEMORY = 6,
-    BS_BAD_BOARD = 7,          /* the board file could not be read */
-    BS_DENIED = 8,             /* test control is not enabled for this board */
-    BS_NO_SUCH_ITEM = 9        /* test control named an unknown reading or
+    BS_BAD_BOARD = 7,   /* the board file could not be read */
+    BS_DENIED = 8,      /* test control is not enabled for this board */
+    BS_NO_SUCH_ITEM = 9 /* test control named an unknown reading or
                                   a method the board does not serve */
 } BsStatus;
 
@@ -42,30 +42,30 @@ typedef enum BsStatus {
  * blocks are). The board keeps a copy of this structure, so the caller's
  * instance need not outlive the load. */
 typedef struct BsAllocator {
-    void *(*Allocate)(void *context, size_t size);
-    void (*Release)(void *context, void *block);
-    void *context;
+    void* (*Allocate)(void* context, size_t size);
+    void (*Release)(void* context, void* block);
+    void* context;
 } BsAllocator;
 
 typedef struct BsBoard BsBoard;
 
 /* Where a board file failed to load. */
 typedef struct BsLoadError {
-    unsigned line;        /* 1-based line of the offending text, 0 for none */
-    char message[120];    /* NUL-terminated, English */
+    unsigned line;     /* 1-based line of the offending text, 0 for none */
+    char message[120]; /* NUL-terminated, English */
 } BsLoadError;
 
 /* Parses board-file text (INI form, see boardsim/README.md). On success
  * *board receives a new board owned by the caller (free with BsBoardFree). */
-BsStatus BsBoardLoad(const BsAllocator *allocator, const char *text, size_t length,
-                     BsBoard **board, BsLoadError *error);
-void BsBoardFree(BsBoard *board);
+BsStatus BsBoardLoad(const BsAllocator* allocator, const char* text, size_t length, BsBoard** board,
+                     BsLoadError* error);
+void BsBoardFree(BsBoard* board);
 
 /* Display name of the board (from its file); never null. */
-const char *BsBoardName(const BsBoard *board);
+const char* BsBoardName(const BsBoard* board);
 
 /* Non-zero when the board file enables the test-control requests. */
-int BsBoardTestControl(const BsBoard *board);
+int BsBoardTestControl(const BsBoard* board);
 
 /* Evaluates one method-call request. nowMs is the host's monotonic clock in
  * milliseconds; it drives the time-varying readings. On BS_OK *resultLength
@@ -74,9 +74,8 @@ int BsBoardTestControl(const BsBoard *board);
  * changes nothing on the board. Request and result must not overlap. Calls
  * on one board (this one, BsSetRaw, BsFailMethod) must not run at the same
  * time: a host serves them under one lock. */
-BsStatus BsEvaluate(BsBoard *board, const void *request, size_t requestLength,
-                    void *result, size_t resultCapacity, size_t *resultLength,
-                    uint64_t nowMs);
+BsStatus BsEvaluate(BsBoard* board, const void* request, size_t requestLength, void* result, size_t resultCapacity,
+                    size_t* resultLength, uint64_t nowMs);
 
 /* Test control. Payloads are the little-endian records below; both calls
  * answer BS_DENIED unless the board enables test control, and BS_BAD_REQUEST
@@ -97,29 +96,27 @@ typedef struct BsFailMethodRequest {
     uint32_t fail;
 } BsFailMethodRequest;
 
-BsStatus BsSetRaw(BsBoard *board, const void *payload, size_t length);
-BsStatus BsFailMethod(BsBoard *board, const void *payload, size_t length);
+BsStatus BsSetRaw(BsBoard* board, const void* payload, size_t length);
+BsStatus BsFailMethod(BsBoard* board, const void* payload, size_t length);
 
 /* Reads a model-specific register of the board's processor, as the ZyIO.dll
  * stand-in asks for it. The board file describes IA32_MISC_ENABLE (0x1A0);
  * any other register, or 0x1A0 on a board that does not describe it, answers
  * BS_NO_SUCH_ITEM. A read changes nothing, so test control need not be on.
  * BS_BAD_REQUEST when board or value is null. */
-BsStatus BsReadMsr(const BsBoard *board, uint32_t msr, uint64_t *value);
+BsStatus BsReadMsr(const BsBoard* board, uint32_t msr, uint64_t* value);
 
 /* Four ASCII characters as the 32-bit method-name word (first character in
  * the lowest byte). C++ gets named casts so that -Wold-style-cast builds can
  * use it. */
 #ifdef __cplusplus
-#define BS_METHOD_NAME(a, b, c, d)                                               \
-    (static_cast<uint32_t>(static_cast<uint8_t>(a)) |                            \
-     (static_cast<uint32_t>(static_cast<uint8_t>(b)) << 8) |                     \
-     (static_cast<uint32_t>(static_cast<uint8_t>(c)) << 16) |                    \
-     (static_cast<uint32_t>(static_cast<uint8_t>(d)) << 24))
+#define BS_METHOD_NAME(a, b, c, d)                                                                                     \
+    (static_cast<uint32_t>(static_cast<uint8_t>(a)) | (static_cast<uint32_t>(static_cast<uint8_t>(b)) << 8) |          \
+     (static_cast<uint32_t>(static_cast<uint8_t>(c)) << 16) | (static_cast<uint32_t>(static_cast<uint8_t>(d)) << 24))
 #else
-#define BS_METHOD_NAME(a, b, c, d)                                               \
-    ((uint32_t)(uint8_t)(a) | ((uint32_t)(uint8_t)(b) << 8) |                    \
-     ((uint32_t)(uint8_t)(c) << 16) | ((uint32_t)(uint8_t)(d) << 24))
+#define BS_METHOD_NAME(a, b, c, d)                                                                                     \
+    ((uint32_t)(uint8_t)(a) | ((uint32_t)(uint8_t)(b) << 8) | ((uint32_t)(uint8_t)(c) << 16) |                         \
+     ((uint32_t)(uint8_t)(d) << 24))
 #endif
 
 #ifdef __cplusplus

@@ -79,8 +79,7 @@ public:
                   Sleep(25);
               }
           })
-    {
-    }
+    {}
     ~MessageBoxCloser() { Join(); }
     void Join()
     {
@@ -109,8 +108,7 @@ private:
 // Moves a file of the program folder aside for the length of a test.
 class FileAside {
 public:
-    explicit FileAside(const std::string& name)
-        : m_path(Folder() + "\\" + name), m_aside(m_path + ".aside")
+    explicit FileAside(const std::string& name) : m_path(Folder() + "\\" + name), m_aside(m_path + ".aside")
     {
         EXPECT_TRUE(MoveFileA(m_path.c_str(), m_aside.c_str())) << m_path;
     }

@@ -17,7 +17,7 @@ public:
     {
         if (m_module == nullptr)
             return;
-#define VANTORHW_EXPORT(name) \
+#define VANTORHW_EXPORT(name)                                                                                          \
     name = reinterpret_cast<name##Fn>(reinterpret_cast<void*>(GetProcAddress(m_module, #name)));
 #include "VantorHwExports.inc"
 #undef VANTORHW_EXPORT

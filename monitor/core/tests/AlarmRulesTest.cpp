@@ -34,14 +34,13 @@ TEST(ComparedThreshold, IsTheNumberTheGadgetShows)
         int expected;
     };
     const Case cases[] = {
-        {SensorKind::Voltage, 10.0f, 10},   {SensorKind::Voltage, 10.5f, 11},
-        {SensorKind::Voltage, 10.4f, 10},   {SensorKind::Temperature, 905.0f, 90},
-        {SensorKind::Temperature, 909.9f, 90}, {SensorKind::Temperature, 910.0f, 91},
-        {SensorKind::Temperature, 9.0f, 0},  {SensorKind::Fan, 800.9f, 800},
+            {SensorKind::Voltage, 10.0f, 10},      {SensorKind::Voltage, 10.5f, 11},
+            {SensorKind::Voltage, 10.4f, 10},      {SensorKind::Temperature, 905.0f, 90},
+            {SensorKind::Temperature, 909.9f, 90}, {SensorKind::Temperature, 910.0f, 91},
+            {SensorKind::Temperature, 9.0f, 0},    {SensorKind::Fan, 800.9f, 800},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(ComparedThreshold(c.kind, c.threshold), c.expected)
-            << static_cast<int>(c.kind) << " " << c.threshold;
+        EXPECT_EQ(ComparedThreshold(c.kind, c.threshold), c.expected) << static_cast<int>(c.kind) << " " << c.threshold;
 }
 
 TEST(AlarmRule, EachKindAtAndAroundItsThreshold)
@@ -55,21 +54,21 @@ TEST(AlarmRule, EachKindAtAndAroundItsThreshold)
         bool abnormal;
     };
     const Case cases[] = {
-        {"3.3 V rail centre", SensorKind::Voltage, 10, 3.30f, 3.3f, false},
-        {"3.3 V rail high inside", SensorKind::Voltage, 10, 3.60f, 3.3f, false},
-        {"3.3 V rail above", SensorKind::Voltage, 10, 3.70f, 3.3f, true},
-        {"3.3 V rail below", SensorKind::Voltage, 10, 2.90f, 3.3f, true},
-        {"3.3 V rail low inside", SensorKind::Voltage, 10, 2.98f, 3.3f, false},
-        {"12 V at the upper bound", SensorKind::Voltage, 25, 15.0f, 12.0f, true},
-        {"12 V under the upper bound", SensorKind::Voltage, 25, 14.99f, 12.0f, false},
-        {"12 V at the lower bound", SensorKind::Voltage, 25, 9.0f, 12.0f, true},
-        {"12 V over the lower bound", SensorKind::Voltage, 25, 9.01f, 12.0f, false},
-        {"temperature at the whole degree", SensorKind::Temperature, 905, 90.0f, 0, true},
-        {"temperature under the whole degree", SensorKind::Temperature, 905, 89.9f, 0, false},
-        {"temperature far over", SensorKind::Temperature, 600, 93.0f, 0, true},
-        {"fan at the threshold", SensorKind::Fan, 800, 800.0f, 0, true},
-        {"fan one over", SensorKind::Fan, 800, 801.0f, 0, false},
-        {"fan stopped", SensorKind::Fan, 800, 0.0f, 0, true},
+            {"3.3 V rail centre", SensorKind::Voltage, 10, 3.30f, 3.3f, false},
+            {"3.3 V rail high inside", SensorKind::Voltage, 10, 3.60f, 3.3f, false},
+            {"3.3 V rail above", SensorKind::Voltage, 10, 3.70f, 3.3f, true},
+            {"3.3 V rail below", SensorKind::Voltage, 10, 2.90f, 3.3f, true},
+            {"3.3 V rail low inside", SensorKind::Voltage, 10, 2.98f, 3.3f, false},
+            {"12 V at the upper bound", SensorKind::Voltage, 25, 15.0f, 12.0f, true},
+            {"12 V under the upper bound", SensorKind::Voltage, 25, 14.99f, 12.0f, false},
+            {"12 V at the lower bound", SensorKind::Voltage, 25, 9.0f, 12.0f, true},
+            {"12 V over the lower bound", SensorKind::Voltage, 25, 9.01f, 12.0f, false},
+            {"temperature at the whole degree", SensorKind::Temperature, 905, 90.0f, 0, true},
+            {"temperature under the whole degree", SensorKind::Temperature, 905, 89.9f, 0, false},
+            {"temperature far over", SensorKind::Temperature, 600, 93.0f, 0, true},
+            {"fan at the threshold", SensorKind::Fan, 800, 800.0f, 0, true},
+            {"fan one over", SensorKind::Fan, 800, 801.0f, 0, false},
+            {"fan stopped", SensorKind::Fan, 800, 0.0f, 0, true},
     };
     for (const Case& c : cases) {
         FakeAlarmHardware hardware;
@@ -77,7 +76,8 @@ TEST(AlarmRule, EachKindAtAndAroundItsThreshold)
         const std::uint32_t id = c.kind == SensorKind::Voltage ? kRail33Id
                                  : c.kind == SensorKind::Fan   ? kChassisFanId
                                                                : kSystemTemperatureId;
-        const RuleOutcome outcome = ApplyAlarmRule(Input(c.kind, id, c.threshold, c.reading, c.nominal), state, hardware);
+        const RuleOutcome outcome =
+                ApplyAlarmRule(Input(c.kind, id, c.threshold, c.reading, c.nominal), state, hardware);
         EXPECT_EQ(outcome.abnormal, c.abnormal) << c.label;
         EXPECT_FALSE(outcome.newNominalVoltage) << c.label;
     }
@@ -95,16 +95,16 @@ TEST(AlarmRule, SlowFanUnderFanControlIsJudgedByTemperature)
         bool abnormal;
     };
     const Case cases[] = {
-        {"cpu fan, cool processor", kCpuFanId, 2, 44.9f, false, {}, false},
-        {"cpu fan, hot processor", kCpuFanId, 2, 45.0f, false, {}, true},
-        {"start temperature 50, below it", kCpuFanId, 2, 49.9f, true, 50, false},
-        {"start temperature 50, at it", kCpuFanId, 2, 50.0f, true, 50, true},
-        {"start temperature 40 is lower than 45", kCpuFanId, 2, 42.0f, true, 40, true},
-        {"start temperature call fails: 45 stays", kCpuFanId, 2, 44.0f, true, {}, false},
-        {"fan control off: rpm decides", kCpuFanId, 1, 20.0f, false, {}, true},
-        {"no fan control: rpm decides", kCpuFanId, 0, 20.0f, false, {}, true},
-        {"chassis fan, cool system", kChassisFanId, 2, 44.9f, false, {}, false},
-        {"chassis fan, hot system", kChassisFanId, 2, 45.0f, false, {}, true},
+            {"cpu fan, cool processor", kCpuFanId, 2, 44.9f, false, {}, false},
+            {"cpu fan, hot processor", kCpuFanId, 2, 45.0f, false, {}, true},
+            {"start temperature 50, below it", kCpuFanId, 2, 49.9f, true, 50, false},
+            {"start temperature 50, at it", kCpuFanId, 2, 50.0f, true, 50, true},
+            {"start temperature 40 is lower than 45", kCpuFanId, 2, 42.0f, true, 40, true},
+            {"start temperature call fails: 45 stays", kCpuFanId, 2, 44.0f, true, {}, false},
+            {"fan control off: rpm decides", kCpuFanId, 1, 20.0f, false, {}, true},
+            {"no fan control: rpm decides", kCpuFanId, 0, 20.0f, false, {}, true},
+            {"chassis fan, cool system", kChassisFanId, 2, 44.9f, false, {}, false},
+            {"chassis fan, hot system", kChassisFanId, 2, 45.0f, false, {}, true},
     };
     for (const Case& c : cases) {
         const bool cpu = c.fanId == kCpuFanId;
@@ -120,7 +120,7 @@ TEST(AlarmRule, SlowFanUnderFanControlIsJudgedByTemperature)
         hardware.startTemp = c.startTemp;
         RuleState state;
         EXPECT_EQ(ApplyAlarmRule(Input(SensorKind::Fan, c.fanId, 800, 600.0f), state, hardware).abnormal, c.abnormal)
-            << c.label;
+                << c.label;
         EXPECT_EQ(hardware.kelvaneAsked, std::vector<std::uint32_t>{item}) << c.label;
         if (c.kelvaneState == 2 && c.startTempBound) {
             EXPECT_EQ(hardware.startTempAsked, std::vector<std::uint32_t>{item}) << c.label;
@@ -201,13 +201,13 @@ TEST(AlarmRule, CoreVoltageUnderCoolnQuietUsesTheProcessorRange)
     };
     // Nominal 1.40 V, 10 %: band 1.26..1.54. Processor range 0.80..1.55: band 0.72..1.705.
     const Case cases[] = {
-        {"range used: low voltage is fine", true, true, true, kCoreVoltageId, 0.85f, false},
-        {"range used: over the range", true, true, true, kCoreVoltageId, 1.71f, true},
-        {"range used: under the range", true, true, true, kCoreVoltageId, 0.70f, true},
-        {"export absent: nominal band", false, true, true, kCoreVoltageId, 0.85f, true},
-        {"range call fails: nominal band", true, false, true, kCoreVoltageId, 0.85f, true},
-        {"CnQ off: nominal band", true, true, false, kCoreVoltageId, 0.85f, true},
-        {"other rail: nominal band", true, true, true, kRail33Id, 0.85f, true},
+            {"range used: low voltage is fine", true, true, true, kCoreVoltageId, 0.85f, false},
+            {"range used: over the range", true, true, true, kCoreVoltageId, 1.71f, true},
+            {"range used: under the range", true, true, true, kCoreVoltageId, 0.70f, true},
+            {"export absent: nominal band", false, true, true, kCoreVoltageId, 0.85f, true},
+            {"range call fails: nominal band", true, false, true, kCoreVoltageId, 0.85f, true},
+            {"CnQ off: nominal band", true, true, false, kCoreVoltageId, 0.85f, true},
+            {"other rail: nominal band", true, true, true, kRail33Id, 0.85f, true},
     };
     for (const Case& c : cases) {
         FakeAlarmHardware hardware;
@@ -219,7 +219,7 @@ TEST(AlarmRule, CoreVoltageUnderCoolnQuietUsesTheProcessorRange)
         RuleState state;
         state.cnqState = c.cnq;
         const RuleOutcome outcome =
-            ApplyAlarmRule(Input(SensorKind::Voltage, c.id, 10, c.reading, 1.40f), state, hardware);
+                ApplyAlarmRule(Input(SensorKind::Voltage, c.id, 10, c.reading, 1.40f), state, hardware);
         EXPECT_EQ(outcome.abnormal, c.abnormal) << c.label;
         EXPECT_FALSE(outcome.newNominalVoltage) << c.label;
     }
@@ -237,7 +237,8 @@ TEST(AlarmRule, CoolnQuietSwitchedOffMeasuresTheNominalAfreshOnce)
     RuleState state;
     state.cnqState = true;
 
-    const RuleOutcome outcome = ApplyAlarmRule(Input(SensorKind::Voltage, kCoreVoltageId, 10, 0.5f, 1.4f), state, hardware);
+    const RuleOutcome outcome =
+            ApplyAlarmRule(Input(SensorKind::Voltage, kCoreVoltageId, 10, 0.5f, 1.4f), state, hardware);
     EXPECT_FALSE(outcome.abnormal) << "the switch-off evaluation is normal";
     ASSERT_TRUE(outcome.newNominalVoltage);
     EXPECT_FLOAT_EQ(*outcome.newNominalVoltage, 2.0f - 1.0f / 1024.0f);
@@ -246,7 +247,8 @@ TEST(AlarmRule, CoolnQuietSwitchedOffMeasuresTheNominalAfreshOnce)
     EXPECT_EQ(state.cnqState, std::optional<bool>(false));
 
     // Already off: no second measurement, the band applies again.
-    const RuleOutcome next = ApplyAlarmRule(Input(SensorKind::Voltage, kCoreVoltageId, 10, 0.5f, 1.4f), state, hardware);
+    const RuleOutcome next =
+            ApplyAlarmRule(Input(SensorKind::Voltage, kCoreVoltageId, 10, 0.5f, 1.4f), state, hardware);
     EXPECT_TRUE(next.abnormal);
     EXPECT_FALSE(next.newNominalVoltage);
     EXPECT_EQ(hardware.readsAsked.size(), 11u);

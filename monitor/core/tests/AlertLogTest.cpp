@@ -11,15 +11,13 @@ namespace {
 
 using test::FakeAlertFiles;
 
-const std::string kHeadTop =
-    "===================================================\r\n"
-    "ZYKO Vantor\r\n"
-    "\r\n"
-    "Alert Log Report\r\n"
-    "\r\n";
-const std::string kHeadBottom =
-    "===================================================\r\n"
-    "\r\n";
+const std::string kHeadTop = "===================================================\r\n"
+                             "ZYKO Vantor\r\n"
+                             "\r\n"
+                             "Alert Log Report\r\n"
+                             "\r\n";
+const std::string kHeadBottom = "===================================================\r\n"
+                                "\r\n";
 
 std::string Report(const std::string& numberLine, const std::string& lines)
 {
@@ -34,10 +32,10 @@ TEST(AlertLogPaths, ReplaceOrAddTheExtension)
         const char* report;
     };
     const Case cases[] = {
-        {"C:\\Program Files\\Vantor\\Vantor.exe", "C:\\Program Files\\Vantor\\Vantor.vlg",
-         "C:\\Program Files\\Vantor\\Vantor.tmp"},
-        {"C:\\Tools.v2\\Vantor", "C:\\Tools.v2\\Vantor.vlg", "C:\\Tools.v2\\Vantor.tmp"},
-        {"/opt/vantor/Vantor.exe", "/opt/vantor/Vantor.vlg", "/opt/vantor/Vantor.tmp"},
+            {"C:\\Program Files\\Vantor\\Vantor.exe", "C:\\Program Files\\Vantor\\Vantor.vlg",
+             "C:\\Program Files\\Vantor\\Vantor.tmp"},
+            {"C:\\Tools.v2\\Vantor", "C:\\Tools.v2\\Vantor.vlg", "C:\\Tools.v2\\Vantor.tmp"},
+            {"/opt/vantor/Vantor.exe", "/opt/vantor/Vantor.vlg", "/opt/vantor/Vantor.tmp"},
     };
     for (const Case& c : cases) {
         const AlertLogPaths paths = AlertLogPathsFor(c.program);
@@ -66,12 +64,12 @@ protected:
 
 TEST_F(AlertLogFixture, AppendWritesTheLineWithCrLfAndCreatesTheLog)
 {
-    EXPECT_EQ(m_log.AppendAlertLine("[d] CPU Temperature Abnormal, 93 degrees centigrade", AlertPage::Hidden, m_texts).lineWritten,
+    EXPECT_EQ(m_log.AppendAlertLine("[d] CPU Temperature Abnormal, 93 degrees centigrade", AlertPage::Hidden, m_texts)
+                      .lineWritten,
               true);
     m_log.AppendAlertLine("[d] CPU Temperature become normal, 50 degrees centigrade", AlertPage::Hidden, m_texts);
-    EXPECT_EQ(LogBytes(),
-              "[d] CPU Temperature Abnormal, 93 degrees centigrade\r\n"
-              "[d] CPU Temperature become normal, 50 degrees centigrade\r\n");
+    EXPECT_EQ(LogBytes(), "[d] CPU Temperature Abnormal, 93 degrees centigrade\r\n"
+                          "[d] CPU Temperature become normal, 50 degrees centigrade\r\n");
     EXPECT_FALSE(m_files.Exists(m_log.Paths().report)) << "no report while the alert page is hidden";
 }
 
@@ -87,13 +85,12 @@ TEST_F(AlertLogFixture, ReportListsEveryLineOnceUnderTheirCount)
     m_files.files[m_log.Paths().log] = {"one\r\ntwo\nthree", false};
     m_texts = {"Rapport", "Nombre"};
     EXPECT_TRUE(m_log.ComposeAlertReport(m_texts));
-    EXPECT_EQ(ReportBytes(),
-              "===================================================\r\n"
-              "ZYKO Vantor\r\n\r\n"
-              "Rapport\r\n\r\n"
-              "Nombre = 3\r\n"
-              "===================================================\r\n\r\n"
-              "one\r\ntwo\r\nthree\r\n");
+    EXPECT_EQ(ReportBytes(), "===================================================\r\n"
+                             "ZYKO Vantor\r\n\r\n"
+                             "Rapport\r\n\r\n"
+                             "Nombre = 3\r\n"
+                             "===================================================\r\n\r\n"
+                             "one\r\ntwo\r\nthree\r\n");
 }
 
 TEST_F(AlertLogFixture, LongLinesAreCopiedWhole)

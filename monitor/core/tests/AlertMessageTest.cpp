@@ -34,8 +34,8 @@ TEST(AlertName, AppendsWhileTheCountIsBelowSixWithABreakBeforeEveryThird)
         bool appended;
         const char* separator;
     };
-    const Case cases[] = {{1, true, ", "}, {2, true, ", "}, {3, true, ",\n"}, {5, true, ", "},
-                          {6, false, ""}, {0, true, ",\n"}};
+    const Case cases[] = {{1, true, ", "}, {2, true, ", "}, {3, true, ",\n"},
+                          {5, true, ", "}, {6, false, ""},  {0, true, ",\n"}};
     for (const Case& c : cases) {
         std::string text = "head";
         int count = c.countBefore;

@@ -44,20 +44,20 @@ TEST(AutoStartTest, OnOnlyForOurExactText)
         bool expected;
     };
     const Case cases[] = {
-        {"\"C:\\Program Files\\Vantor\\Vantor.exe\" 1", true},
-        {"\"C:\\PROGRAM FILES\\Vantor\\Vantor.exe\" 1", false}, // letter case counts
-        {"\"C:\\Old\\Vantor.exe\" 1", false},
-        {"C:\\Program Files\\Vantor\\Vantor.exe 1", false},
-        {"\"C:\\Program Files\\Vantor\\Vantor.exe\"", false},
-        {"", false},
-        {std::nullopt, false}, // key or value missing
+            {"\"C:\\Program Files\\Vantor\\Vantor.exe\" 1", true},
+            {"\"C:\\PROGRAM FILES\\Vantor\\Vantor.exe\" 1", false},  // letter case counts
+            {"\"C:\\Old\\Vantor.exe\" 1", false},
+            {"C:\\Program Files\\Vantor\\Vantor.exe 1", false},
+            {"\"C:\\Program Files\\Vantor\\Vantor.exe\"", false},
+            {"", false},
+            {std::nullopt, false},  // key or value missing
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored.value_or("<missing>"));
         FakeRegistry registry;
         registry.value = c.stored;
         EXPECT_EQ(ReadAutoStart(registry, kProgram), c.expected);
-        EXPECT_EQ(registry.value, c.stored); // reading neither corrects nor removes
+        EXPECT_EQ(registry.value, c.stored);  // reading neither corrects nor removes
         EXPECT_EQ(registry.writes + registry.deletes, 0);
     }
 }
@@ -67,7 +67,7 @@ TEST(AutoStartTest, ToggleWritesOrDeletes)
     FakeRegistry registry;
     registry.value = "\"C:\\Old\\Vantor.exe\" 1";
     EXPECT_EQ(SetAutoStart(registry, kProgram, true), std::nullopt);
-    EXPECT_EQ(registry.value, AutoStartData(kProgram)); // a stale value is overwritten
+    EXPECT_EQ(registry.value, AutoStartData(kProgram));  // a stale value is overwritten
     EXPECT_TRUE(ReadAutoStart(registry, kProgram));
     EXPECT_EQ(SetAutoStart(registry, kProgram, false), std::nullopt);
     EXPECT_EQ(registry.value, std::nullopt);

@@ -21,8 +21,7 @@ std::optional<std::string> RawRunValue()
     char data[512] = {};
     DWORD size = sizeof data - 1;
     DWORD type = 0;
-    if (RegGetValueA(HKEY_LOCAL_MACHINE, kRunKey, "Launch Vantor", RRF_RT_REG_SZ, &type, data, &size) !=
-        ERROR_SUCCESS)
+    if (RegGetValueA(HKEY_LOCAL_MACHINE, kRunKey, "Launch Vantor", RRF_RT_REG_SZ, &type, data, &size) != ERROR_SUCCESS)
         return std::nullopt;
     return std::string(data);
 }

@@ -36,7 +36,7 @@ protected:
             BuildDefaults(config, kind, hardware);
         LoadSettings(store, kDatPath, config, hardware, CountingHook());
         ASSERT_FALSE(config.StartupPhase);
-        ASSERT_EQ(hookCalls, 0); // no fan-control calls before the settings are loaded
+        ASSERT_EQ(hookCalls, 0);  // no fan-control calls before the settings are loaded
     }
 
     FanControlCommit CountingHook(bool abort = false)
@@ -58,9 +58,9 @@ protected:
     // Edits on every kind and the settings page.
     void EditEverything()
     {
-        config.Temperature.EditThreshold[0] = 5000.0f; // above MaxThreshold 1250
+        config.Temperature.EditThreshold[0] = 5000.0f;  // above MaxThreshold 1250
         config.Temperature.EditEnabled[0] = 0;
-        config.Voltage.EditThreshold[0] = 0.5f;        // below MinThreshold 1
+        config.Voltage.EditThreshold[0] = 0.5f;  // below MinThreshold 1
         CopyCut("  Pump ", config.Fan.EditFanName[0]);
         config.Fan.EditThreshold[0] = 1200.0f;
         config.Edit.Scale = TempScale::Fahrenheit;
@@ -91,7 +91,7 @@ TEST_F(ConfigFlowsTest, ApplyCommitsClampedEditsCallsTheHookAndSaves)
     EXPECT_EQ(config.Temperature.Configs[0].Threshold, 1250.0f);
     EXPECT_EQ(config.Temperature.Configs[0].Enabled, 0);
     EXPECT_EQ(config.Voltage.Configs[0].Threshold, 1.0f);
-    EXPECT_STREQ(config.Fan.ShortName[0].data(), "  Pump "); // copied untrimmed
+    EXPECT_STREQ(config.Fan.ShortName[0].data(), "  Pump ");  // copied untrimmed
     EXPECT_EQ(config.Fan.Configs[0].Threshold, 1200.0f);
     EXPECT_EQ(config.Committed.Scale, TempScale::Fahrenheit);
     EXPECT_FALSE(config.Committed.EnableSound);
@@ -108,7 +108,7 @@ TEST_F(ConfigFlowsTest, ApplyCommitsClampedEditsCallsTheHookAndSaves)
     EXPECT_EQ(effects.back().Kind, ConfigEffectKind::MarkUnchanged);
     EXPECT_TRUE(Has(effects, ConfigEffectKind::PostFanSettingsChanged));
     EXPECT_EQ(store.ReadString(kDatPath, "OPTION_SENSOR", "Temp0Threshold", ""), "1250");
-    EXPECT_EQ(store.ReadString(kDatPath, "OPTION_SENSOR", "Fan0SensorName", ""), "Pump"); // trimmed on read
+    EXPECT_EQ(store.ReadString(kDatPath, "OPTION_SENSOR", "Fan0SensorName", ""), "Pump");  // trimmed on read
 }
 
 TEST_F(ConfigFlowsTest, BlankFanNameKeepsTheStoredName)
@@ -132,7 +132,7 @@ TEST_F(ConfigFlowsTest, AbortedFanControlLeavesEverythingUnchanged)
     const FlowResult result = ApplyFlow(config, store, kDatPath, Answer(true), CountingHook(true));
     EXPECT_EQ(hookCalls, 1);
     EXPECT_FALSE(result.Completed);
-    EXPECT_TRUE(result.Effects.empty()); // the Apply image stays "changed"
+    EXPECT_TRUE(result.Effects.empty());  // the Apply image stays "changed"
     EXPECT_FALSE(store.FileExists(kDatPath));
     EXPECT_EQ(config.Temperature.Configs[0].Threshold, before.Temperature.Configs[0].Threshold);
     EXPECT_EQ(config.Temperature.EditThreshold[0], 5000.0f);
@@ -168,7 +168,7 @@ TEST_F(ConfigFlowsTest, ApplyWithReadOnlyFileCommitsButReportsAndStops)
 TEST_F(ConfigFlowsTest, IntervalFieldNormalisation)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"0", "1"}, {"", "1"}, {"-7", "1"}, {"abc", "1"}, {"250", "120"}, {"120", "120"}, {"9", "9"},
+            {"0", "1"}, {"", "1"}, {"-7", "1"}, {"abc", "1"}, {"250", "120"}, {"120", "120"}, {"9", "9"},
     };
     for (const auto& [field, expected] : cases) {
         SCOPED_TRACE(field);
@@ -194,7 +194,7 @@ TEST_F(ConfigFlowsTest, CancelRevertsOnlyWhenChanged)
     EditEverything();
     result = CancelFlow(config, false);
     EXPECT_EQ(result.Effects, (ConfigEffects{{ConfigEffectKind::CloseOptionsWindow}}));
-    EXPECT_EQ(config.Edit.IntervalField, "250"); // nothing reverted: just closes
+    EXPECT_EQ(config.Edit.IntervalField, "250");  // nothing reverted: just closes
     EXPECT_EQ(hookCalls, 0);
 }
 
@@ -229,9 +229,9 @@ TEST_F(ConfigFlowsTest, DefaultAcceptedRestoresDefaultsButKeepsFanControl)
     EXPECT_EQ(config.Edit.Scale, TempScale::Celsius);
     EXPECT_EQ(config.Committed.Volume, 60);
     EXPECT_EQ(config.Edit.VolumeField, "60");
-    EXPECT_TRUE(config.Committed.EnableKelvane); // fan control is not Default's
+    EXPECT_TRUE(config.Committed.EnableKelvane);  // fan control is not Default's
     EXPECT_EQ(config.Committed.KelvaneTargetIdx, 2);
-    EXPECT_EQ(hookCalls, 1);                     // only the Apply above
+    EXPECT_EQ(hookCalls, 1);  // only the Apply above
     EXPECT_TRUE(Has(result.Effects, ConfigEffectKind::ShowHideGadgets));
     EXPECT_EQ(result.Effects.back().Kind, ConfigEffectKind::MarkUnchanged);
     EXPECT_EQ(store.ReadString(kDatPath, "OPTION_SETTING", "nrTempScale", ""), "1");
@@ -241,17 +241,17 @@ TEST_F(ConfigFlowsTest, DefaultAcceptedRestoresDefaultsButKeepsFanControl)
 TEST_F(ConfigFlowsTest, SaveAsWritesCommittedValuesUnderAProfileName)
 {
     const std::pair<const char*, const char*> names[] = {
-        {"C:\\p\\mine.txt", "C:\\p\\mine.txt.vtp"},
-        {"C:\\p\\Mine.VTP", "C:\\p\\Mine.VTP"},
-        {"C:\\p\\mine", "C:\\p\\mine.vtp"},
-        {"C:\\p.d\\mine", "C:\\p.d\\mine.vtp"},
+            {"C:\\p\\mine.txt", "C:\\p\\mine.txt.vtp"},
+            {"C:\\p\\Mine.VTP", "C:\\p\\Mine.VTP"},
+            {"C:\\p\\mine", "C:\\p\\mine.vtp"},
+            {"C:\\p.d\\mine", "C:\\p.d\\mine.vtp"},
     };
     for (const auto& [chosen, expected] : names) {
         SCOPED_TRACE(chosen);
         EXPECT_EQ(ProfilePathFor(chosen), expected);
     }
 
-    config.Temperature.EditThreshold[0] = 900.0f; // not applied: not saved
+    config.Temperature.EditThreshold[0] = 900.0f;  // not applied: not saved
     const FlowResult result = SaveAsFlow(config, store, "C:\\p\\mine.txt");
     EXPECT_TRUE(result.Completed);
     EXPECT_EQ(store.ReadString("C:\\p\\mine.txt.vtp", "OPTION_SENSOR", "Temp0Threshold", ""), "700");
@@ -259,9 +259,8 @@ TEST_F(ConfigFlowsTest, SaveAsWritesCommittedValuesUnderAProfileName)
 
 TEST_F(ConfigFlowsTest, LoadCommitsAProfileAtOnceWithoutTouchingVantorDat)
 {
-    store.SetFileText("C:\\p\\night.vtp",
-                      "[OPTION_SENSOR]\r\nTemp0Threshold=800\r\n"
-                      "[OPTION_SETTING]\r\nbEnableKelvane=1\r\nnKelvaneTargetIdx=4\r\n");
+    store.SetFileText("C:\\p\\night.vtp", "[OPTION_SENSOR]\r\nTemp0Threshold=800\r\n"
+                                          "[OPTION_SETTING]\r\nbEnableKelvane=1\r\nnKelvaneTargetIdx=4\r\n");
     const FlowResult result = LoadFlow(config, hardware, store, "C:\\p\\night.vtp", CountingHook());
     EXPECT_TRUE(result.Completed);
     EXPECT_EQ(hookCalls, 1);

@@ -104,14 +104,18 @@ TEST(CpuSampling, RetriesAFailingUpdateUpToFourCalls)
         unsigned average;
     };
     const Case cases[] = {
-        {"first call succeeds", {twoProcessors}, 1, {}, std::vector<unsigned>{37, 0}, 18},
-        {"third call succeeds", {{}, {}, twoProcessors}, 3, {100, 100}, std::vector<unsigned>{37, 0}, 18},
-        {"fourth call succeeds", {{}, {}, {}, twoProcessors}, 4, {100, 100, 100}, std::vector<unsigned>{37, 0}, 18},
-        {"four failures give nothing", {}, 4, {100, 100, 100}, std::nullopt, 0},
-        {"a failure with a count set gives nothing", {{0, 3, {50, 50}}, {0, 3, {50, 50}}, {0, 3, {50, 50}}, {0, 3, {50, 50}}},
-         4, {100, 100, 100}, std::nullopt, 0},
-        {"one entry is no processor", {{1, 1, {42}}}, 1, {}, std::nullopt, 0},
-        {"one processor", {{1, 2, {63.2F, 63.2F}}}, 1, {}, std::vector<unsigned>{63}, 63},
+            {"first call succeeds", {twoProcessors}, 1, {}, std::vector<unsigned>{37, 0}, 18},
+            {"third call succeeds", {{}, {}, twoProcessors}, 3, {100, 100}, std::vector<unsigned>{37, 0}, 18},
+            {"fourth call succeeds", {{}, {}, {}, twoProcessors}, 4, {100, 100, 100}, std::vector<unsigned>{37, 0}, 18},
+            {"four failures give nothing", {}, 4, {100, 100, 100}, std::nullopt, 0},
+            {"a failure with a count set gives nothing",
+             {{0, 3, {50, 50}}, {0, 3, {50, 50}}, {0, 3, {50, 50}}, {0, 3, {50, 50}}},
+             4,
+             {100, 100, 100},
+             std::nullopt,
+             0},
+            {"one entry is no processor", {{1, 1, {42}}}, 1, {}, std::nullopt, 0},
+            {"one processor", {{1, 2, {63.2F, 63.2F}}}, 1, {}, std::vector<unsigned>{63}, 63},
     };
     for (const auto& c : cases) {
         Script script;
@@ -145,9 +149,10 @@ TEST(CpuSampling, StartLooksInTheProgramFolderAndActsOnTheBinding)
         std::int32_t entries;
     };
     const Case cases[] = {
-        {CpuBinding::Bound, CpuStartEffects::Box::None, "", "", false, 5},
-        {CpuBinding::LibraryMissing, CpuStartEffects::Box::Information, "Load cpuutil.dll failed !", "", true, 0},
-        {CpuBinding::FunctionsMissing, CpuStartEffects::Box::Message, "Can't get cpuutil functions !", "Vantor", false, 0},
+            {CpuBinding::Bound, CpuStartEffects::Box::None, "", "", false, 5},
+            {CpuBinding::LibraryMissing, CpuStartEffects::Box::Information, "Load cpuutil.dll failed !", "", true, 0},
+            {CpuBinding::FunctionsMissing, CpuStartEffects::Box::Message, "Can't get cpuutil functions !", "Vantor",
+             false, 0},
     };
     for (const auto& c : cases) {
         Script script;

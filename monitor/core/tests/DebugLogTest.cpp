@@ -49,10 +49,9 @@ TEST_F(DebugLogTest, NumbersLinesFromOneAndEachRunStartsAgainInTheSameFile)
         secondRun.SetEnabled(true);
         secondRun.Write(kFirstDebugLine);
     }
-    EXPECT_EQ(FileText(),
-              "1: ============ Enter Debug Mode ============\n"
-              "2: before pOCAPI_Initialization\n"
-              "1: ============ Enter Debug Mode ============\n");
+    EXPECT_EQ(FileText(), "1: ============ Enter Debug Mode ============\n"
+                          "2: before pOCAPI_Initialization\n"
+                          "1: ============ Enter Debug Mode ============\n");
 }
 
 TEST_F(DebugLogTest, WritesNothingWhileDebugModeIsOff)

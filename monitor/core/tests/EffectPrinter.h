@@ -17,8 +17,7 @@ struct IsAlternativeOf<T, std::variant<Alternatives...>>
 
 // GoogleTest prints the variant and finds these for its alternatives.
 template <typename T>
-    requires IsAlternativeOf<T, AlarmEffect>::value
-void PrintTo(const T& e, std::ostream* out)
+requires IsAlternativeOf<T, AlarmEffect>::value void PrintTo(const T& e, std::ostream* out)
 {
     if constexpr (std::is_same_v<T, StoreNominalVoltage>)
         *out << "StoreNominalVoltage{" << e.volts << "}";

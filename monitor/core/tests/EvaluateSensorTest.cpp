@@ -22,10 +22,7 @@ GadgetSensor CpuTemperature(float reading)
     return {1, SensorKind::Temperature, kCpuTemperatureId, 600.0f, true, reading, 0.0f, "CPU"};
 }
 
-GadgetSensor CpuFan(float reading)
-{
-    return {2, SensorKind::Fan, kCpuFanId, 800.0f, true, reading, 0.0f, "CPU"};
-}
+GadgetSensor CpuFan(float reading) { return {2, SensorKind::Fan, kCpuFanId, 800.0f, true, reading, 0.0f, "CPU"}; }
 
 GadgetSensor Rail12(float reading)
 {
@@ -74,10 +71,11 @@ TEST_F(GadgetFixture, NormalAbnormalNormalGivesExactlyTheListedActions)
               (Effects{ShowAlarmOverlay{true}, ShowWarningLight{true}, SetTrayImage{1},
                        DrawReading{"95", DigitColour::Red}, DrawThreshold{"60"}}));
 
-    EXPECT_EQ(Evaluate(CpuTemperature(50.0f), state).effects,
-              (Effects{ShowAlarmOverlay{false}, ShowWarningLight{false}, SetTrayImage{0}, ShowAlertUnitPicture{false},
-                       DrawReading{"50", DigitColour::Green}, DrawThreshold{"60"},
-                       AppendLogLine{"[03/15/2006 at 10:24 pm] CPU Temperature become normal, 50 degrees centigrade"}}));
+    EXPECT_EQ(
+            Evaluate(CpuTemperature(50.0f), state).effects,
+            (Effects{ShowAlarmOverlay{false}, ShowWarningLight{false}, SetTrayImage{0}, ShowAlertUnitPicture{false},
+                     DrawReading{"50", DigitColour::Green}, DrawThreshold{"60"},
+                     AppendLogLine{"[03/15/2006 at 10:24 pm] CPU Temperature become normal, 50 degrees centigrade"}}));
     EXPECT_FALSE(state);
     EXPECT_EQ(m_shared.alarmMask, 0u);
 }
@@ -91,14 +89,17 @@ TEST_F(GadgetFixture, LogLinesOfEachKind)
         const char* line;
     };
     const Case cases[] = {
-        {CpuTemperature(93.0f), false, TemperatureScale::Celsius,
-         "[03/15/2006 at 10:24 pm] CPU Temperature Abnormal, 93 degrees centigrade"},
-        {CpuFan(2410.0f), true, TemperatureScale::Celsius, "[03/15/2006 at 10:24 pm] CPU Fan become normal, 2410 RPM"},
-        {Rail12(13.71f), false, TemperatureScale::Celsius, "[03/15/2006 at 10:24 pm] +12.0 Voltage Abnormal, 13.71 V"},
-        // The scale changes only temperatures.
-        {Rail12(13.71f), false, TemperatureScale::Fahrenheit, "[03/15/2006 at 10:24 pm] +12.0 Voltage Abnormal, 13.71 V"},
-        {CpuTemperature(93.7f), false, TemperatureScale::Fahrenheit,
-         "[03/15/2006 at 10:24 pm] CPU Temperature Abnormal, 199 Degree F"},
+            {CpuTemperature(93.0f), false, TemperatureScale::Celsius,
+             "[03/15/2006 at 10:24 pm] CPU Temperature Abnormal, 93 degrees centigrade"},
+            {CpuFan(2410.0f), true, TemperatureScale::Celsius,
+             "[03/15/2006 at 10:24 pm] CPU Fan become normal, 2410 RPM"},
+            {Rail12(13.71f), false, TemperatureScale::Celsius,
+             "[03/15/2006 at 10:24 pm] +12.0 Voltage Abnormal, 13.71 V"},
+            // The scale changes only temperatures.
+            {Rail12(13.71f), false, TemperatureScale::Fahrenheit,
+             "[03/15/2006 at 10:24 pm] +12.0 Voltage Abnormal, 13.71 V"},
+            {CpuTemperature(93.7f), false, TemperatureScale::Fahrenheit,
+             "[03/15/2006 at 10:24 pm] CPU Temperature Abnormal, 199 Degree F"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
@@ -117,7 +118,8 @@ TEST_F(GadgetFixture, FahrenheitShowsReadingAndThresholdConvertedFromWholeCelsiu
     sensor.threshold = 905.0f;
     bool state = false;
     const Effects effects = Evaluate(sensor, state).effects;
-    EXPECT_NE(std::find(effects.begin(), effects.end(), AlarmEffect(DrawReading{"199", DigitColour::Red})), effects.end());
+    EXPECT_NE(std::find(effects.begin(), effects.end(), AlarmEffect(DrawReading{"199", DigitColour::Red})),
+              effects.end());
     EXPECT_NE(std::find(effects.begin(), effects.end(), AlarmEffect(DrawThreshold{"194"})), effects.end());
 }
 
@@ -177,7 +179,8 @@ TEST_F(GadgetFixture, HardwareBusyRecordsARecoveryAndNoOnset)
     m_context.hardwareBusy = true;
     const Effects busy = Evaluate(CpuTemperature(99.0f), state).effects;
     EXPECT_FALSE(state);
-    EXPECT_EQ(busy.back(), AlarmEffect(AppendLogLine{"[03/15/2006 at 10:24 pm] CPU Temperature become normal, 99 degrees centigrade"}));
+    EXPECT_EQ(busy.back(), AlarmEffect(AppendLogLine{
+                                   "[03/15/2006 at 10:24 pm] CPU Temperature become normal, 99 degrees centigrade"}));
     m_context.hardwareBusy = false;
     EXPECT_TRUE(Evaluate(CpuTemperature(99.0f), state).alarmState);
 }
@@ -191,7 +194,8 @@ TEST_F(GadgetFixture, TranslatedTextsGoIntoTheLogButNotUnitsOrMessageKinds)
     bool state = false;
     const Effects effects = Evaluate(CpuTemperature(93.0f), state).effects;
     EXPECT_NE(std::find(effects.begin(), effects.end(),
-                        AlarmEffect(AppendLogLine{"[03/15/2006 at 10:24 pm] CPU Temperatur Anormal, 93 degrees centigrade"})),
+                        AlarmEffect(AppendLogLine{
+                                "[03/15/2006 at 10:24 pm] CPU Temperatur Anormal, 93 degrees centigrade"})),
               effects.end());
     EXPECT_NE(std::find(effects.begin(), effects.end(),
                         AlarmEffect(SetMessageText{"Vantor Message:\n\nThere are some warnings: \nCPU Temperature"})),
@@ -260,8 +264,9 @@ protected:
     void Onset(const std::string& name, SensorKind kind)
     {
         const std::uint32_t id = kind == SensorKind::Fan ? kCpuFanId : kSystemTemperatureId;
-        GadgetSensor sensor{4, kind, id, kind == SensorKind::Fan ? 800.0f : 600.0f, true,
-                            kind == SensorKind::Fan ? 0.0f : 99.0f, 0.0f, name};
+        GadgetSensor sensor{
+                4,    kind, id, kind == SensorKind::Fan ? 800.0f : 600.0f, true, kind == SensorKind::Fan ? 0.0f : 99.0f,
+                0.0f, name};
         bool state = false;
         Apply(Evaluate(sensor, state).effects);
     }

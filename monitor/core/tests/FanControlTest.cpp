@@ -19,8 +19,7 @@ using testing::SimulatedBoard;
 
 class ScriptedUi final : public FanControlUi {
 public:
-    std::optional<int> ChooseFromList(const std::vector<std::string>& texts, int selected,
-                                      FanChooser chooser) override
+    std::optional<int> ChooseFromList(const std::vector<std::string>& texts, int selected, FanChooser chooser) override
     {
         lists.push_back(texts);
         selections.push_back(selected);
@@ -73,8 +72,8 @@ struct Fixture {
     ScriptedUi ui;
     RecordingRestart restart;
     std::vector<std::string> debugLines;
-    FanControlModel model{sim.Exports(), config, ui, restart, {},
-                          [this](std::string_view line) { debugLines.emplace_back(line); }};
+    FanControlModel model{sim.Exports(), config, ui,
+                          restart,       {},     [this](std::string_view line) { debugLines.emplace_back(line); }};
 
     std::vector<std::string> RowTitles() const
     {
@@ -101,8 +100,8 @@ struct Fixture {
     std::int32_t BoardValue(std::uint32_t id, FanItemInterface from) const
     {
         const HwExports& exports = sim.Exports();
-        const auto getData = from == FanItemInterface::Group ? exports.OCAPI_NKELVANE_GetData
-                                                             : exports.OCAPI_KELVANE_GetData;
+        const auto getData =
+                from == FanItemInterface::Group ? exports.OCAPI_NKELVANE_GetData : exports.OCAPI_KELVANE_GetData;
         std::int32_t count = 0;
         getData(nullptr, &count);
         std::vector<SettingItem> items(static_cast<std::size_t>(count));
@@ -125,18 +124,18 @@ TEST(FanGroupNames, FollowTheFanWordOfEachInterface)
         const char* rowTitle;
     };
     const Case cases[] = {
-        // The search runs on the upper-cased name; the copy keeps the case.
-        {"CPU Fan Mode", "CPU Fan", "CPU Fan", "Mode:"},
-        {"CPU FAN Duty Cycle", "CPU FAN", "CPU FAN", "Duty Cycle:"},
-        {"SYS FAN response time", "SYS FAN", "SYS FAN", "Response time:"},
-        // No "FAN": three characters on the old interface, the whole
-        // trimmed name on the group interface.
-        {"Kelvane Target", "Kel", "Kelvane", "Target:"},
-        {"  Pump Speed ", "  P", "Pump Speed", "Pump Speed:"},
-        // "KELVANE" comes before "FAN" on the group interface.
-        {"cpu kelvane fan curve", "cpu kelvane fan", "cpu kelvane", "Fan curve:"},
-        {"Ab", "Ab", "Ab", "Ab:"},
-        {"", "", "", ":"},
+            // The search runs on the upper-cased name; the copy keeps the case.
+            {"CPU Fan Mode", "CPU Fan", "CPU Fan", "Mode:"},
+            {"CPU FAN Duty Cycle", "CPU FAN", "CPU FAN", "Duty Cycle:"},
+            {"SYS FAN response time", "SYS FAN", "SYS FAN", "Response time:"},
+            // No "FAN": three characters on the old interface, the whole
+            // trimmed name on the group interface.
+            {"Kelvane Target", "Kel", "Kelvane", "Target:"},
+            {"  Pump Speed ", "  P", "Pump Speed", "Pump Speed:"},
+            // "KELVANE" comes before "FAN" on the group interface.
+            {"cpu kelvane fan curve", "cpu kelvane fan", "cpu kelvane", "Fan curve:"},
+            {"Ab", "Ab", "Ab", "Ab:"},
+            {"", "", "", ":"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(OldInterfaceGroupName(c.name), c.oldGroup) << c.name;
@@ -264,15 +263,22 @@ TEST(FanControlClassic, SwitchCommitsWriteOnlyWhatTheStateNeeds)
     };
     // The board starts with the processor switch on (2) and the chassis off (1).
     const Case cases[] = {
-        {"processor unchecked while on: one enable call, no target",
-         false, false, {"OCAPI_EnableKelvane(0, 0x04060003)"}, {}},
-        {"processor still on: no enable call, the target written again",
-         true, false, {"OCAPI_SetKelvaneTarget(2, 0x04050009)"}, {}},
-        {"chassis switched on: enable and target, each with its debug line",
-         true, true,
-         {"OCAPI_SetKelvaneTarget(2, 0x04050009)", "OCAPI_EnableKelvane(1, 0x04060006)",
-          "OCAPI_SetKelvaneTarget(3, 0x0405000A)"},
-         {"Set Kelvane..", "Set Kelvane Target.."}},
+            {"processor unchecked while on: one enable call, no target",
+             false,
+             false,
+             {"OCAPI_EnableKelvane(0, 0x04060003)"},
+             {}},
+            {"processor still on: no enable call, the target written again",
+             true,
+             false,
+             {"OCAPI_SetKelvaneTarget(2, 0x04050009)"},
+             {}},
+            {"chassis switched on: enable and target, each with its debug line",
+             true,
+             true,
+             {"OCAPI_SetKelvaneTarget(2, 0x04050009)", "OCAPI_EnableKelvane(1, 0x04060006)",
+              "OCAPI_SetKelvaneTarget(3, 0x0405000A)"},
+             {"Set Kelvane..", "Set Kelvane Target.."}},
     };
     for (const Case& c : cases) {
         Fixture f("classic");
@@ -311,8 +317,8 @@ TEST(FanControlClassic, CommitWritesItemsAndRevertRestoresTheApplied)
     f.ui.answers = {0};
     f.model.ChooseOption(0);
     EXPECT_FALSE(f.model.CommitFanItems());
-    EXPECT_EQ(f.sim.Calls(), (std::vector<std::string>{"OCAPI_KELVANE_SetData(" +
-                                                       std::to_string(f.model.Items().size()) + ")"}));
+    EXPECT_EQ(f.sim.Calls(),
+              (std::vector<std::string>{"OCAPI_KELVANE_SetData(" + std::to_string(f.model.Items().size()) + ")"}));
     EXPECT_EQ(AppliedValue(f.Item(0x04080111)), 0);
     EXPECT_EQ(f.BoardValue(0x04080111, FanItemInterface::Old), 0);
     // A revert after the commit keeps the committed value.
@@ -417,15 +423,17 @@ TEST(FanControlGroup, ApplyStopsBeforeTheSensorSettingsWhenTheRestartIsDeclined)
     f.model.ChooseOption(0);
     f.ui.confirmRestart = false;
     MemoryProfileStore store;
-    const FlowResult result = ApplyFlow(f.config, store, "C:\\Vantor\\vantor.dat",
-                                        [](std::string_view) { return true; }, FanControlCommitOf(f.model));
+    const FlowResult result = ApplyFlow(
+            f.config, store, "C:\\Vantor\\vantor.dat", [](std::string_view) { return true; },
+            FanControlCommitOf(f.model));
     EXPECT_FALSE(result.Completed);
     EXPECT_EQ(f.config.Committed.PollingIntervalMs, kDefaultPollingIntervalMs);
     EXPECT_FALSE(store.FileExists("C:\\Vantor\\vantor.dat"));
 
     f.ui.confirmRestart = true;
-    const FlowResult accepted = ApplyFlow(f.config, store, "C:\\Vantor\\vantor.dat",
-                                          [](std::string_view) { return true; }, FanControlCommitOf(f.model));
+    const FlowResult accepted = ApplyFlow(
+            f.config, store, "C:\\Vantor\\vantor.dat", [](std::string_view) { return true; },
+            FanControlCommitOf(f.model));
     EXPECT_TRUE(accepted.Completed);
     EXPECT_EQ(f.config.Committed.PollingIntervalMs, 9000);
     EXPECT_EQ(f.restart.reboots, 1);

@@ -18,8 +18,9 @@ struct FakeLibrary {
     std::vector<SensorDescriptor> volts{{0x06020000, "Vcore", 800, 1600, 3}, {0x06020001, "+12V", 0, 0, 3}};
     std::vector<SensorDescriptor> temps{{0x06030000, "CPU", 0, 0, 3}};
     std::vector<SensorDescriptor> fans{{0x06040000, "CPU Fan", 0, 0, 3}, {0x06040001, "Chassis", 0, 0, 3}};
-    std::map<std::uint32_t, double> readings{{0x06020000, 1.25},  {0x06020001, 12.1},  {0x06030000, 41.5},
-                                             {0x06040000, 2100.0}, {0x06040001, 950.0}, {ACPI_OCINFO_COOLNQUIET_FLAG, 1.0}};
+    std::map<std::uint32_t, double> readings{{0x06020000, 1.25},  {0x06020001, 12.1},
+                                             {0x06030000, 41.5},  {0x06040000, 2100.0},
+                                             {0x06040001, 950.0}, {ACPI_OCINFO_COOLNQUIET_FLAG, 1.0}};
     std::vector<std::uint32_t> reads;
     bool coolnQuietWorkable = true;
     std::int32_t throttleAnswer = 0;
@@ -206,10 +207,9 @@ TEST_F(HwBindingTest, StartLoadsInitialisesEnumeratesReadsAndStartsTheThreadInOr
 {
     ASSERT_TRUE(binding.Start());
 
-    EXPECT_EQ(platform.events,
-              (std::vector<std::string>{"load C:\\Vantor\\VantorHw.dll", "OCAPI_Initialization", "enumerate VSIF",
-                                        "enumerate TSIF", "enumerate FSIF", "load C:\\Vantor\\PowerDll.dll",
-                                        "reading thread started"}));
+    EXPECT_EQ(platform.events, (std::vector<std::string>{"load C:\\Vantor\\VantorHw.dll", "OCAPI_Initialization",
+                                                         "enumerate VSIF", "enumerate TSIF", "enumerate FSIF",
+                                                         "load C:\\Vantor\\PowerDll.dll", "reading thread started"}));
     EXPECT_EQ(debugLines, (std::vector<std::string>{"before pOCAPI_Initialization", "after pOCAPI_Initialization",
                                                     "Emunerate_hw OK..", "InitialACPI OK.."}));
     EXPECT_TRUE(platform.messages.empty());
@@ -238,8 +238,8 @@ TEST_F(HwBindingTest, StopEndsTheThreadBeforeClosingAndUnloading)
     platform.events.clear();
     binding.Stop();
 
-    EXPECT_EQ(platform.events, (std::vector<std::string>{"reading thread stopped", "OCAPI_Close",
-                                                         "free VantorHw.dll", "free PowerDll.dll"}));
+    EXPECT_EQ(platform.events, (std::vector<std::string>{"reading thread stopped", "OCAPI_Close", "free VantorHw.dll",
+                                                         "free PowerDll.dll"}));
     EXPECT_FALSE(binding.ReadingThreadRunning());
     EXPECT_EQ(binding.Voltages().Count(), 0u);
     EXPECT_EQ(binding.Fans().Count(), 0u);
@@ -346,14 +346,14 @@ TEST_F(HwBindingTest, CoolnQuietCheckDecidesStepByStep)
         int throttleCalls;
     };
     const Case cases[] = {
-        {"not workable", false, 1.0, "AMDMSRIO", {5, 1}, true, 1, false, 0},
-        {"flag 0", true, 0.0, "AMDMSRIO", {5, 1}, true, 1, false, 0},
-        {"flag truncates to 0", true, 0.9, "AMDMSRIO", {5, 1}, true, 1, false, 0},
-        {"no driver", true, 1.0, nullptr, {5, 1}, true, 1, false, 0},
-        {"XP, not throttling", true, 1.0, "AMDMSRIO", {5, 1}, true, 0, false, 1},
-        {"XP, throttling", true, 1.0, "AmdK8", {5, 1}, true, 7, true, 1},
-        {"Windows 2000", true, 1.0, "AMDMSRIO", {5, 0}, true, 0, true, 0},
-        {"no power library", true, 1.0, "gemwdm", {6, 1}, false, 0, true, 0},
+            {"not workable", false, 1.0, "AMDMSRIO", {5, 1}, true, 1, false, 0},
+            {"flag 0", true, 0.0, "AMDMSRIO", {5, 1}, true, 1, false, 0},
+            {"flag truncates to 0", true, 0.9, "AMDMSRIO", {5, 1}, true, 1, false, 0},
+            {"no driver", true, 1.0, nullptr, {5, 1}, true, 1, false, 0},
+            {"XP, not throttling", true, 1.0, "AMDMSRIO", {5, 1}, true, 0, false, 1},
+            {"XP, throttling", true, 1.0, "AmdK8", {5, 1}, true, 7, true, 1},
+            {"Windows 2000", true, 1.0, "AMDMSRIO", {5, 0}, true, 0, true, 0},
+            {"no power library", true, 1.0, "gemwdm", {6, 1}, false, 0, true, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -386,11 +386,10 @@ TEST_F(HwBindingTest, CoolnQuietCheckWritesItsStepsToTheDebugLog)
     debugLines.clear();
 
     EXPECT_TRUE(binding.CoolnQuietActive());
-    EXPECT_EQ(debugLines,
-              (std::vector<std::string>{"Check Cool and Quiet.", "ACPI_OCINFO_COOLNQUIET_FLAG OK.",
-                                        "nQoolNQuietFlag: 1.", "bADMDriverInstalled: 1.",
-                                        "nQoolNQuietFlag && bADMDriverInstalled OK.", "Major: 5, Minor: 0.",
-                                        "Windows 2000."}));
+    EXPECT_EQ(debugLines, (std::vector<std::string>{"Check Cool and Quiet.", "ACPI_OCINFO_COOLNQUIET_FLAG OK.",
+                                                    "nQoolNQuietFlag: 1.", "bADMDriverInstalled: 1.",
+                                                    "nQoolNQuietFlag && bADMDriverInstalled OK.", "Major: 5, Minor: 0.",
+                                                    "Windows 2000."}));
 
     debugLines.clear();
     platform.openableKeys.clear();

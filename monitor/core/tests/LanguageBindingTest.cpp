@@ -69,16 +69,16 @@ TEST(LanguageBinding, EachMissingFunctionSetsItsBitAndFallsBack)
     struct Case {
         LanguageExport missing;
         std::uint32_t bits;
-        const char* translated;  // of "Exit"
+        const char* translated;   // of "Exit"
         const char* translatedF;  // of ("k", "Exit", "a")
         const char* folder;
         const char* name;
     };
     const Case cases[] = {
-        {LanguageExport::TranslateStr, 0x00010, "Exit", "formatted", "C:\\Vantor\\Language\\German", "German"},
-        {LanguageExport::TranslateStrF, 0x00100, "Beenden", "Exit", "C:\\Vantor\\Language\\German", "German"},
-        {LanguageExport::GetLangPathName, 0x01000, "Beenden", "formatted", "", "German"},
-        {LanguageExport::GetLangName, 0x10000, "Beenden", "formatted", "C:\\Vantor\\Language\\German", ""},
+            {LanguageExport::TranslateStr, 0x00010, "Exit", "formatted", "C:\\Vantor\\Language\\German", "German"},
+            {LanguageExport::TranslateStrF, 0x00100, "Beenden", "Exit", "C:\\Vantor\\Language\\German", "German"},
+            {LanguageExport::GetLangPathName, 0x01000, "Beenden", "formatted", "", "German"},
+            {LanguageExport::GetLangName, 0x10000, "Beenden", "formatted", "C:\\Vantor\\Language\\German", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(LanguageExportName(c.missing)));
@@ -130,11 +130,8 @@ TEST(LanguageBinding, JapaneseNeedsTheExactNameAndTheFullLibrary)
         bool japaneseName;  // labels placed at run time
     };
     const Case cases[] = {
-        {"Japanese", false, true, true},
-        {"japanese", false, false, false},
-        {"Japanese ", false, false, false},
-        {"German", false, false, false},
-        {"Japanese", true, false, true},
+            {"Japanese", false, true, true}, {"japanese", false, false, false}, {"Japanese ", false, false, false},
+            {"German", false, false, false}, {"Japanese", true, false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.name) + (c.lacksTranslateStrF ? " without ZyTranslateStrF" : ""));

@@ -103,9 +103,9 @@ TEST(LanguageBindingWin, JapaneseLaysLabelsLowerInShiftJis)
     MemoryControl& image = window.Add("imgDMI", ControlType::Image);
     image.hint = "DMI information";
     const LayoutRecord rows[] = {
-        {"frmMainPanel", 361, 350, 558, 486, -11},
-        {"Label1", 215, 51, 75, 13, -11},
-        {"imgDMI", 411, 34, 91, 43, 0},
+            {"frmMainPanel", 361, 350, 558, 486, -11},
+            {"Label1", 215, 51, 75, 13, -11},
+            {"imgDMI", 411, 34, 91, 43, 0},
     };
     EXPECT_EQ(ApplyLayoutSnapshot(window, rows, language), 3);
     EXPECT_EQ(label.top, 54);

@@ -20,12 +20,8 @@ public:
 };
 
 constexpr LayoutRecord kWindowRows[] = {
-    {"frmTest", 100, 200, 300, 400, -11},
-    {"pnlOuter", 10, 10, 50, 60, -12},
-    {"lbInner", 1, 2, 3, 4, -9},
-    {"imgInner", 5, 6, 7, 8, -1},
-    {"lbAfter", 20, 30, 40, 13, -11},
-    {"edValue", 21, 31, 41, 14, -10},
+        {"frmTest", 100, 200, 300, 400, -11}, {"pnlOuter", 10, 10, 50, 60, -12}, {"lbInner", 1, 2, 3, 4, -9},
+        {"imgInner", 5, 6, 7, 8, -1},         {"lbAfter", 20, 30, 40, 13, -11},  {"edValue", 21, 31, 41, 14, -10},
 };
 
 // frmTest
@@ -107,12 +103,12 @@ TEST(LayoutSnapshot, AMissingNameStopsTheWalkAndLeavesTheRestAsDesigned)
         std::vector<std::string> applied;  // names whose geometry came from the table
     };
     const Case cases[] = {
-        {"pnlOuter", {}},
-        {"lbInner", {"pnlOuter"}},
-        {"imgInner", {"pnlOuter", "lbInner"}},
-        {"lbAfter", {"pnlOuter", "lbInner", "imgInner"}},
-        {"edValue", {"pnlOuter", "lbInner", "imgInner", "lbAfter"}},
-        {"frmTest", {"pnlOuter", "lbInner", "imgInner", "lbAfter", "edValue"}},
+            {"pnlOuter", {}},
+            {"lbInner", {"pnlOuter"}},
+            {"imgInner", {"pnlOuter", "lbInner"}},
+            {"lbAfter", {"pnlOuter", "lbInner", "imgInner"}},
+            {"edValue", {"pnlOuter", "lbInner", "imgInner", "lbAfter"}},
+            {"frmTest", {"pnlOuter", "lbInner", "imgInner", "lbAfter", "edValue"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.missing);
@@ -153,20 +149,20 @@ TEST(LayoutSnapshot, TextRulesByControlType)
         int shift;
     };
     const Case cases[] = {
-        {ControlType::Image, false, false, true, false, 0},
-        {ControlType::Window, true, false, false, true, 0},
-        {ControlType::Frame, true, false, false, false, 0},
-        {ControlType::Label, true, true, false, true, 3},
-        {ControlType::Edit, true, false, false, false, 0},
-        {ControlType::Memo, true, false, false, true, 0},
-        {ControlType::Button, true, false, false, false, 0},
-        {ControlType::ListBox, true, false, false, true, 0},
-        {ControlType::ComboBox, true, false, false, false, 0},
-        {ControlType::GroupBox, true, true, false, true, 0},
-        {ControlType::RadioGroup, true, false, false, false, 0},
-        {ControlType::Panel, true, true, false, true, 0},
-        {ControlType::CheckBox, true, false, false, false, 0},
-        {ControlType::Other, false, false, false, false, 0},
+            {ControlType::Image, false, false, true, false, 0},
+            {ControlType::Window, true, false, false, true, 0},
+            {ControlType::Frame, true, false, false, false, 0},
+            {ControlType::Label, true, true, false, true, 3},
+            {ControlType::Edit, true, false, false, false, 0},
+            {ControlType::Memo, true, false, false, true, 0},
+            {ControlType::Button, true, false, false, false, 0},
+            {ControlType::ListBox, true, false, false, true, 0},
+            {ControlType::ComboBox, true, false, false, false, 0},
+            {ControlType::GroupBox, true, true, false, true, 0},
+            {ControlType::RadioGroup, true, false, false, false, 0},
+            {ControlType::Panel, true, true, false, true, 0},
+            {ControlType::CheckBox, true, false, false, false, 0},
+            {ControlType::Other, false, false, false, false, 0},
     };
     for (const Case& c : cases) {
         for (const bool japanese : {false, true}) {

@@ -14,10 +14,14 @@ struct Window {
 };
 
 const Window kWindows[] = {
-    {"frmMainPanel", &kMainPanelLayout}, {"frmCover", &kCoverLayout},
-    {"frmOption", &kOptionLayout},       {"frmList", &kListLayout},
-    {"frmHexagon_8", &kHexagonLayout},   {"frmUsage", &kUsageLayout},
-    {"frmInfoBrowserE", &kInfoBrowserLayout}, {"frmReport", &kReportLayout},
+        {"frmMainPanel", &kMainPanelLayout},
+        {"frmCover", &kCoverLayout},
+        {"frmOption", &kOptionLayout},
+        {"frmList", &kListLayout},
+        {"frmHexagon_8", &kHexagonLayout},
+        {"frmUsage", &kUsageLayout},
+        {"frmInfoBrowserE", &kInfoBrowserLayout},
+        {"frmReport", &kReportLayout},
 };
 
 const LayoutRecord* Find(LayoutTable table, std::string_view name)
@@ -58,9 +62,9 @@ TEST(LayoutTables, MainPanelRowsTheOtherWindowsRelyOn)
         int left, top, width, height, font;
     };
     const Row rows[] = {
-        {"frmMainPanel", 361, 350, 558, 486, -11}, {"imgCover", 0, 0, 239, 206, 0},
-        {"imgBackground", 142, 0, 354, 206, 0},    {"Label1", 215, 51, 75, 13, -11},
-        {"lbScheme", 284, 85, 26, 13, -9},         {"imgScheme", 345, 84, 13, 16, 0},
+            {"frmMainPanel", 361, 350, 558, 486, -11}, {"imgCover", 0, 0, 239, 206, 0},
+            {"imgBackground", 142, 0, 354, 206, 0},    {"Label1", 215, 51, 75, 13, -11},
+            {"lbScheme", 284, 85, 26, 13, -9},         {"imgScheme", 345, 84, 13, 16, 0},
     };
     for (const Row& expected : rows) {
         SCOPED_TRACE(expected.name);
@@ -82,15 +86,24 @@ TEST(LayoutTables, SkinnedButtonsHaveTheirPictureHolders)
         bool disabledPicture;
     };
     const Button buttons[] = {
-        {&kMainPanelLayout, "imgDMI", true}, {&kMainPanelLayout, "imgPCI", true},
-        {&kMainPanelLayout, "imgWMI", true}, {&kMainPanelLayout, "imgUSI", true},
-        {&kMainPanelLayout, "imgScheme", true}, {&kMainPanelLayout, "imgApply", true},
-        {&kMainPanelLayout, "imgSlideForm", false}, {&kCoverLayout, "imgOption", true},
-        {&kCoverLayout, "imgHexagon", true}, {&kCoverLayout, "imgClose", false},
-        {&kCoverLayout, "imgHide", false}, {&kHexagonLayout, "imgTSUp", true},
-        {&kHexagonLayout, "imgTSDown", true}, {&kOptionLayout, "imgApply", true},
-        {&kListLayout, "imgOk", true}, {&kReportLayout, "imgClear", true},
-        {&kUsageLayout, "imgClose", false}, {&kInfoBrowserLayout, "imgClose", false},
+            {&kMainPanelLayout, "imgDMI", true},
+            {&kMainPanelLayout, "imgPCI", true},
+            {&kMainPanelLayout, "imgWMI", true},
+            {&kMainPanelLayout, "imgUSI", true},
+            {&kMainPanelLayout, "imgScheme", true},
+            {&kMainPanelLayout, "imgApply", true},
+            {&kMainPanelLayout, "imgSlideForm", false},
+            {&kCoverLayout, "imgOption", true},
+            {&kCoverLayout, "imgHexagon", true},
+            {&kCoverLayout, "imgClose", false},
+            {&kCoverLayout, "imgHide", false},
+            {&kHexagonLayout, "imgTSUp", true},
+            {&kHexagonLayout, "imgTSDown", true},
+            {&kOptionLayout, "imgApply", true},
+            {&kListLayout, "imgOk", true},
+            {&kReportLayout, "imgClear", true},
+            {&kUsageLayout, "imgClose", false},
+            {&kInfoBrowserLayout, "imgClose", false},
     };
     for (const Button& button : buttons) {
         SCOPED_TRACE(button.name);

@@ -35,7 +35,7 @@ TEST(MemoryProfileStoreTest, WritesReplaceInPlaceAndAppendToTheirSection)
     store.SetFileText(kPath, "[A]\r\nOne=1\r\n[B]\r\n");
     ASSERT_TRUE(store.WriteString(kPath, "A", "Two", "2"));
     EXPECT_EQ(store.FileText(kPath), "[A]\r\nOne=1\r\nTwo=2\r\n[B]\r\n");
-    EXPECT_FALSE(store.HasSection(kPath, "B")); // a section without keys lists nothing
+    EXPECT_FALSE(store.HasSection(kPath, "B"));  // a section without keys lists nothing
 }
 
 TEST(MemoryProfileStoreTest, ReadOnlyFileRefusesWrites)

@@ -12,10 +12,21 @@ namespace {
 TEST(NumberConversionTest, ParsesOnlyWholeDecimalIntegers)
 {
     const std::pair<const char*, std::optional<std::int32_t>> cases[] = {
-        {"0", 0}, {"-12", -12}, {"+7", 7}, {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
-        {"2147483648", std::nullopt}, {"", std::nullopt}, {"-", std::nullopt}, {"+-1", std::nullopt},
-        {"12.5", std::nullopt}, {"1e3", std::nullopt}, {"0x10", std::nullopt}, {" 5", std::nullopt},
-        {"5 ", std::nullopt}, {"abc", std::nullopt},
+            {"0", 0},
+            {"-12", -12},
+            {"+7", 7},
+            {"2147483647", 2147483647},
+            {"-2147483648", -2147483647 - 1},
+            {"2147483648", std::nullopt},
+            {"", std::nullopt},
+            {"-", std::nullopt},
+            {"+-1", std::nullopt},
+            {"12.5", std::nullopt},
+            {"1e3", std::nullopt},
+            {"0x10", std::nullopt},
+            {" 5", std::nullopt},
+            {"5 ", std::nullopt},
+            {"abc", std::nullopt},
     };
     for (const auto& [text, expected] : cases) {
         SCOPED_TRACE(text);

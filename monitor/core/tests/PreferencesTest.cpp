@@ -24,18 +24,17 @@ TEST_F(PreferencesTest, FileIsBesideTheProgram)
 
 TEST_F(PreferencesTest, FlagsStartSetUnlessStoredAsZero)
 {
-    store.SetFileText(kIniPath,
-                      "[Preference]\r\n"
-                      "bAlwaysonTop=0\r\n"
-                      "bEnableAirCraft=7\r\n"
-                      "bEnableSoundEffect=on\r\n"
-                      "nSchemeIdx=2\r\n");
+    store.SetFileText(kIniPath, "[Preference]\r\n"
+                                "bAlwaysonTop=0\r\n"
+                                "bEnableAirCraft=7\r\n"
+                                "bEnableSoundEffect=on\r\n"
+                                "nSchemeIdx=2\r\n");
     const PreferenceStartup startup = ReadPreferenceStartup(preferences);
     // bSmall is missing: set too.
     EXPECT_EQ(startup.FlagOn, (std::array<bool, 4>{false, true, true, true}));
     EXPECT_EQ(startup.Scheme, GadgetScheme::Bottom);
     EXPECT_EQ(preferences.ReadPreference("bSmall"), -1);
-    EXPECT_EQ(store.WriteCount(), 0); // reading writes nothing
+    EXPECT_EQ(store.WriteCount(), 0);  // reading writes nothing
 }
 
 TEST_F(PreferencesTest, NoFileGivesUserSchemeAndOutOfRangeSchemesReadAsUser)
@@ -79,7 +78,7 @@ TEST_F(PreferencesTest, GadgetPositionsDefaultToWhereTheGadgetIs)
 {
     EXPECT_FALSE(preferences.HasGadgetPositions());
     store.SetFileText(kIniPath, "[arcrft1]\r\nLeft=5\r\nTop=6\r\n");
-    EXPECT_FALSE(preferences.HasGadgetPositions()); // only gadget 0's section counts
+    EXPECT_FALSE(preferences.HasGadgetPositions());  // only gadget 0's section counts
 
     ASSERT_EQ(preferences.WriteGadgetPosition(0, {300, 400}), std::nullopt);
     EXPECT_TRUE(preferences.HasGadgetPositions());

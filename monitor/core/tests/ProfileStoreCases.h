@@ -5,16 +5,15 @@
 
 namespace vantor::monitor::cases {
 
-inline constexpr const char* kReadFileText =
-    "; a comment\r\n"
-    "[Main]\r\n"
-    "  Width =  640  \r\n"
-    "Name=\"quoted text\"\r\n"
-    "Half=\"open\r\n"
-    "Bare\r\n"
-    "Width=999\r\n"
-    "[other]\n"
-    "Width=1\n";
+inline constexpr const char* kReadFileText = "; a comment\r\n"
+                                             "[Main]\r\n"
+                                             "  Width =  640  \r\n"
+                                             "Name=\"quoted text\"\r\n"
+                                             "Half=\"open\r\n"
+                                             "Bare\r\n"
+                                             "Width=999\r\n"
+                                             "[other]\n"
+                                             "Width=1\n";
 
 struct ReadCase {
     const char* section;
@@ -23,14 +22,12 @@ struct ReadCase {
 };
 
 inline constexpr ReadCase kReadCases[] = {
-    {"Main", "Width", "640"},      // blanks around key and value trimmed; first key wins
-    {"MAIN", "width", "640"},      // names without regard to case
-    {"Main", "Name", "quoted text"},
-    {"Main", "Half", "\"open"},    // an unmatched quote stays
-    {"Main", "Bare", "fallback"},  // a line without '=' has no value
-    {"Other", "Width", "1"},       // LF-only lines read too
-    {"Main", "Missing", "fallback"},
-    {"Nowhere", "Width", "fallback"},
+        {"Main", "Width", "640"},  // blanks around key and value trimmed; first key wins
+        {"MAIN", "width", "640"},  // names without regard to case
+        {"Main", "Name", "quoted text"}, {"Main", "Half", "\"open"},  // an unmatched quote stays
+        {"Main", "Bare", "fallback"},                                 // a line without '=' has no value
+        {"Other", "Width", "1"},                                      // LF-only lines read too
+        {"Main", "Missing", "fallback"}, {"Nowhere", "Width", "fallback"},
 };
 
 // Writes in this order produce exactly kWrittenText from nothing.
@@ -41,10 +38,10 @@ struct WriteStep {
 };
 
 inline constexpr WriteStep kWriteSteps[] = {
-    {"A", "One", "1"},
-    {"B", "Two", "2"},
-    {"a", "Three", "3"},  // into the existing section A
-    {"A", "ONE", "11"},   // in place, the stored spelling kept
+        {"A", "One", "1"},
+        {"B", "Two", "2"},
+        {"a", "Three", "3"},  // into the existing section A
+        {"A", "ONE", "11"},   // in place, the stored spelling kept
 };
 
 inline constexpr const char* kWrittenText = "[A]\r\nOne=11\r\nThree=3\r\n[B]\r\nTwo=2\r\n";

@@ -21,10 +21,7 @@ std::string TempFile(const char* name)
     return std::string(folder) + name;
 }
 
-void WriteFile(const std::string& path, const char* text)
-{
-    std::ofstream(path, std::ios::binary) << text;
-}
+void WriteFile(const std::string& path, const char* text) { std::ofstream(path, std::ios::binary) << text; }
 
 std::string ReadFile(const std::string& path)
 {

@@ -13,11 +13,11 @@ TEST(ReadingLoopTest, WaitCompensatesForThePassDuration)
         std::uint32_t interval, start, end, wait;
     };
     const Case cases[] = {
-        {5000, 1000, 1120, 4880},           // slow pass: shorter pause
-        {5000, 1000, 1000, 5000},
-        {5000, 1000, 7000, 0},              // overrun: no pause, never negative
-        {5000, 1000, 6000, 0},              // exactly one interval
-        {5000, 0xFFFFFF00u, 0x00000010u, 4728},  // the tick count wrapped during the pass
+            {5000, 1000, 1120, 4880},  // slow pass: shorter pause
+            {5000, 1000, 1000, 5000},
+            {5000, 1000, 7000, 0},                   // overrun: no pause, never negative
+            {5000, 1000, 6000, 0},                   // exactly one interval
+            {5000, 0xFFFFFF00u, 0x00000010u, 4728},  // the tick count wrapped during the pass
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.start << ".." << c.end);

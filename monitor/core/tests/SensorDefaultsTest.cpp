@@ -23,9 +23,9 @@ TEST(SensorDefaultsTest, TemperatureBandFromLimits)
         float expectedMin;
     };
     const Case cases[] = {
-        {OC_ITEM_BOARD_TEMPERATURE, 900, 1250, 550.0f}, // 2 * 900 - 1250
-        {OC_ITEM_CPU_TEMPERATURE, 900, 1250, 350.0f},   // the processor: fixed 35.0 degrees
-        {OC_ITEM_BOARD_TEMPERATURE, 300, 1000, 300.0f}, // 2 * 300 - 1000 < 0: the low limit
+            {OC_ITEM_BOARD_TEMPERATURE, 900, 1250, 550.0f},  // 2 * 900 - 1250
+            {OC_ITEM_CPU_TEMPERATURE, 900, 1250, 350.0f},    // the processor: fixed 35.0 degrees
+            {OC_ITEM_BOARD_TEMPERATURE, 300, 1000, 300.0f},  // 2 * 300 - 1000 < 0: the low limit
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.low);
@@ -47,10 +47,10 @@ TEST(SensorDefaultsTest, TemperatureBandFromLimits)
 TEST(SensorDefaultsTest, CoreVoltageIsAveragedAndOtherVoltagesUseTheirLimits)
 {
     const std::vector<SensorDescriptor> volts{
-        Descriptor(OC_ITEM_CORE_VOLTAGE, "Vcore Voltage", 1100, 1600),
-        Descriptor(0x06020001, "+3.3 Voltage", 3000, 3600),
-        Descriptor(0x06020002, "+12 Voltage", 11200, 13200),
-        Descriptor(0x06020003, "-12 Voltage", -13201, -11200),
+            Descriptor(OC_ITEM_CORE_VOLTAGE, "Vcore Voltage", 1100, 1600),
+            Descriptor(0x06020001, "+3.3 Voltage", 3000, 3600),
+            Descriptor(0x06020002, "+12 Voltage", 11200, 13200),
+            Descriptor(0x06020003, "-12 Voltage", -13201, -11200),
     };
     SensorConfiguration config = MakeSensorConfiguration(volts, {}, {});
     FakeConfigHardware hardware;
@@ -118,13 +118,13 @@ TEST(SensorDefaultsTest, ShortNames)
         const char* expected;
     };
     const Case cases[] = {
-        {"Vcore Voltage", SensorKind::Voltage, "Vcore"},
-        {"CPU Temperature", SensorKind::Temperature, "CPU"},
-        {"CHASSIS FAN Speed", SensorKind::Fan, "CHASSIS"},
-        {"CPU Fan Speed", SensorKind::Fan, ""},             // the suffix is case-sensitive
-        {"Vcore", SensorKind::Voltage, ""},                 // no suffix at all
-        {"Northbridge Chip Temp", SensorKind::Temperature, "Northbrid"}, // cut to 9 characters
-        {"A Temp B Temp", SensorKind::Temperature, "A"},    // up to the first suffix
+            {"Vcore Voltage", SensorKind::Voltage, "Vcore"},
+            {"CPU Temperature", SensorKind::Temperature, "CPU"},
+            {"CHASSIS FAN Speed", SensorKind::Fan, "CHASSIS"},
+            {"CPU Fan Speed", SensorKind::Fan, ""},                           // the suffix is case-sensitive
+            {"Vcore", SensorKind::Voltage, ""},                               // no suffix at all
+            {"Northbridge Chip Temp", SensorKind::Temperature, "Northbrid"},  // cut to 9 characters
+            {"A Temp B Temp", SensorKind::Temperature, "A"},                  // up to the first suffix
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -41,28 +41,27 @@ protected:
     MemoryProfileStore store;
 };
 
-constexpr const char* kDefaultFile =
-    "[OPTION_SENSOR]\r\n"
-    "Temp0Enable=1\r\n"
-    "Temp0Threshold=600\r\n"
-    "Temp1Enable=1\r\n"
-    "Temp1Threshold=450\r\n"
-    "Volt0Enable=1\r\n"
-    "Volt0Threshold=10\r\n"
-    "Fan0Enable=1\r\n"
-    "Fan0Threshold=800\r\n"
-    "Fan0SensorName=CPU\r\n"
-    "[OPTION_SETTING]\r\n"
-    "nrTempScale=1\r\n"
-    "bEnableAlert=1\r\n"
-    "bEnableMBox=1\r\n"
-    "bEnableSound=1\r\n"
-    "bEnableKelvane=0\r\n"
-    "bEnableChKelvane=0\r\n"
-    "nVolume=60\r\n"
-    "tmrGetSensorAll=5000\r\n"
-    "nKelvaneTargetIdx=0\r\n"
-    "nChKelvaneTargetIdx=0\r\n";
+constexpr const char* kDefaultFile = "[OPTION_SENSOR]\r\n"
+                                     "Temp0Enable=1\r\n"
+                                     "Temp0Threshold=600\r\n"
+                                     "Temp1Enable=1\r\n"
+                                     "Temp1Threshold=450\r\n"
+                                     "Volt0Enable=1\r\n"
+                                     "Volt0Threshold=10\r\n"
+                                     "Fan0Enable=1\r\n"
+                                     "Fan0Threshold=800\r\n"
+                                     "Fan0SensorName=CPU\r\n"
+                                     "[OPTION_SETTING]\r\n"
+                                     "nrTempScale=1\r\n"
+                                     "bEnableAlert=1\r\n"
+                                     "bEnableMBox=1\r\n"
+                                     "bEnableSound=1\r\n"
+                                     "bEnableKelvane=0\r\n"
+                                     "bEnableChKelvane=0\r\n"
+                                     "nVolume=60\r\n"
+                                     "tmrGetSensorAll=5000\r\n"
+                                     "nKelvaneTargetIdx=0\r\n"
+                                     "nChKelvaneTargetIdx=0\r\n";
 
 TEST_F(SettingsFileTest, WritesSectionsKeysAndValuesInOrder)
 {
@@ -73,38 +72,37 @@ TEST_F(SettingsFileTest, WritesSectionsKeysAndValuesInOrder)
 TEST_F(SettingsFileTest, WritesCommittedValuesNotEditsAndReplacesInPlace)
 {
     store.SetFileText(kDatPath, "[OPTION_SETTING]\r\nnVolume=10\r\nUserKey=kept\r\n");
-    config.Temperature.Configs[0].Threshold = 855.9f; // truncated
+    config.Temperature.Configs[0].Threshold = 855.9f;  // truncated
     config.Temperature.Configs[1].Enabled = 0;
-    config.Temperature.EditThreshold[1] = 123.0f;     // an edit: not written
+    config.Temperature.EditThreshold[1] = 123.0f;  // an edit: not written
     config.Committed.Scale = TempScale::Fahrenheit;
     config.Committed.EnableKelvane = true;
     config.Committed.Volume = 35;
     config.Committed.PollingIntervalMs = 2000;
     config.Committed.KelvaneTargetIdx = 3;
     ASSERT_EQ(SaveSettings(store, kDatPath, config), std::nullopt);
-    EXPECT_EQ(store.FileText(kDatPath),
-              "[OPTION_SETTING]\r\n"
-              "nVolume=35\r\n"
-              "UserKey=kept\r\n"
-              "nrTempScale=2\r\n"
-              "bEnableAlert=1\r\n"
-              "bEnableMBox=1\r\n"
-              "bEnableSound=1\r\n"
-              "bEnableKelvane=1\r\n"
-              "bEnableChKelvane=0\r\n"
-              "tmrGetSensorAll=2000\r\n"
-              "nKelvaneTargetIdx=3\r\n"
-              "nChKelvaneTargetIdx=0\r\n"
-              "[OPTION_SENSOR]\r\n"
-              "Temp0Enable=1\r\n"
-              "Temp0Threshold=855\r\n"
-              "Temp1Enable=0\r\n"
-              "Temp1Threshold=450\r\n"
-              "Volt0Enable=1\r\n"
-              "Volt0Threshold=10\r\n"
-              "Fan0Enable=1\r\n"
-              "Fan0Threshold=800\r\n"
-              "Fan0SensorName=CPU\r\n");
+    EXPECT_EQ(store.FileText(kDatPath), "[OPTION_SETTING]\r\n"
+                                        "nVolume=35\r\n"
+                                        "UserKey=kept\r\n"
+                                        "nrTempScale=2\r\n"
+                                        "bEnableAlert=1\r\n"
+                                        "bEnableMBox=1\r\n"
+                                        "bEnableSound=1\r\n"
+                                        "bEnableKelvane=1\r\n"
+                                        "bEnableChKelvane=0\r\n"
+                                        "tmrGetSensorAll=2000\r\n"
+                                        "nKelvaneTargetIdx=3\r\n"
+                                        "nChKelvaneTargetIdx=0\r\n"
+                                        "[OPTION_SENSOR]\r\n"
+                                        "Temp0Enable=1\r\n"
+                                        "Temp0Threshold=855\r\n"
+                                        "Temp1Enable=0\r\n"
+                                        "Temp1Threshold=450\r\n"
+                                        "Volt0Enable=1\r\n"
+                                        "Volt0Threshold=10\r\n"
+                                        "Fan0Enable=1\r\n"
+                                        "Fan0Threshold=800\r\n"
+                                        "Fan0SensorName=CPU\r\n");
 }
 
 TEST_F(SettingsFileTest, RefusedWriteStopsWithTheError)
@@ -160,7 +158,7 @@ TEST_F(SettingsFileTest, MissingFileTakesDefaultsAndStillFanIsOff)
     EXPECT_EQ(config.Committed.PollingIntervalMs, 5000);
     EXPECT_TRUE(config.Committed.EnableAlert);
     EXPECT_FALSE(config.StartupPhase);
-    EXPECT_FALSE(store.FileExists(kDatPath)); // loading never writes
+    EXPECT_FALSE(store.FileExists(kDatPath));  // loading never writes
 }
 
 TEST_F(SettingsFileTest, RunningFanIsOnAndCoreVoltageFollowsCoolnQuiet)
@@ -176,7 +174,7 @@ TEST_F(SettingsFileTest, RunningFanIsOnAndCoreVoltageFollowsCoolnQuiet)
         hardware.cpuVoltRangeKnown = c.voltRangeKnown;
         Load(kDatPath);
         EXPECT_EQ(config.Voltage.Configs[0].Enabled, c.expectedCoreEnabled);
-        EXPECT_EQ(config.Fan.Configs[0].Enabled, 1); // reads 2410 rpm
+        EXPECT_EQ(config.Fan.Configs[0].Enabled, 1);  // reads 2410 rpm
     }
     // A key in the file wins over the hardware default.
     store.SetFileText(kDatPath, "[OPTION_SENSOR]\r\nVolt0Enable=1\r\n");
@@ -191,8 +189,8 @@ TEST_F(SettingsFileTest, DamagedValuesFallBackAndThresholdsAreClamped)
                       "Temp0Enable=yes\r\n"
                       "Temp0Threshold=12.5\r\n"
                       "Temp1Enable=7\r\n"
-                      "Temp1Threshold=5000\r\n"   // above MaxThreshold 900
-                      "Volt0Threshold=-4\r\n"     // below MinThreshold 1
+                      "Temp1Threshold=5000\r\n"  // above MaxThreshold 900
+                      "Volt0Threshold=-4\r\n"    // below MinThreshold 1
                       "Fan0Enable=0\r\n"
                       "Fan0Threshold=99999999999\r\n"
                       "Fan0SensorName=Radiator Pump\r\n"
@@ -209,7 +207,7 @@ TEST_F(SettingsFileTest, DamagedValuesFallBackAndThresholdsAreClamped)
     EXPECT_EQ(config.Voltage.Configs[0].Threshold, 1.0f);
     EXPECT_EQ(config.Fan.Configs[0].Enabled, 0);
     EXPECT_EQ(config.Fan.Configs[0].Threshold, 800.0f);
-    EXPECT_STREQ(config.Fan.ShortName[0].data(), "Radiator "); // 9 characters
+    EXPECT_STREQ(config.Fan.ShortName[0].data(), "Radiator ");  // 9 characters
     EXPECT_EQ(config.Committed.Scale, TempScale::Celsius);
     EXPECT_TRUE(config.Committed.EnableAlert);
     EXPECT_FALSE(config.Committed.EnableMBox);
@@ -237,8 +235,8 @@ TEST_F(SettingsFileTest, PollingIntervalIsWholeSecondsWithinOneToHundredTwenty)
         std::int32_t expectedMs;
     };
     const Case cases[] = {
-        {"2500", 2000}, {"5000", 5000}, {"0", 1000}, {"500", 1000},
-        {"-3000", 1000}, {"999999", 120000}, {"fast", 5000}, {"", 5000},
+            {"2500", 2000},  {"5000", 5000},     {"0", 1000},    {"500", 1000},
+            {"-3000", 1000}, {"999999", 120000}, {"fast", 5000}, {"", 5000},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored);
@@ -253,17 +251,17 @@ TEST_F(SettingsFileTest, PollingIntervalIsWholeSecondsWithinOneToHundredTwenty)
 TEST_F(SettingsFileTest, FanControlSwitchesComeFromHardwareOnlyForVantorDat)
 {
     const char* fileText = "[OPTION_SETTING]\r\nbEnableKelvane=1\r\nbEnableChKelvane=0\r\n";
-    hardware.kelvaneInfo[OC_ITEM_CPU_KELVANE] = 1;     // off
-    hardware.kelvaneInfo[OC_ITEM_CHASSIS_KELVANE] = 2; // on
+    hardware.kelvaneInfo[OC_ITEM_CPU_KELVANE] = 1;      // off
+    hardware.kelvaneInfo[OC_ITEM_CHASSIS_KELVANE] = 2;  // on
     struct Case {
         const char* path;
         bool expectedCpu;
         bool expectedChassis;
     };
     const Case cases[] = {
-        {"C:\\Vantor\\vantor.dat", false, true},
-        {"C:\\Vantor\\VANTOR.DAT", true, false}, // the name test is case-sensitive
-        {"C:\\Vantor\\mine.vtp", true, false},
+            {"C:\\Vantor\\vantor.dat", false, true},
+            {"C:\\Vantor\\VANTOR.DAT", true, false},  // the name test is case-sensitive
+            {"C:\\Vantor\\mine.vtp", true, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);

@@ -17,7 +17,8 @@ namespace vantor::monitor::testing {
 inline std::string BoardText(const std::string& name)
 {
     const bool path = name.find('/') != std::string::npos;
-    std::ifstream file(path ? std::string(VANTOR_SOURCE_DIR) + "/" + name : std::string(BOARDSIM_BOARDS_DIR) + "/" + name + ".ini");
+    std::ifstream file(path ? std::string(VANTOR_SOURCE_DIR) + "/" + name
+                            : std::string(BOARDSIM_BOARDS_DIR) + "/" + name + ".ini");
     std::ostringstream text;
     text << file.rdbuf();
     return text.str();

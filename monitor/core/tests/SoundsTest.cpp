@@ -95,12 +95,12 @@ TEST(Sounds, VolumeWordCarriesBothChannels)
         std::uint32_t volume;
     };
     const Case cases[] = {
-        {0, 0},
-        {1, 655u + 655u * 65536u},
-        {50, 32767u + 32767u * 65536u},
-        {100, 0xFFFFFFFFu},
-        {150, 0xFFFFFFFFu},  // kept at 100: no carry into the other channel
-        {-5, 0},
+            {0, 0},
+            {1, 655u + 655u * 65536u},
+            {50, 32767u + 32767u * 65536u},
+            {100, 0xFFFFFFFFu},
+            {150, 0xFFFFFFFFu},  // kept at 100: no carry into the other channel
+            {-5, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.percent);

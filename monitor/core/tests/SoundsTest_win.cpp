@@ -40,7 +40,7 @@ TEST(SoundsWin, BindsTheLibraryBesideTheProgramAndPlays)
 TEST(SoundsWin, AMissingLibraryIsReportedOnce)
 {
     const std::filesystem::path empty =
-        std::filesystem::temp_directory_path() / ("vantor-nosound-" + std::to_string(GetCurrentProcessId()));
+            std::filesystem::temp_directory_path() / ("vantor-nosound-" + std::to_string(GetCurrentProcessId()));
     std::filesystem::create_directories(empty);
     QuietPlatform platform;
     platform.folder = empty.string() + "\\";

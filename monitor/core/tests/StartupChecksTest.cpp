@@ -68,9 +68,9 @@ TEST_F(StartupChecksTest, ALowColourDisplayStopsWithTheMessageBeforeTheMutex)
     const StartupResult result = RunStartupChecks("1", system);
     EXPECT_FALSE(result.Proceed);
     EXPECT_TRUE(result.Options.StartedAtBoot);
-    EXPECT_EQ(system.calls,
-              (std::vector<std::string>{"separator", "depth",
-                                        "message Vantor does not support less than 256 color.\nProgram will terminate!!"}));
+    EXPECT_EQ(system.calls, (std::vector<std::string>{
+                                    "separator", "depth",
+                                    "message Vantor does not support less than 256 color.\nProgram will terminate!!"}));
 }
 
 TEST_F(StartupChecksTest, ASecondInstanceStopsSilentlyAndWritesNoLog)

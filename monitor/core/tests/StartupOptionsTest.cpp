@@ -13,18 +13,14 @@ TEST(StartupOptionsTest, ReadsBootStartAndDebugSwitch)
         bool debugMode;
     };
     const Case cases[] = {
-        {"", false, false},
-        {"1", true, false},            // as the auto-start value writes it
-        {"1 debug", true, true},
-        {"12", true, false},           // only the first character counts
-        {" 1", false, false},          // a leading blank hides it
-        {"DEBUG 1", false, true},      // so does anything before it
-        {"debug", false, true},
-        {"DeBuG", false, true},
-        {"/nodebugger", false, true},  // also inside a longer word
-        {"DEBU G", false, false},
-        {"DEBU", false, false},
-        {"0", false, false},
+            {"", false, false},           {"1", true, false},   // as the auto-start value writes it
+            {"1 debug", true, true},      {"12", true, false},  // only the first character counts
+            {" 1", false, false},                               // a leading blank hides it
+            {"DEBUG 1", false, true},                           // so does anything before it
+            {"debug", false, true},       {"DeBuG", false, true},
+            {"/nodebugger", false, true},  // also inside a longer word
+            {"DEBU G", false, false},     {"DEBU", false, false},
+            {"0", false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.commandLine);

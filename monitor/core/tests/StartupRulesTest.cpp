@@ -22,18 +22,18 @@ TEST(DisplayCheckTest, RefusesFewerThan256Colours)
 TEST(ControlMessagesTest, MapsWmUserToWmUserPlus7)
 {
     const std::pair<std::uint32_t, std::optional<ControlAction>> cases[] = {
-        {1023, std::nullopt},
-        {1024, ControlAction::EndRun},
-        {1025, ControlAction::Minimise},
-        {1026, ControlAction::None},
-        {1027, ControlAction::Restore},
-        {1028, ControlAction::None},
-        {1029, ControlAction::None},
-        {1030, ControlAction::BringToFront},
-        {1031, ControlAction::None},
-        {1032, std::nullopt},
-        {0, std::nullopt},
-        {0xFFFFFFFFu, std::nullopt},
+            {1023, std::nullopt},
+            {1024, ControlAction::EndRun},
+            {1025, ControlAction::Minimise},
+            {1026, ControlAction::None},
+            {1027, ControlAction::Restore},
+            {1028, ControlAction::None},
+            {1029, ControlAction::None},
+            {1030, ControlAction::BringToFront},
+            {1031, ControlAction::None},
+            {1032, std::nullopt},
+            {0, std::nullopt},
+            {0xFFFFFFFFu, std::nullopt},
     };
     for (const auto& [message, action] : cases) {
         SCOPED_TRACE(message);

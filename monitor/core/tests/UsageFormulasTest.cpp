@@ -21,8 +21,8 @@ TEST(LoadPercent, TruncatesTowardZeroAndClampsToTheDisplayRange)
         unsigned percent;
     };
     const Case cases[] = {
-        {37.9F, 37},   {-0.5F, 0},    {0.0F, 0},    {0.99F, 0}, {99.99F, 99}, {100.0F, 100},
-        {250.0F, 100}, {-300.0F, 0},  {1e30F, 100}, {std::numeric_limits<float>::quiet_NaN(), 0},
+            {37.9F, 37},   {-0.5F, 0},    {0.0F, 0},    {0.99F, 0},   {99.99F, 99},
+            {100.0F, 100}, {250.0F, 100}, {-300.0F, 0}, {1e30F, 100}, {std::numeric_limits<float>::quiet_NaN(), 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(LoadPercent(c.reported), c.percent) << c.reported;
@@ -142,7 +142,7 @@ TEST(DriveFigures, PercentComesFromWholeMegabytes)
 TEST(DriveFigures, VolumesWithoutAComputablePercentFail)
 {
     EXPECT_FALSE(DriveFigures(0, 0).has_value());
-    EXPECT_FALSE(DriveFigures(1048575, 0).has_value());       // below one MB
+    EXPECT_FALSE(DriveFigures(1048575, 0).has_value());                // below one MB
     EXPECT_FALSE(DriveFigures(1048576 * 4, 1048576 * 5).has_value());  // more free than total
     EXPECT_TRUE(DriveFigures(1048576, 1048576).has_value());
 }
@@ -157,11 +157,11 @@ TEST(FixedDriveNames, TakesSetLettersThatAreFixedInLetterOrder)
         std::vector<std::string> names;
     };
     const Case cases[] = {
-        {0x4, {"C:"}},
-        {0x0, {}},
-        {0x1 | 0x2 | 0x8, {}},  // A:, B:, D: exist but are not fixed
-        {0xFFFFFFFFu, {"C:", "E:", "Z:"}},  // bits above Z: ignored
-        {(1u << 25) | 0x10 | 0x4, {"C:", "E:", "Z:"}},
+            {0x4, {"C:"}},
+            {0x0, {}},
+            {0x1 | 0x2 | 0x8, {}},              // A:, B:, D: exist but are not fixed
+            {0xFFFFFFFFu, {"C:", "E:", "Z:"}},  // bits above Z: ignored
+            {(1u << 25) | 0x10 | 0x4, {"C:", "E:", "Z:"}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(FixedDriveNames(c.mask, isFixed), c.names) << std::hex << c.mask;
@@ -181,19 +181,19 @@ TEST(FormatThousands, GroupsUpToTheBillions)
         const char* text;
     };
     const Case cases[] = {
-        {0, "0"},
-        {7, "7"},
-        {999, "999"},
-        {1000, "1,000"},
-        {1001, "1,001"},
-        {12345, "12,345"},
-        {1000005, "1,000,005"},
-        {1000000, "1,000,000"},
-        {999999999, "999,999,999"},
-        {1000000000, "1,000,000,000"},
-        {5000000042, "5,000,000,042"},
-        {1234567890123, "1234,567,890,123"},
-        {std::numeric_limits<std::uint64_t>::max(), "18446744073,709,551,615"},
+            {0, "0"},
+            {7, "7"},
+            {999, "999"},
+            {1000, "1,000"},
+            {1001, "1,001"},
+            {12345, "12,345"},
+            {1000005, "1,000,005"},
+            {1000000, "1,000,000"},
+            {999999999, "999,999,999"},
+            {1000000000, "1,000,000,000"},
+            {5000000042, "5,000,000,042"},
+            {1234567890123, "1234,567,890,123"},
+            {std::numeric_limits<std::uint64_t>::max(), "18446744073,709,551,615"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(FormatThousands(c.count), c.text) << c.count;

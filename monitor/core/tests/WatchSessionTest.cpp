@@ -36,8 +36,11 @@ protected:
 
     std::vector<std::string> Tick(WatchSession& session, bool busy = false)
     {
-        return session.Tick([this](SensorKind kind, std::size_t index) { return readings[{kind, index}]; }, kDate,
-                            busy, hardware);
+        return session.Tick(
+                [this](SensorKind kind, std::size_t index) {
+                    return readings[{kind, index}];
+                },
+                kDate, busy, hardware);
     }
 
     std::string Log() { return files.ReadAll(paths.log).value_or(""); }

@@ -21,7 +21,12 @@ inline constexpr COLORREF kPanelColour = RGB(31, 35, 43);
 inline constexpr COLORREF kAccent = RGB(64, 200, 232);
 inline constexpr COLORREF kKeyColour = RGB(255, 0, 255);
 
-enum class FaceState { Up, Over, Down, Disabled };
+enum class FaceState {
+    Up,
+    Over,
+    Down,
+    Disabled
+};
 
 // A button face: bevel, face colour of the state, caption centred.
 HBITMAP ButtonFace(int width, int height, FaceState state, const std::string& caption);

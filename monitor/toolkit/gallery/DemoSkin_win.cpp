@@ -100,10 +100,21 @@ HBITMAP ButtonFace(int width, int height, FaceState state, const std::string& ca
     COLORREF face = kFaceUp, text = RGB(220, 228, 236);
     bool sunk = false;
     switch (state) {
-    case FaceState::Up: break;
-    case FaceState::Over: face = kFaceOver; text = RGB(255, 255, 255); break;
-    case FaceState::Down: face = kFaceDown; text = RGB(200, 240, 250); sunk = true; break;
-    case FaceState::Disabled: face = kFaceDisabled; text = RGB(110, 114, 120); break;
+    case FaceState::Up:
+        break;
+    case FaceState::Over:
+        face = kFaceOver;
+        text = RGB(255, 255, 255);
+        break;
+    case FaceState::Down:
+        face = kFaceDown;
+        text = RGB(200, 240, 250);
+        sunk = true;
+        break;
+    case FaceState::Disabled:
+        face = kFaceDisabled;
+        text = RGB(110, 114, 120);
+        break;
     }
     const RECT all{0, 0, width, height};
     canvas.Fill(all, face);
@@ -176,8 +187,8 @@ HBITMAP BadgeFace(int width, int height)
     Canvas canvas(width, height);
     canvas.Fill(RECT{0, 0, width, height}, kKeyColour);
     const int q = width / 4;
-    const POINT hexagon[] = {{q, 0}, {width - q, 0}, {width - 1, height / 2}, {width - q, height - 1}, {q, height - 1},
-                             {0, height / 2}};
+    const POINT hexagon[] = {{q, 0},          {width - q, 0}, {width - 1, height / 2}, {width - q, height - 1},
+                             {q, height - 1}, {0, height / 2}};
     SetDCBrushColor(canvas.Dc(), RGB(26, 30, 38));
     SetDCPenColor(canvas.Dc(), kAccent);
     const HGDIOBJ oldBrush = SelectObject(canvas.Dc(), GetStockObject(DC_BRUSH));

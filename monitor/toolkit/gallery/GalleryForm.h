@@ -66,7 +66,8 @@ public:
 
 private:
     void AddButtonRow();
-    void AddSkinnedButton(const std::string& name, int left, int top, int width, int height, const std::string& caption);
+    void AddSkinnedButton(const std::string& name, int left, int top, int width, int height,
+                          const std::string& caption);
     void AddKnob(const std::string& resFolder);
     void AddEditors();
     void AddProductButtons(const std::string& resFolder);

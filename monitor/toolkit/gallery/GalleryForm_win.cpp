@@ -184,7 +184,7 @@ void GalleryForm::AddSkinnedButton(const std::string& name, int left, int top, i
 void GalleryForm::AddKnob(const std::string& resFolder)
 {
     AddLabel(*this, "lbLow", "Low", toolkit::kKnobMinLeft - 40, kKnobTop + 4, 34, 16, kDim)
-        .SetAlignment(toolkit::TextAlign::Right);
+            .SetAlignment(toolkit::TextAlign::Right);
     TImage& track = AddImage(*this, "imgTrack", toolkit::kKnobMinLeft, kKnobTop, nullptr);
     TImage& knob = AddImage(*this, "imgKnob", toolkit::kKnobMinLeft, kKnobTop, KnobFace(kKnobWidth, kKnobHeight));
     knob.SetHint("Drag the knob along its track");
@@ -199,9 +199,9 @@ void GalleryForm::AddKnob(const std::string& resFolder)
     m_knobValue = &AddLabel(*this, "lbKnobValue", "Threshold 0 %", 520, kKnobTop + 4, 110, 16);
     AddLabel(*this, "lbKnobNote", "Alarm threshold, 0 to 100 %", 355, 80, 270, 16, kDim);
 
-    toolkit::ZyFourStateAppearance look{ButtonFace(150, 30, FaceState::Up, ""), ButtonFace(150, 30, FaceState::Down, ""),
-                                        ButtonFace(150, 30, FaceState::Over, ""),
-                                        ButtonFace(150, 30, FaceState::Disabled, "")};
+    toolkit::ZyFourStateAppearance look{
+            ButtonFace(150, 30, FaceState::Up, ""), ButtonFace(150, 30, FaceState::Down, ""),
+            ButtonFace(150, 30, FaceState::Over, ""), ButtonFace(150, 30, FaceState::Disabled, "")};
     if (m_zyButton.Create(Handle(), 1, 355, 164, look)) {
         m_zyButton.SetText("Bitmap button");
         m_zyButton.SetFontColour(RGB(230, 236, 242));
@@ -287,12 +287,13 @@ void GalleryForm::AddStateStrip(const std::string& resFolder)
     int left = kStripLeft;
     for (const auto& state : states) {
         const std::string name = std::string("imgStrip") + state.suffix;
-        TImage& image = AddImage(*this, name, left, kStripTop, ButtonFace(dmi.width, dmi.height, state.face, dmi.caption));
+        TImage& image =
+                AddImage(*this, name, left, kStripTop, ButtonFace(dmi.width, dmi.height, state.face, dmi.caption));
         if (m_productSkin && toolkit::LoadSkinBitmap(&image, resFolder + "main\\" + dmi.base + state.suffix + ".bmp") &&
             dmi.transparent)
             toolkit::SetImageTransparent(image);
         AddLabel(*this, name + "Caption", state.caption, left, kStripTop + dmi.height + 4, dmi.width, 16, kDim)
-            .SetAlignment(toolkit::TextAlign::Centre);
+                .SetAlignment(toolkit::TextAlign::Centre);
         left += kStripPitch;
     }
     m_lastClicked = &AddLabel(*this, "lbLastClicked", "Point at a button, press it, drag off and back", kStripLeft,
@@ -356,7 +357,8 @@ void GalleryForm::AddBadge(int left, int top)
     auto& value = m_shaped.Add<TLabel>("lbValue");
     toolkit::PlaceAndSize(&value, 0, 48, width, 40);
     value.SetFont({"Tahoma", -32, 1});
-    value.SetCaption("42\xB0" "C");
+    value.SetCaption("42\xB0"
+                     "C");
     value.SetTextColour(MakeColour(92, 230, 120));
     value.SetAlignment(toolkit::TextAlign::Centre);
     face.SetHint("A window shaped by its picture");

@@ -12,8 +12,8 @@ namespace vantor::gallery {
 // from the first one's column as on the main panel, with its size and
 // whether the skin draws it with its top-left pixel's colour left out.
 struct ProductButton {
-    const char* name;  // the image control
-    const char* base;  // the skin file's name before "_n.bmp", "_o.bmp", ...
+    const char* name;     // the image control
+    const char* base;     // the skin file's name before "_n.bmp", "_o.bmp", ...
     const char* caption;  // the drawn face's text when the skin is missing
     int left;
     int top;
@@ -23,10 +23,10 @@ struct ProductButton {
 };
 
 inline constexpr ProductButton kProductButtons[] = {
-    {"imgDMI", "DMI_b", "DMI", 5, 0, 91, 43, true},
-    {"imgPCI", "PCI_b", "PCI", 0, 42, 98, 24, true},
-    {"imgWMI", "WMI_b", "WMI", 0, 67, 101, 26, false},
-    {"imgUSI", "Usage_b", "USAGE", 4, 93, 93, 46, false},
+        {"imgDMI", "DMI_b", "DMI", 5, 0, 91, 43, true},
+        {"imgPCI", "PCI_b", "PCI", 0, 42, 98, 24, true},
+        {"imgWMI", "WMI_b", "WMI", 0, 67, 101, 26, false},
+        {"imgUSI", "Usage_b", "USAGE", 4, 93, 93, 46, false},
 };
 
 // "<folder of the running program>\Res\".

@@ -16,8 +16,7 @@ class FakeLanguage : public LanguageState {
 public:
     FakeLanguage(bool full, std::string folder, std::string name)
         : m_full(full), m_folder(std::move(folder)), m_name(std::move(name))
-    {
-    }
+    {}
     bool FullyAvailable() const override { return m_full; }
     std::string Folder() const override { return m_folder; }
     std::string Name() const override { return m_name; }
@@ -57,14 +56,14 @@ TEST(LanguageSkinPath, TakesTheHoldingFolderAndFileUnderTheLanguageFolder)
         std::optional<std::string> expected;
     };
     const Case cases[] = {
-        {"C:\\Vantor\\Res\\main\\DMI_b_n.bmp", german, "C:\\Vantor\\Lang\\German\\main\\DMI_b_n.bmp"},
-        {"C:\\Vantor\\Res\\Cover.bmp", german, "C:\\Vantor\\Lang\\German\\Res\\Cover.bmp"},
-        {"C:\\Vantor\\res\\main\\DMI_b_n.bmp", german, std::nullopt},  // "Res" as written only
-        {"C:\\Vantor\\Res\\main\\DMI_b_n.bmp", partial, std::nullopt},
-        {"C:\\Vantor\\Res\\main\\DMI_b_n.bmp", noFolder, std::nullopt},
-        {"Res.bmp", german, std::nullopt},
-        {"C:\\Vantor\\Res\\main\\", german, std::nullopt},
-        {"", german, std::nullopt},
+            {"C:\\Vantor\\Res\\main\\DMI_b_n.bmp", german, "C:\\Vantor\\Lang\\German\\main\\DMI_b_n.bmp"},
+            {"C:\\Vantor\\Res\\Cover.bmp", german, "C:\\Vantor\\Lang\\German\\Res\\Cover.bmp"},
+            {"C:\\Vantor\\res\\main\\DMI_b_n.bmp", german, std::nullopt},  // "Res" as written only
+            {"C:\\Vantor\\Res\\main\\DMI_b_n.bmp", partial, std::nullopt},
+            {"C:\\Vantor\\Res\\main\\DMI_b_n.bmp", noFolder, std::nullopt},
+            {"Res.bmp", german, std::nullopt},
+            {"C:\\Vantor\\Res\\main\\", german, std::nullopt},
+            {"", german, std::nullopt},
     };
     for (const Case& c : cases)
         EXPECT_EQ(LanguageSkinPath(c.path, c.language), c.expected) << c.path;

@@ -113,17 +113,17 @@ TEST(HitTest, TopmostVisibleEnabledWindowlessControlWins)
         const Control* expected;
     };
     const Case cases[] = {
-        {"button alone", {12, 12}, &f.button},
-        {"label above the button", {35, 16}, &f.over},
-        {"label's last pixel", {69, 24}, &f.over},
-        {"right of the label's last pixel", {70, 24}, &f.back},
-        {"button's last pixel", {49, 29}, &f.button},
-        {"below the button", {12, 30}, &f.back},
-        {"inside a windowless frame", {106, 56}, &f.inFrame},
-        {"the frame around it", {101, 51}, &f.frame},
-        {"a windowed panel takes its own messages", {160, 10}, &f.back},
-        {"outside everything", {250, 10}, nullptr},
-        {"negative", {-1, 0}, nullptr},
+            {"button alone", {12, 12}, &f.button},
+            {"label above the button", {35, 16}, &f.over},
+            {"label's last pixel", {69, 24}, &f.over},
+            {"right of the label's last pixel", {70, 24}, &f.back},
+            {"button's last pixel", {49, 29}, &f.button},
+            {"below the button", {12, 30}, &f.back},
+            {"inside a windowless frame", {106, 56}, &f.inFrame},
+            {"the frame around it", {101, 51}, &f.frame},
+            {"a windowed panel takes its own messages", {160, 10}, &f.back},
+            {"outside everything", {250, 10}, nullptr},
+            {"negative", {-1, 0}, nullptr},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ControlAt(f.form, c.at), c.expected) << c.label;
@@ -170,12 +170,12 @@ TEST(MouseRouter, LeftPressCapturesAndClicksOnlyOnReleaseInsideTheSameControl)
         bool click;
     };
     const Case cases[] = {
-        {"release outside the pressed control", {12, 12}, {12, 40}, &f.button, false},
-        {"release on its far corner", {12, 12}, {49, 29}, &f.button, true},
-        {"release one past its edge", {12, 12}, {12, 30}, &f.button, false},
-        {"release on the label beside it", {12, 12}, {60, 20}, &f.button, false},
-        {"press on the background, release over the button", {150, 90}, {12, 12}, &f.back, true},
-        {"press on nothing, release on the button", {250, 10}, {12, 12}, &f.button, false},
+            {"release outside the pressed control", {12, 12}, {12, 40}, &f.button, false},
+            {"release on its far corner", {12, 12}, {49, 29}, &f.button, true},
+            {"release one past its edge", {12, 12}, {12, 30}, &f.button, false},
+            {"release on the label beside it", {12, 12}, {60, 20}, &f.button, false},
+            {"press on the background, release over the button", {150, 90}, {12, 12}, &f.back, true},
+            {"press on nothing, release on the button", {250, 10}, {12, 12}, &f.button, false},
     };
     for (const Case& c : cases) {
         router.Down(MouseButton::Left, c.down);

@@ -20,14 +20,22 @@ constexpr ColourRef kRedOnly = 255;  // the tolerance every window passes
 ColourRef Mixed(int x, int y)
 {
     switch ((x * 7 + y * 3 + (x / 5) * (y % 4)) % 9) {
-    case 0: return kBlack;
-    case 1: return MakeColour(200, 0, 0);    // transparent against black with red tolerance
-    case 2: return MakeColour(0, 1, 0);      // one step of green: opaque
-    case 3: return kMagenta;
-    case 4: return MakeColour(255, 0, 254);  // almost magenta
-    case 5: return MakeColour(254, 0, 255);
-    case 6: return MakeColour(0, 0, 1);
-    default: return MakeColour(static_cast<std::uint8_t>(x * 13), static_cast<std::uint8_t>(y * 17), 90);
+    case 0:
+        return kBlack;
+    case 1:
+        return MakeColour(200, 0, 0);  // transparent against black with red tolerance
+    case 2:
+        return MakeColour(0, 1, 0);  // one step of green: opaque
+    case 3:
+        return kMagenta;
+    case 4:
+        return MakeColour(255, 0, 254);  // almost magenta
+    case 5:
+        return MakeColour(254, 0, 255);
+    case 6:
+        return MakeColour(0, 0, 1);
+    default:
+        return MakeColour(static_cast<std::uint8_t>(x * 13), static_cast<std::uint8_t>(y * 17), 90);
     }
 }
 
@@ -58,14 +66,14 @@ TEST(OpaqueRuns, MatchThePerPixelKeyTest)
         std::function<bool(ColourRef)> transparent;
     };
     const Case cases[] = {
-        {"black key, red tolerance: any red with no green or blue goes", kBlack, kRedOnly,
-         [](ColourRef c) { return GreenOf(c) == 0 && BlueOf(c) == 0; }},
-        {"magenta key, red tolerance: only exact magenta goes", kMagenta, kRedOnly,
-         [](ColourRef c) { return c == kMagenta; }},
-        {"no tolerance: only the key goes", MakeColour(200, 0, 0), 0,
-         [](ColourRef c) { return c == MakeColour(200, 0, 0); }},
-        {"tolerance capped at 255 per channel", MakeColour(250, 0, 0), MakeColour(255, 1, 1),
-         [](ColourRef c) { return RedOf(c) >= 250 && GreenOf(c) <= 1 && BlueOf(c) <= 1; }},
+            {"black key, red tolerance: any red with no green or blue goes", kBlack, kRedOnly,
+             [](ColourRef c) { return GreenOf(c) == 0 && BlueOf(c) == 0; }},
+            {"magenta key, red tolerance: only exact magenta goes", kMagenta, kRedOnly,
+             [](ColourRef c) { return c == kMagenta; }},
+            {"no tolerance: only the key goes", MakeColour(200, 0, 0), 0,
+             [](ColourRef c) { return c == MakeColour(200, 0, 0); }},
+            {"tolerance capped at 255 per channel", MakeColour(250, 0, 0), MakeColour(255, 1, 1),
+             [](ColourRef c) { return RedOf(c) >= 250 && GreenOf(c) <= 1 && BlueOf(c) <= 1; }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);

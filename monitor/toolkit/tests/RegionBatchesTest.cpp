@@ -52,10 +52,10 @@ TEST(RegionBatches, ManyRunsComeInBatchesOf2000ThatTogetherCoverTheBitmap)
         std::vector<std::size_t> sizes;
     };
     const Case cases[] = {
-        {100, 50, {2000, 500}},           // 2500 runs
-        {100, 80, {2000, 2000, 0}},       // exactly 4000: the last batch is empty but still handed on
-        {101, 99, {2000, 2000, 1049}},    // odd width: the last pixel of a row is a run too
-        {10, 10, {50}},
+            {100, 50, {2000, 500}},         // 2500 runs
+            {100, 80, {2000, 2000, 0}},     // exactly 4000: the last batch is empty but still handed on
+            {101, 99, {2000, 2000, 1049}},  // odd width: the last pixel of a row is a run too
+            {10, 10, {50}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);

@@ -77,10 +77,14 @@ ColourRef Comb(int x, int) { return x % 2 == 0 ? MakeColour(40, 40, 40) : kMagen
 ColourRef RedShades(int x, int y)
 {
     switch ((x + 2 * y) % 4) {
-    case 0: return MakeColour(static_cast<std::uint8_t>(x * 9), 0, 0);  // any red, no green or blue: cut
-    case 1: return MakeColour(0, 1, 0);
-    case 2: return MakeColour(0, 0, 1);
-    default: return MakeColour(90, 90, 90);
+    case 0:
+        return MakeColour(static_cast<std::uint8_t>(x * 9), 0, 0);  // any red, no green or blue: cut
+    case 1:
+        return MakeColour(0, 1, 0);
+    case 2:
+        return MakeColour(0, 0, 1);
+    default:
+        return MakeColour(90, 90, 90);
     }
 }
 
@@ -95,15 +99,14 @@ TEST(CreateRegionFromBitmap, CoversExactlyThePixelsOutsideTheKeyRange)
         std::function<bool(ColourRef)> cut;
     };
     const Case cases[] = {
-        {"panel with holes on magenta", 160, 120,
-         [](int x, int y) { return test::ShapeColour(x, y, 160, 120); }, kMagenta,
-         [](ColourRef c) { return c == kMagenta; }},
-        {"black key cuts every pure red", 37, 11, RedShades, kBlack,
-         [](ColourRef c) { return GreenOf(c) == 0 && BlueOf(c) == 0; }},
-        {"6000 runs, more than two batches", 200, 60, Comb, kMagenta, [](ColourRef c) { return c == kMagenta; }},
-        {"no key pixel: the full rectangle", 13, 7, [](int, int) { return MakeColour(1, 2, 3); }, kMagenta,
-         [](ColourRef) { return false; }},
-        {"all key: empty", 13, 7, [](int, int) { return kMagenta; }, kMagenta, [](ColourRef) { return true; }},
+            {"panel with holes on magenta", 160, 120, [](int x, int y) { return test::ShapeColour(x, y, 160, 120); },
+             kMagenta, [](ColourRef c) { return c == kMagenta; }},
+            {"black key cuts every pure red", 37, 11, RedShades, kBlack,
+             [](ColourRef c) { return GreenOf(c) == 0 && BlueOf(c) == 0; }},
+            {"6000 runs, more than two batches", 200, 60, Comb, kMagenta, [](ColourRef c) { return c == kMagenta; }},
+            {"no key pixel: the full rectangle", 13, 7, [](int, int) { return MakeColour(1, 2, 3); }, kMagenta,
+             [](ColourRef) { return false; }},
+            {"all key: empty", 13, 7, [](int, int) { return kMagenta; }, kMagenta, [](ColourRef) { return true; }},
     };
     for (const Case& c : cases)
         for (int bpp : {24, 32}) {
@@ -132,14 +135,13 @@ TEST(WinRegion, RunBuilderCutsExactKeyAndLeavesTheBitmapAsItWas)
         HBITMAP bitmap = MakeBitmap(90, 70, bpp, colourAt);
         DIBSECTION before{};
         ASSERT_NE(GetObjectW(bitmap, sizeof before, &before), 0);
-        const std::vector<std::uint8_t> pixelsBefore(
-            static_cast<const std::uint8_t*>(before.dsBm.bmBits),
-            static_cast<const std::uint8_t*>(before.dsBm.bmBits) + before.dsBm.bmWidthBytes * 70);
+        const std::vector<std::uint8_t> pixelsBefore(static_cast<const std::uint8_t*>(before.dsBm.bmBits),
+                                                     static_cast<const std::uint8_t*>(before.dsBm.bmBits) +
+                                                             before.dsBm.bmWidthBytes * 70);
 
         WinRegion region;
         ASSERT_TRUE(region.RegionFromBitmapRuns(bitmap, kMagenta));
-        EXPECT_EQ(CompareRegion(region.Handle(), 90, 70, [&](int x, int y) { return colourAt(x, y) != kMagenta; }),
-                  "");
+        EXPECT_EQ(CompareRegion(region.Handle(), 90, 70, [&](int x, int y) { return colourAt(x, y) != kMagenta; }), "");
 
         DIBSECTION after{};
         ASSERT_NE(GetObjectW(bitmap, sizeof after, &after), 0);
@@ -263,7 +265,8 @@ TEST(RegionWindow, TheWindowTakesTheShapeComputedFromItsSkin)
 TEST(CopyBitmapCell, CopiesOneCellToThePoint)
 {
     // Two 4 x 3 cells side by side: red, then blue.
-    HBITMAP strip = MakeBitmap(8, 3, 24, [](int x, int) { return x < 4 ? MakeColour(255, 0, 0) : MakeColour(0, 0, 255); });
+    HBITMAP strip =
+            MakeBitmap(8, 3, 24, [](int x, int) { return x < 4 ? MakeColour(255, 0, 0) : MakeColour(0, 0, 255); });
     HBITMAP target = MakeBitmap(10, 10, 32, [](int, int) { return MakeColour(0, 255, 0); });
     HDC dc = CreateCompatibleDC(nullptr);
     const HGDIOBJ old = SelectObject(dc, target);

@@ -15,7 +15,11 @@ constexpr ButtonSize kSize{40, 20};
 
 // One mouse event on a 40 x 20 button and what it should bring.
 struct Step {
-    enum Kind { Move, Press, Release } kind;
+    enum Kind {
+        Move,
+        Press,
+        Release
+    } kind;
     int x;
     int y;
     const char* show;  // "Up", "Ov", "Dn" or "" for no change
@@ -47,31 +51,31 @@ TEST(SkinnedButton, MouseSequencesShowTheRightPictureAndClickOnlyInside)
         std::vector<Step> steps;
     };
     const Sequence sequences[] = {
-        {"hover, press, release inside: click, and Up stays while the pointer stays",
-         {{Step::Move, 5, 5, "Ov", false},
-          {Step::Move, 6, 5, "", false},
-          {Step::Press, 6, 5, "Dn", false},
-          {Step::Release, 6, 5, "Up", true},
-          {Step::Move, 7, 5, "", false},
-          {Step::Move, 39, 19, "", false},
-          {Step::Move, 40, 19, "Up", false},  // leaves: right edge is width - 1
-          {Step::Move, 39, 19, "Ov", false}}},
-        {"press, drag out, back in, release inside",
-         {{Step::Move, 5, 5, "Ov", false},
-          {Step::Press, 5, 5, "Dn", false},
-          {Step::Move, 6, 5, "Dn", false},
-          {Step::Move, -1, 5, "Up", false},
-          {Step::Move, -5, 5, "", false},
-          {Step::Move, 0, 0, "Dn", false},
-          {Step::Release, 0, 0, "Up", true}}},
-        {"press, drag out, release outside: no click, Up stays",
-         {{Step::Move, 5, 5, "Ov", false},
-          {Step::Press, 5, 5, "Dn", false},
-          {Step::Move, 5, 20, "Up", false},
-          {Step::Release, 5, 20, "", false},
-          {Step::Move, 5, 25, "", false}}},
-        {"release without a press on the button does not click",
-         {{Step::Move, 5, 5, "Ov", false}, {Step::Release, 5, 5, "Up", false}}},
+            {"hover, press, release inside: click, and Up stays while the pointer stays",
+             {{Step::Move, 5, 5, "Ov", false},
+              {Step::Move, 6, 5, "", false},
+              {Step::Press, 6, 5, "Dn", false},
+              {Step::Release, 6, 5, "Up", true},
+              {Step::Move, 7, 5, "", false},
+              {Step::Move, 39, 19, "", false},
+              {Step::Move, 40, 19, "Up", false},  // leaves: right edge is width - 1
+              {Step::Move, 39, 19, "Ov", false}}},
+            {"press, drag out, back in, release inside",
+             {{Step::Move, 5, 5, "Ov", false},
+              {Step::Press, 5, 5, "Dn", false},
+              {Step::Move, 6, 5, "Dn", false},
+              {Step::Move, -1, 5, "Up", false},
+              {Step::Move, -5, 5, "", false},
+              {Step::Move, 0, 0, "Dn", false},
+              {Step::Release, 0, 0, "Up", true}}},
+            {"press, drag out, release outside: no click, Up stays",
+             {{Step::Move, 5, 5, "Ov", false},
+              {Step::Press, 5, 5, "Dn", false},
+              {Step::Move, 5, 20, "Up", false},
+              {Step::Release, 5, 20, "", false},
+              {Step::Move, 5, 25, "", false}}},
+            {"release without a press on the button does not click",
+             {{Step::Move, 5, 5, "Ov", false}, {Step::Release, 5, 5, "Up", false}}},
     };
     for (const Sequence& s : sequences) {
         SCOPED_TRACE(s.label);
@@ -139,11 +143,10 @@ TEST(Knob, FollowsTheMouseWithinTheTrackAndReportsEveryMove)
         int expected;
     };
     const Case cases[] = {
-        {6, 420, 420},    // no movement still reports
-        {16, 420, 430},   {0, 420, 414},
-        {-100, 420, 395}, {6, 395, 395},  {5, 395, 395},  // held at the left end
-        {200, 420, 460},  {7, 460, 460},
-        {INT32_MIN, 420, 395}, {INT32_MAX, 420, 460},
+            {6, 420, 420},  // no movement still reports
+            {16, 420, 430},  {0, 420, 414}, {-100, 420, 395},      {6, 395, 395},
+            {5, 395, 395},  // held at the left end
+            {200, 420, 460}, {7, 460, 460}, {INT32_MIN, 420, 395}, {INT32_MAX, 420, 460},
     };
     for (const Case& c : cases)
         EXPECT_EQ(knob.Move(c.mouseX, c.knobLeft), c.expected) << c.mouseX << " " << c.knobLeft;

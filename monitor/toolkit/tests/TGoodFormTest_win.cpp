@@ -59,10 +59,7 @@ void WriteBmp(const std::string& path, int width, int height, COLORREF colour, C
     out.write(reinterpret_cast<const char*>(pixels.data()), static_cast<std::streamsize>(pixels.size()));
 }
 
-void WriteBmp(const std::string& path, COLORREF colour)
-{
-    WriteBmp(path, 20, 10, colour, colour);
-}
+void WriteBmp(const std::string& path, COLORREF colour) { WriteBmp(path, 20, 10, colour, colour); }
 
 // The colour of a picture's pixel, read from its bitmap.
 COLORREF PictureColour(const TImage* image, int x = 5, int y = 5)
@@ -263,10 +260,10 @@ TEST(SystemHelpers, FlashWindowIsFoundAsAChildOfATopLevelWindow)
 
 TEST(SystemHelpers, TopmostChangesTheZOrderAndHidesTheApplicationWindow)
 {
-    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, "VantorTestHost", "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10,
-                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    HWND application = CreateWindowExA(WS_EX_TOOLWINDOW, "VantorTestHost", "", WS_POPUP | WS_VISIBLE, 20, 0, 10,
-                                       10, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, "VantorTestHost", "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND application = CreateWindowExA(WS_EX_TOOLWINDOW, "VantorTestHost", "", WS_POPUP | WS_VISIBLE, 20, 0, 10, 10,
+                                       nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(window, nullptr);
     SetApplicationWindow(application);
     SetTopmost(window, HWND_TOPMOST);

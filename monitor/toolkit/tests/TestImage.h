@@ -33,8 +33,8 @@ public:
 
     PixelView View() const
     {
-        return PixelView{m_bytes.data(), m_width, m_height, DibStride(m_width, m_bytesPerPixel), m_bytesPerPixel,
-                         m_order};
+        return PixelView{m_bytes.data(),  m_width, m_height, DibStride(m_width, m_bytesPerPixel),
+                         m_bytesPerPixel, m_order};
     }
 
 private:

@@ -10,8 +10,23 @@
 namespace vantor::toolkit {
 namespace {
 
-enum class Ev { In, Out, DownIn, UpIn, UpOut, SpaceDown, SpaceUp, SpaceChar, EnterDown, EnterUp, Focus, Blur,
-                CaptureLost, Disable, Enable };
+enum class Ev {
+    In,
+    Out,
+    DownIn,
+    UpIn,
+    UpOut,
+    SpaceDown,
+    SpaceUp,
+    SpaceChar,
+    EnterDown,
+    EnterUp,
+    Focus,
+    Blur,
+    CaptureLost,
+    Disable,
+    Enable
+};
 
 struct Step {
     Ev event;
@@ -22,21 +37,36 @@ struct Step {
 ZyEffects Apply(ZyButtonState& b, Ev ev)
 {
     switch (ev) {
-    case Ev::In: return b.MouseMove(true);
-    case Ev::Out: return b.MouseMove(false);
-    case Ev::DownIn: return b.LeftDown(true);
-    case Ev::UpIn: return b.LeftUp(true);
-    case Ev::UpOut: return b.LeftUp(false);
-    case Ev::SpaceDown: return b.KeyDown(ZyKey::Space);
-    case Ev::SpaceUp: return b.KeyUp(ZyKey::Space);
-    case Ev::SpaceChar: return b.CharTyped(' ');
-    case Ev::EnterDown: return b.KeyDown(ZyKey::Enter);
-    case Ev::EnterUp: return b.KeyUp(ZyKey::Enter);
-    case Ev::Focus: return b.FocusGained();
-    case Ev::Blur: return b.FocusLost();
-    case Ev::CaptureLost: return b.CaptureLost();
-    case Ev::Disable: return b.SetEnabled(false);
-    case Ev::Enable: return b.SetEnabled(true);
+    case Ev::In:
+        return b.MouseMove(true);
+    case Ev::Out:
+        return b.MouseMove(false);
+    case Ev::DownIn:
+        return b.LeftDown(true);
+    case Ev::UpIn:
+        return b.LeftUp(true);
+    case Ev::UpOut:
+        return b.LeftUp(false);
+    case Ev::SpaceDown:
+        return b.KeyDown(ZyKey::Space);
+    case Ev::SpaceUp:
+        return b.KeyUp(ZyKey::Space);
+    case Ev::SpaceChar:
+        return b.CharTyped(' ');
+    case Ev::EnterDown:
+        return b.KeyDown(ZyKey::Enter);
+    case Ev::EnterUp:
+        return b.KeyUp(ZyKey::Enter);
+    case Ev::Focus:
+        return b.FocusGained();
+    case Ev::Blur:
+        return b.FocusLost();
+    case Ev::CaptureLost:
+        return b.CaptureLost();
+    case Ev::Disable:
+        return b.SetEnabled(false);
+    case Ev::Enable:
+        return b.SetEnabled(true);
     }
     return {};
 }
@@ -49,29 +79,49 @@ TEST(ZyButtonState, SequencesShowTheRightSlotAndClickOnce)
         std::vector<Step> steps;
     };
     const Sequence sequences[] = {
-        {"hover, press, release inside", true,
-         {{Ev::In, 2, false}, {Ev::DownIn, 1, false}, {Ev::UpIn, 2, true}, {Ev::Out, 0, false}}},
-        {"press, drag out, back in, release inside", true,
-         {{Ev::In, 2, false}, {Ev::DownIn, 1, false}, {Ev::Out, 0, false}, {Ev::In, 1, false},
-          {Ev::UpIn, 2, true}}},
-        {"press, drag out, release outside: no click", true,
-         {{Ev::In, 2, false}, {Ev::DownIn, 1, false}, {Ev::Out, 0, false}, {Ev::UpOut, 0, false},
-          {Ev::In, 2, false}}},
-        {"without mouse-over pictures the hover keeps slot 0", false,
-         {{Ev::In, 0, false}, {Ev::DownIn, 1, false}, {Ev::UpIn, 0, true}}},
-        {"Space typed on a focused button clicks once", true,
-         {{Ev::Focus, 2, false}, {Ev::SpaceDown, 1, false}, {Ev::SpaceChar, 1, true}, {Ev::SpaceUp, 0, false}}},
-        {"held Enter shows the press but never clicks", true,
-         {{Ev::Focus, 2, false}, {Ev::EnterDown, 1, false}, {Ev::EnterDown, 1, false}, {Ev::EnterUp, 0, false}}},
-        {"focus lost during a key press ends it", true,
-         {{Ev::Focus, 2, false}, {Ev::SpaceDown, 1, false}, {Ev::Blur, 0, false}, {Ev::SpaceUp, 0, false}}},
-        {"focus lost during a mouse press: the release no longer clicks", true,
-         {{Ev::In, 2, false}, {Ev::DownIn, 1, false}, {Ev::Blur, 2, false}, {Ev::UpIn, 2, false}}},
-        {"disabled while pressed: slot 3 and no click", true,
-         {{Ev::In, 2, false}, {Ev::DownIn, 1, false}, {Ev::Disable, 3, false}, {Ev::UpIn, 3, false},
-          {Ev::SpaceChar, 3, false}, {Ev::Enable, 0, false}}},
-        {"capture taken by another window ends the press", true,
-         {{Ev::In, 2, false}, {Ev::DownIn, 1, false}, {Ev::CaptureLost, 0, false}, {Ev::UpIn, 0, false}}},
+            {"hover, press, release inside",
+             true,
+             {{Ev::In, 2, false}, {Ev::DownIn, 1, false}, {Ev::UpIn, 2, true}, {Ev::Out, 0, false}}},
+            {"press, drag out, back in, release inside",
+             true,
+             {{Ev::In, 2, false},
+              {Ev::DownIn, 1, false},
+              {Ev::Out, 0, false},
+              {Ev::In, 1, false},
+              {Ev::UpIn, 2, true}}},
+            {"press, drag out, release outside: no click",
+             true,
+             {{Ev::In, 2, false},
+              {Ev::DownIn, 1, false},
+              {Ev::Out, 0, false},
+              {Ev::UpOut, 0, false},
+              {Ev::In, 2, false}}},
+            {"without mouse-over pictures the hover keeps slot 0",
+             false,
+             {{Ev::In, 0, false}, {Ev::DownIn, 1, false}, {Ev::UpIn, 0, true}}},
+            {"Space typed on a focused button clicks once",
+             true,
+             {{Ev::Focus, 2, false}, {Ev::SpaceDown, 1, false}, {Ev::SpaceChar, 1, true}, {Ev::SpaceUp, 0, false}}},
+            {"held Enter shows the press but never clicks",
+             true,
+             {{Ev::Focus, 2, false}, {Ev::EnterDown, 1, false}, {Ev::EnterDown, 1, false}, {Ev::EnterUp, 0, false}}},
+            {"focus lost during a key press ends it",
+             true,
+             {{Ev::Focus, 2, false}, {Ev::SpaceDown, 1, false}, {Ev::Blur, 0, false}, {Ev::SpaceUp, 0, false}}},
+            {"focus lost during a mouse press: the release no longer clicks",
+             true,
+             {{Ev::In, 2, false}, {Ev::DownIn, 1, false}, {Ev::Blur, 2, false}, {Ev::UpIn, 2, false}}},
+            {"disabled while pressed: slot 3 and no click",
+             true,
+             {{Ev::In, 2, false},
+              {Ev::DownIn, 1, false},
+              {Ev::Disable, 3, false},
+              {Ev::UpIn, 3, false},
+              {Ev::SpaceChar, 3, false},
+              {Ev::Enable, 0, false}}},
+            {"capture taken by another window ends the press",
+             true,
+             {{Ev::In, 2, false}, {Ev::DownIn, 1, false}, {Ev::CaptureLost, 0, false}, {Ev::UpIn, 0, false}}},
     };
     for (const Sequence& s : sequences) {
         SCOPED_TRACE(s.label);

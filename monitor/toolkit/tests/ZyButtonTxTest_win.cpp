@@ -57,8 +57,8 @@ HWND MakeParent()
     }();
     if (!registered)
         return nullptr;
-    HWND parent = CreateWindowExA(0, "VantorButtonTestParent", "", WS_POPUP | WS_VISIBLE, 400, 300, 260, 140,
-                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND parent = CreateWindowExA(0, "VantorButtonTestParent", "", WS_POPUP | WS_VISIBLE, 400, 300, 260, 140, nullptr,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
     SetForegroundWindow(parent);
     Pump();
     return parent;
@@ -197,7 +197,8 @@ TEST(ZyButtonTxFallback, MissingFocusedAndDisabledBitmapsDrawTheRaisedOne)
     ASSERT_NE(parent, nullptr);
     {
         ZyButtonTx button;
-        ASSERT_TRUE(button.Create(parent, 8, 10, 10, ZyFourStateAppearance{SolidBitmap(kRaised), SolidBitmap(kSunken)}));
+        ASSERT_TRUE(
+                button.Create(parent, 8, 10, 10, ZyFourStateAppearance{SolidBitmap(kRaised), SolidBitmap(kSunken)}));
         RECT r{};
         GetWindowRect(button.Handle(), &r);
         EXPECT_EQ(r.right - r.left, kWidth);  // sized like the raised bitmap

@@ -27,15 +27,15 @@ TEST(BusyPercent, FromTwoSnapshots)
         float expected;
     };
     const Case cases[] = {
-        {"40% busy", Times(100, 50, 50), Times(700, 150, 350), 0, 40.0F},
-        {"all idle", Times(0, 0, 0), Times(1000, 0, 0), 77, 0.0F},
-        {"all busy, kernel and user", Times(5, 5, 5), Times(5, 505, 505), 0, 100.0F},
-        {"no time passed keeps the previous load", Times(10, 20, 30), Times(10, 20, 30), 63.5F, 63.5F},
-        {"idle counter backwards keeps the previous load", Times(900, 0, 0), Times(800, 200, 100), 12, 12.0F},
-        {"user counter backwards keeps the previous load", Times(0, 0, 500), Times(100, 0, 400), 12, 12.0F},
-        {"idle beyond kernel + user reads as idle", {0, 0, 0}, {2000, 1000, 0}, 50, 0.0F},
-        {"counters near the top of the range", Times(std::numeric_limits<std::uint64_t>::max() / 4, 0, 0),
-         Times(std::numeric_limits<std::uint64_t>::max() / 4 + 300, 100, 600), 0, 70.0F},
+            {"40% busy", Times(100, 50, 50), Times(700, 150, 350), 0, 40.0F},
+            {"all idle", Times(0, 0, 0), Times(1000, 0, 0), 77, 0.0F},
+            {"all busy, kernel and user", Times(5, 5, 5), Times(5, 505, 505), 0, 100.0F},
+            {"no time passed keeps the previous load", Times(10, 20, 30), Times(10, 20, 30), 63.5F, 63.5F},
+            {"idle counter backwards keeps the previous load", Times(900, 0, 0), Times(800, 200, 100), 12, 12.0F},
+            {"user counter backwards keeps the previous load", Times(0, 0, 500), Times(100, 0, 400), 12, 12.0F},
+            {"idle beyond kernel + user reads as idle", {0, 0, 0}, {2000, 1000, 0}, 50, 0.0F},
+            {"counters near the top of the range", Times(std::numeric_limits<std::uint64_t>::max() / 4, 0, 0),
+             Times(std::numeric_limits<std::uint64_t>::max() / 4 + 300, 100, 600), 0, 70.0F},
     };
     for (const auto& c : cases)
         EXPECT_FLOAT_EQ(BusyPercent(c.before, c.after, c.previous), c.expected) << c.what;
@@ -105,11 +105,11 @@ TEST(LoadMeter, MoreThanFourProcessorsFoldIntoFourContiguousRuns)
         float average;
     };
     const Case cases[] = {
-        {{10, 20, 30, 40}, {10, 20, 30, 40}, 25},
-        // Six processors: runs [0], [1,2], [3], [4,5].
-        {{10, 20, 40, 70, 0, 100}, {10, 30, 70, 50}, 40},
-        // Eight: a busy pair at the end still shows.
-        {{0, 0, 0, 0, 0, 0, 100, 100}, {0, 0, 0, 100}, 25},
+            {{10, 20, 30, 40}, {10, 20, 30, 40}, 25},
+            // Six processors: runs [0], [1,2], [3], [4,5].
+            {{10, 20, 40, 70, 0, 100}, {10, 30, 70, 50}, 40},
+            // Eight: a busy pair at the end still shows.
+            {{0, 0, 0, 0, 0, 0, 100, 100}, {0, 0, 0, 100}, 25},
     };
     for (const auto& c : cases) {
         const Interval interval = WithLoads(c.loads);

@@ -93,16 +93,16 @@ TEST(InfoIniWriter, EntriesReadBackAsTheirKind)
         const char* first;
         const char* second;
     } cases[] = {
-        {"0|Type4", Kind::Child, "Type4", ""},
-        {"1|Vendor|Award", Kind::Value, "Vendor", "Award"},
-        {"1|Version|1.0 | beta", Kind::Value, "Version", "1.0 | beta"},
-        {"1|Asset Tag", Kind::Value, "Asset Tag", ""},
-        {"1||", Kind::Value, "", ""},
-        {"0|", Kind::Broken, "", ""},
-        {"2|x|y", Kind::Broken, "", ""},
-        {"1", Kind::Broken, "", ""},
-        {"Award", Kind::Broken, "", ""},
-        {"", Kind::Broken, "", ""},
+            {"0|Type4", Kind::Child, "Type4", ""},
+            {"1|Vendor|Award", Kind::Value, "Vendor", "Award"},
+            {"1|Version|1.0 | beta", Kind::Value, "Version", "1.0 | beta"},
+            {"1|Asset Tag", Kind::Value, "Asset Tag", ""},
+            {"1||", Kind::Value, "", ""},
+            {"0|", Kind::Broken, "", ""},
+            {"2|x|y", Kind::Broken, "", ""},
+            {"1", Kind::Broken, "", ""},
+            {"Award", Kind::Broken, "", ""},
+            {"", Kind::Broken, "", ""},
     };
     for (const auto& c : cases) {
         const Entry entry = ParseEntry(c.text);

@@ -17,9 +17,8 @@ TEST(IniDocument, SerializedTextParsesBackToTheSameEntriesInOrder)
     written.Set("Type0", "Count", "1");
 
     const std::string text = written.Serialize();
-    EXPECT_EQ(text,
-              "[Root]\r\nCount=2\r\n1=0|Type0\r\n2=0|Type1\r\n"
-              "\r\n[Type0]\r\n1=1|Vendor|American Megatrends Inc.\r\nCount=1\r\n");
+    EXPECT_EQ(text, "[Root]\r\nCount=2\r\n1=0|Type0\r\n2=0|Type1\r\n"
+                    "\r\n[Type0]\r\n1=1|Vendor|American Megatrends Inc.\r\nCount=1\r\n");
     const IniDocument read = IniDocument::Parse(text);
     ASSERT_EQ(read.Sections().size(), 2u);
     for (const auto& section : written.Sections())
@@ -61,21 +60,20 @@ TEST(IniDocument, NoTextCanBreakOutOfItsLine)
 
 TEST(IniDocument, ParseReadsWhatTheProfileFunctionsRead)
 {
-    const IniDocument read = IniDocument::Parse(
-        "stray=before any section\n"
-        "; a comment\n"
-        "[Root]\n"
-        "  Count = 3  \n"
-        "no equals sign here\n"
-        "1=0|Type0\n"
-        "1=0|Shadowed\n"  // the first of two keys wins
-        "\n"
-        "[Type0]\r\n"
-        "1=1|Vendor|a=b\r\n"  // "=" inside a value stays
-        "[root]\n"           // a second Root adds no new one
-        "2=0|Type1\n"
-        "[Unclosed\n"
-        "k=v\n");
+    const IniDocument read = IniDocument::Parse("stray=before any section\n"
+                                                "; a comment\n"
+                                                "[Root]\n"
+                                                "  Count = 3  \n"
+                                                "no equals sign here\n"
+                                                "1=0|Type0\n"
+                                                "1=0|Shadowed\n"  // the first of two keys wins
+                                                "\n"
+                                                "[Type0]\r\n"
+                                                "1=1|Vendor|a=b\r\n"  // "=" inside a value stays
+                                                "[root]\n"            // a second Root adds no new one
+                                                "2=0|Type1\n"
+                                                "[Unclosed\n"
+                                                "k=v\n");
     ASSERT_EQ(read.Sections().size(), 3u);
     EXPECT_EQ(*read.Find("Root", "Count"), "3");
     EXPECT_EQ(*read.Find("Root", "1"), "0|Type0");

@@ -63,7 +63,7 @@ public:
         fs::copy_file(fs::path(self).parent_path() / "soundplay.dll", m_root / "soundplay.dll");
         const std::vector<char> wave = TinyWave();
         std::ofstream(m_root / "Sound" / "Button_Press.wav", std::ios::binary)
-            .write(wave.data(), static_cast<std::streamsize>(wave.size()));
+                .write(wave.data(), static_cast<std::streamsize>(wave.size()));
         m_module = LoadLibraryA((m_root / "soundplay.dll").string().c_str());
         play = reinterpret_cast<SoundPlayFn>(reinterpret_cast<void (*)()>(GetProcAddress(m_module, "SoundPlay")));
     }

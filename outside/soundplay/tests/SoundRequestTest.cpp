@@ -16,21 +16,21 @@ TEST(SoundRequest, ModesAndNames)
         const char* file;
     };
     const Case cases[] = {
-        {nullptr, 0, SoundAction::Stop, ""},
-        {"Warning", 0, SoundAction::Stop, ""},
-        {"Button_Press", 1, SoundAction::Play, "Sound\\Button_Press.wav"},
-        {"Checkbox_Press", 1, SoundAction::Play, "Sound\\Checkbox_Press.wav"},
-        {"Warning", 2, SoundAction::Play, "Sound\\Warning.wav"},
-        {"Fan Speed-2", 1, SoundAction::Play, "Sound\\Fan Speed-2.wav"},
-        {nullptr, 1, SoundAction::Ignore, ""},
-        {"", 2, SoundAction::Ignore, ""},
-        {"Warning", 3, SoundAction::Ignore, ""},
-        {"Warning", -1, SoundAction::Ignore, ""},
-        {"..\\..\\Windows\\Media\\tada", 1, SoundAction::Ignore, ""},
-        {"C:Warning", 1, SoundAction::Ignore, ""},
-        {"sub/Warning", 1, SoundAction::Ignore, ""},
-        {"Warning.wav", 1, SoundAction::Ignore, ""},
-        {" Warning", 1, SoundAction::Ignore, ""},
+            {nullptr, 0, SoundAction::Stop, ""},
+            {"Warning", 0, SoundAction::Stop, ""},
+            {"Button_Press", 1, SoundAction::Play, "Sound\\Button_Press.wav"},
+            {"Checkbox_Press", 1, SoundAction::Play, "Sound\\Checkbox_Press.wav"},
+            {"Warning", 2, SoundAction::Play, "Sound\\Warning.wav"},
+            {"Fan Speed-2", 1, SoundAction::Play, "Sound\\Fan Speed-2.wav"},
+            {nullptr, 1, SoundAction::Ignore, ""},
+            {"", 2, SoundAction::Ignore, ""},
+            {"Warning", 3, SoundAction::Ignore, ""},
+            {"Warning", -1, SoundAction::Ignore, ""},
+            {"..\\..\\Windows\\Media\\tada", 1, SoundAction::Ignore, ""},
+            {"C:Warning", 1, SoundAction::Ignore, ""},
+            {"sub/Warning", 1, SoundAction::Ignore, ""},
+            {"Warning.wav", 1, SoundAction::Ignore, ""},
+            {" Warning", 1, SoundAction::Ignore, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.name == nullptr ? "(none)" : c.name) + " mode " + std::to_string(c.mode));

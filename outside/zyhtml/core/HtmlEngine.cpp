@@ -8,10 +8,14 @@ namespace vantor::zyhtml {
 std::optional<InfoKind> KindOf(std::int32_t kind)
 {
     switch (kind) {
-    case 0: return InfoKind{"ZyWmi.ini", "WMI Information", "WMI classes"};
-    case 1: return InfoKind{"ZyDMI.ini", "DMI Information", "SMBIOS structures"};
-    case 2: return InfoKind{"ZyPci.ini", "PCI Information", "PCI devices"};
-    default: return std::nullopt;
+    case 0:
+        return InfoKind{"ZyWmi.ini", "WMI Information", "WMI classes"};
+    case 1:
+        return InfoKind{"ZyDMI.ini", "DMI Information", "SMBIOS structures"};
+    case 2:
+        return InfoKind{"ZyPci.ini", "PCI Information", "PCI devices"};
+    default:
+        return std::nullopt;
     }
 }
 
@@ -22,7 +26,7 @@ std::vector<HtmlFile> GenerateSite(const InfoKind& kind, const infoini::IniDocum
     if (ini == nullptr) {
         files.push_back({std::string(kIndexFile),
                          RenderEmptyIndex(kind.heading, "No information was collected: " + std::string(kind.iniFile) +
-                                                            " could not be read.")});
+                                                                " could not be read.")});
         return files;
     }
     const InfoSite site = BuildInfoSite(*ini);

@@ -9,10 +9,10 @@ namespace {
 std::string Head(std::string_view title)
 {
     std::string html =
-        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\" \"http://www.w3.org/TR/html4/strict.dtd\">\n"
-        "<html>\n<head>\n"
-        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">\n"
-        "<title>";
+            "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\" \"http://www.w3.org/TR/html4/strict.dtd\">\n"
+            "<html>\n<head>\n"
+            "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">\n"
+            "<title>";
     html += EscapeHtml(title);
     html += "</title>\n<link rel=\"stylesheet\" type=\"text/css\" href=\"";
     html += kStylesheetFile;
@@ -107,8 +107,8 @@ std::string RenderSectionPage(const InfoPage& page, std::string_view heading)
 
 std::string RenderEmptyIndex(std::string_view heading, std::string_view reason)
 {
-    return Head(heading) + Banner(heading, "") + "<div class=\"content\">\n<p class=\"empty\">" +
-           EscapeHtml(reason) + "</p>\n</div>\n" + Tail();
+    return Head(heading) + Banner(heading, "") + "<div class=\"content\">\n<p class=\"empty\">" + EscapeHtml(reason) +
+           "</p>\n</div>\n" + Tail();
 }
 
 std::string Stylesheet()

@@ -46,8 +46,7 @@ std::vector<const std::string*> NumberedEntries(const IniDocument::Section& sect
     for (const auto& [key, value] : section.entries)
         if (const std::uint32_t n = EntryNumber(key); n != 0)
             numbered.emplace_back(n, &value);
-    std::stable_sort(numbered.begin(), numbered.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(numbered.begin(), numbered.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     if (numbered.size() > kMaxEntriesPerSection)
         numbered.resize(kMaxEntriesPerSection);
     std::vector<const std::string*> texts;
@@ -204,8 +203,9 @@ std::string SafeFileStem(std::string_view name)
         return "section";
     // CON.htm, NUL.htm and the like name devices on Windows, not files.
     const std::string device = Lower(stem.substr(0, stem.find('.')));
-    for (const char* reserved : {"con", "prn", "aux", "nul", "com1", "com2", "com3", "com4", "com5", "com6", "com7",
-                                 "com8", "com9", "lpt1", "lpt2", "lpt3", "lpt4", "lpt5", "lpt6", "lpt7", "lpt8", "lpt9"})
+    for (const char* reserved :
+         {"con",  "prn",  "aux",  "nul",  "com1", "com2", "com3", "com4", "com5", "com6", "com7",
+          "com8", "com9", "lpt1", "lpt2", "lpt3", "lpt4", "lpt5", "lpt6", "lpt7", "lpt8", "lpt9"})
         if (device == reserved)
             return "_" + stem;
     return stem;

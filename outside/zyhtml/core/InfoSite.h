@@ -31,7 +31,11 @@ struct InfoPage {
 };
 
 struct InfoNode {
-    enum class State { Shown, Missing, Repeated };
+    enum class State {
+        Shown,
+        Missing,
+        Repeated
+    };
     State state = State::Shown;
     std::string section;
     std::string label;

@@ -116,19 +116,19 @@ TEST_F(ZyIni, TheProfileFunctionsReadBackWhatWasWritten)
         const char* key;
         const char* expected;
     } entries[] = {
-        {"Root", "Count", "2"},
-        {"Root", "1", "0|Type0"},
-        {"Root", "2", "0|Type17"},
-        {"Type0", "Count", "2"},
-        {"Type0", "FileName", "Type0"},
-        {"Type0", "DisplayName", "BIOS Information"},
-        {"Type0", "1", "1|Vendor|<Acme & Sons> \"BIOS\""},
-        {"Type0", "2", "1|Version|1.0  [Root]  Count=7"},  // stays on its line
-        {"Type17", "Count", "2"},
-        {"Type17", "2", "0|Type17-2"},
-        {"Type17-2", "Count", "1"},
-        {"Type17-2", "DisplayName", "Memory Device"},
-        {"Type17-2", "1", "1|Size|8192 MB"},
+            {"Root", "Count", "2"},
+            {"Root", "1", "0|Type0"},
+            {"Root", "2", "0|Type17"},
+            {"Type0", "Count", "2"},
+            {"Type0", "FileName", "Type0"},
+            {"Type0", "DisplayName", "BIOS Information"},
+            {"Type0", "1", "1|Vendor|<Acme & Sons> \"BIOS\""},
+            {"Type0", "2", "1|Version|1.0  [Root]  Count=7"},  // stays on its line
+            {"Type17", "Count", "2"},
+            {"Type17", "2", "0|Type17-2"},
+            {"Type17-2", "Count", "1"},
+            {"Type17-2", "DisplayName", "Memory Device"},
+            {"Type17-2", "1", "1|Size|8192 MB"},
     };
     for (const auto& e : entries)
         EXPECT_EQ(Read(path, e.section, e.key), e.expected) << e.section << "/" << e.key;

@@ -19,8 +19,7 @@ bool Inside(std::uint32_t physical, std::uint32_t length, std::uint32_t base, st
 
 }  // namespace
 
-std::vector<std::uint8_t> BuildBiosArea(std::uint16_t tableLength, std::uint32_t tableAddress,
-                                        std::uint16_t structures)
+std::vector<std::uint8_t> BuildBiosArea(std::uint16_t tableLength, std::uint32_t tableAddress, std::uint16_t structures)
 {
     std::vector<std::uint8_t> area(kBiosAreaSize, 0);
     std::uint8_t* entry = area.data() + (kEntryPointAddress - kBiosAreaBase);

@@ -51,8 +51,8 @@ TableSource TableAt(std::span<const std::uint8_t> file, std::uint64_t offset, st
     const StructurePrefix whole = WholeStructures(table, table.size());
     if (whole.structures == 0)
         return Failure(std::string(form) + " entry point: no whole SMBIOS structure in the table");
-    return TableSource{std::vector<std::uint8_t>(table.begin(), table.begin() + static_cast<std::ptrdiff_t>(whole.length)),
-                       {}};
+    return TableSource{
+            std::vector<std::uint8_t>(table.begin(), table.begin() + static_cast<std::ptrdiff_t>(whole.length)), {}};
 }
 
 }  // namespace
@@ -104,8 +104,8 @@ TableSource TableFromFirmwareBlob(std::span<const std::uint8_t> blob)
     const StructurePrefix whole = WholeStructures(table, table.size());
     if (whole.structures == 0)
         return Failure("firmware table: no whole SMBIOS structure");
-    return TableSource{std::vector<std::uint8_t>(table.begin(), table.begin() + static_cast<std::ptrdiff_t>(whole.length)),
-                       {}};
+    return TableSource{
+            std::vector<std::uint8_t>(table.begin(), table.begin() + static_cast<std::ptrdiff_t>(whole.length)), {}};
 }
 
 TableSource TableFromFile(std::span<const std::uint8_t> file)
@@ -138,8 +138,8 @@ TableSource TableFromFile(std::span<const std::uint8_t> file)
     if (!whole.endOfTable && !paddedToEnd)
         return Failure("not a structure table: unreadable data after " + std::to_string(whole.structures) +
                        " structures");
-    return TableSource{std::vector<std::uint8_t>(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(whole.length)),
-                       {}};
+    return TableSource{
+            std::vector<std::uint8_t>(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(whole.length)), {}};
 }
 
 }  // namespace vantor::zyio

@@ -25,7 +25,7 @@ struct TableSource {
 // structure whose formatted area or string set does not fit, or at the first
 // structure shorter than its 4-byte header.
 struct StructurePrefix {
-    std::size_t length = 0;      // bytes of whole structures
+    std::size_t length = 0;        // bytes of whole structures
     std::uint16_t structures = 0;  // how many
     bool endOfTable = false;       // the last one is the type 127 marker
 };

@@ -41,7 +41,7 @@ DWORD Control(HANDLE device, DWORD code, const void* input, DWORD inputSize, voi
 {
     DWORD bytes = 0;
     const BOOL ok =
-        DeviceIoControl(device, code, const_cast<void*>(input), inputSize, output, outputSize, &bytes, nullptr);
+            DeviceIoControl(device, code, const_cast<void*>(input), inputSize, output, outputSize, &bytes, nullptr);
     if (returned != nullptr)
         *returned = bytes;
     return ok ? 0 : GetLastError();
@@ -52,7 +52,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_channel.Open(vantor::hw::RequestLayoutForThisProcess()))
-            << "open failed with " << m_channel.LastError();
+                << "open failed with " << m_channel.LastError();
         m_raw = OpenDevice();
         ASSERT_NE(m_raw, INVALID_HANDLE_VALUE);
     }
@@ -87,16 +87,16 @@ TEST_F(DeviceTest, ListsAndReadsTheClassicBoard)
         bool lowIsLowerBound;  // a temperature's low limit is its warning threshold
     };
     const Kind kinds[] = {
-        {"VSIF", "RVLT", {0x06020000}, 6, true},
-        {"TSIF", "RTMP", {0x06030000, 0x06030001}, 2, false},
-        {"FSIF", "RFAN", {0x06040000, 0x06040001, 0x06040002}, 3, true},
+            {"VSIF", "RVLT", {0x06020000}, 6, true},
+            {"TSIF", "RTMP", {0x06030000, 0x06030001}, 2, false},
+            {"FSIF", "RFAN", {0x06040000, 0x06040001, 0x06040002}, 3, true},
     };
     for (const auto& kind : kinds) {
         const auto sensors = Listed(kind.list);
         ASSERT_GE(sensors.size(), kind.atLeast) << kind.list.Chars().data();
         for (std::uint32_t id : kind.mustHave) {
             EXPECT_TRUE(std::any_of(sensors.begin(), sensors.end(), [&](const auto& s) { return s.itemId == id; }))
-                << std::hex << id;
+                    << std::hex << id;
         }
         for (const auto& sensor : sensors) {
             // The classic board's readings wander, but stay good.
@@ -116,12 +116,12 @@ TEST_F(DeviceTest, ResultComesBackInTheEvaluationOutputLayout)
 {
     // RTMP with the processor temperature, inline layout: header, one integer.
     const std::uint8_t request[] = {
-        2, 0, 0, 0,              // ArgumentForm: one integer
-        'R', 'T', 'M', 'P',      // method
-        1, 0, 0, 0,              // argument count
-        8, 0, 0, 0,              // block size
-        0, 0, 4, 0,              // Type 0, DataLength 4
-        0x00, 0x00, 0x03, 0x06,  // 0x06030000
+            2,    0,    0,    0,     // ArgumentForm: one integer
+            'R',  'T',  'M',  'P',   // method
+            1,    0,    0,    0,     // argument count
+            8,    0,    0,    0,     // block size
+            0,    0,    4,    0,     // Type 0, DataLength 4
+            0x00, 0x00, 0x03, 0x06,  // 0x06030000
     };
     ResultBuffer result{};
     DWORD returned = 0;
@@ -136,14 +136,13 @@ TEST_F(DeviceTest, ResultComesBackInTheEvaluationOutputLayout)
 
 TEST_F(DeviceTest, RefusesMalformedRequestsWithoutWritingPastTheOutput)
 {
-    std::vector<std::uint8_t> good = {2, 0, 0, 0, 'R', 'T', 'M', 'P', 1, 0, 0, 0, 8, 0, 0, 0,
-                                      0, 0, 4, 0, 0, 0, 3, 6};
+    std::vector<std::uint8_t> good = {2, 0, 0, 0, 'R', 'T', 'M', 'P', 1, 0, 0, 0, 8, 0, 0, 0, 0, 0, 4, 0, 0, 0, 3, 6};
     std::vector<std::uint8_t> unknownForm = good;
     unknownForm[0] = 3;
     std::vector<std::uint8_t> countMismatch = good;
     countMismatch[8] = 2;
-    std::vector<std::uint8_t> pointerWithArguments = {2, 0, 0, 0, 'R', 'T', 'M', 'P', 1, 0, 0, 0,
-                                                      8, 0, 0, 0, 0x00, 0x10, 0x40, 0x00};
+    std::vector<std::uint8_t> pointerWithArguments = {2, 0, 0, 0, 'R', 'T', 'M',  'P',  1,    0,
+                                                      0, 0, 8, 0, 0,   0,   0x00, 0x10, 0x40, 0x00};
     const std::vector<std::uint8_t> shortHeader(10, 0);
     const std::vector<std::uint8_t> oversized(ZYKACPI_MAX_REQUEST + 1, 0);
     std::vector<std::uint8_t> unknownMethod = {1, 0, 0, 0, 'Q', 'Q', 'Q', 'Q', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
@@ -154,13 +153,13 @@ TEST_F(DeviceTest, RefusesMalformedRequestsWithoutWritingPastTheOutput)
         DWORD outputSize;
     };
     const Case cases[] = {
-        {"short header", &shortHeader, 1024},
-        {"oversized request", &oversized, 1024},
-        {"unknown argument form", &unknownForm, 1024},
-        {"count not matching the block", &countMismatch, 1024},
-        {"pointer layout with arguments", &pointerWithArguments, 1024},
-        {"unknown method", &unknownMethod, 1024},
-        {"result larger than the output", &good, 12},
+            {"short header", &shortHeader, 1024},
+            {"oversized request", &oversized, 1024},
+            {"unknown argument form", &unknownForm, 1024},
+            {"count not matching the block", &countMismatch, 1024},
+            {"pointer layout with arguments", &pointerWithArguments, 1024},
+            {"unknown method", &unknownMethod, 1024},
+            {"result larger than the output", &good, 12},
     };
     for (const auto& c : cases) {
         std::array<std::uint8_t, 1024> output;
@@ -169,9 +168,9 @@ TEST_F(DeviceTest, RefusesMalformedRequestsWithoutWritingPastTheOutput)
         EXPECT_NE(Control(m_raw, IOCTL_HWACPI_CALL, c.request->data(), static_cast<DWORD>(c.request->size()),
                           output.data(), c.outputSize, &returned),
                   0u)
-            << c.what;
+                << c.what;
         EXPECT_TRUE(std::all_of(output.begin() + c.outputSize, output.end(), [](auto b) { return b == 0xCD; }))
-            << c.what;
+                << c.what;
     }
     // The device still answers after all that.
     ResultBuffer result{};
@@ -232,8 +231,7 @@ TEST_F(DeviceTest, ReloadServesAnotherBoardUntilTheServiceRestarts)
     EXPECT_EQ(Control(m_raw, IOCTL_ZYKACPI_RELOAD, nullptr, 0, nullptr, 0), ERROR_ACCESS_DENIED);
 
     const std::string missing = "C:\\no\\such\\board.ini";
-    EXPECT_NE(Control(m_raw, IOCTL_ZYKACPI_RELOAD, missing.data(), static_cast<DWORD>(missing.size()), nullptr, 0),
-              0u);
+    EXPECT_NE(Control(m_raw, IOCTL_ZYKACPI_RELOAD, missing.data(), static_cast<DWORD>(missing.size()), nullptr, 0), 0u);
 
     m_channel.Close();
     CloseHandle(m_raw);

@@ -13,17 +13,16 @@ namespace {
 
 TEST(Dictionary, ParsesEntriesAndSkipsWhatIsNotOne)
 {
-    const Dictionary dictionary = Dictionary::Parse(
-        "# comment\tnot an entry\r\n"
-        "Exit\tBeenden\r\n"
-        "\n"
-        "no tab here\n"
-        "\tno English\n"
-        "no translation\t\n"
-        "CPU Usage History \tCPU-Auslastung (Verlauf) \n"
-        "Exit\tsecond entry loses\n"
-        "Are you sure?\\nReally\tSicher?\\nWirklich\\\\\n"
-        "Time\tZeit");  // last line without a line break
+    const Dictionary dictionary = Dictionary::Parse("# comment\tnot an entry\r\n"
+                                                    "Exit\tBeenden\r\n"
+                                                    "\n"
+                                                    "no tab here\n"
+                                                    "\tno English\n"
+                                                    "no translation\t\n"
+                                                    "CPU Usage History \tCPU-Auslastung (Verlauf) \n"
+                                                    "Exit\tsecond entry loses\n"
+                                                    "Are you sure?\\nReally\tSicher?\\nWirklich\\\\\n"
+                                                    "Time\tZeit");  // last line without a line break
     EXPECT_EQ(dictionary.Size(), 4u);
     EXPECT_STREQ(dictionary.Find("Exit"), "Beenden");
     EXPECT_STREQ(dictionary.Find("CPU Usage History "), "CPU-Auslastung (Verlauf) ");
@@ -50,12 +49,8 @@ TEST(Dictionary, FormatExpandsOnlyTextAndPercent)
         const char* expected;
     };
     const Case cases[] = {
-        {"%s = 5", "Anzahl", "Anzahl = 5"},
-        {"[%s] %s", "x", "[x] x"},
-        {"100%%", "x", "100%"},
-        {"%d %n %", "x", "%d %n %"},
-        {"no format", "x", "no format"},
-        {"%s", "", ""},
+            {"%s = 5", "Anzahl", "Anzahl = 5"}, {"[%s] %s", "x", "[x] x"},       {"100%%", "x", "100%"},
+            {"%d %n %", "x", "%d %n %"},        {"no format", "x", "no format"}, {"%s", "", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.format);

@@ -41,8 +41,8 @@ class LanguageFolder {
 public:
     LanguageFolder(const char* iniText, std::initializer_list<const char*> languages)
     {
-        m_root = fs::temp_directory_path() / ("zymultilang-" + std::to_string(GetCurrentProcessId()) + "-" +
-                                              std::to_string(++s_count));
+        m_root = fs::temp_directory_path() /
+                 ("zymultilang-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++s_count));
         fs::remove_all(m_root);
         fs::create_directories(m_root);
         fs::copy_file(BuiltFolder() / "ZyMultiLang.dll", m_root / "ZyMultiLang.dll");
@@ -127,11 +127,11 @@ TEST(ZyMultiLang, FallsBackToEnglish)
         bool shipsGerman;
     };
     const Case cases[] = {
-        {"no INI file", nullptr, true},
-        {"English chosen", "[Language]\nName=English\n", true},
-        {"language file missing", "[Language]\nName=German\n", false},
-        {"unknown language", "[Language]\nName=Klingon\n", true},
-        {"name leaving the folder", "[Language]\nName=..\\German\n", true},
+            {"no INI file", nullptr, true},
+            {"English chosen", "[Language]\nName=English\n", true},
+            {"language file missing", "[Language]\nName=German\n", false},
+            {"unknown language", "[Language]\nName=Klingon\n", true},
+            {"name leaving the folder", "[Language]\nName=..\\German\n", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

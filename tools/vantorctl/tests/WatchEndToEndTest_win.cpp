@@ -44,7 +44,7 @@ HANDLE Start(const std::string& args, const std::string& outPath)
     std::string command = "\"" + Folder() + "vantorctl.exe\" " + args;
     PROCESS_INFORMATION process{};
     const BOOL started =
-        CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
+            CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
     CloseHandle(out);
     if (!started)
         return nullptr;
@@ -73,10 +73,7 @@ std::string TempPath(const char* name)
     return std::string(folder) + name;
 }
 
-int RunCtl(const std::string& args)
-{
-    return Finish(Start(args, TempPath("vantorctl_e2e_step.txt")), 15000);
-}
+int RunCtl(const std::string& args) { return Finish(Start(args, TempPath("vantorctl_e2e_step.txt")), 15000); }
 
 // Puts the classic board back whatever the test found.
 struct RestoreBoard {
@@ -128,8 +125,8 @@ TEST(VantorctlWatch, LogsOnsetAndRecoveryOfTheProcessorTemperature)
 
 TEST(VantorctlWatch, RejectsBadArguments)
 {
-    for (const char* args : {"watch --ticks", "watch --ticks 0", "watch --interval-ms fast", "watch --verbose 1",
-                             "report extra"})
+    for (const char* args :
+         {"watch --ticks", "watch --ticks 0", "watch --interval-ms fast", "watch --verbose 1", "report extra"})
         EXPECT_EQ(RunCtl(args), 1) << args;
 }
 

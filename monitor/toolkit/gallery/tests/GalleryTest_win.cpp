@@ -40,7 +40,7 @@ class BmpFile {
 public:
     explicit BmpFile(const std::string& path)
         : m_bitmap(static_cast<HBITMAP>(
-              LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION))),
+                  LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION))),
           m_dc(CreateCompatibleDC(nullptr))
     {
         if (m_bitmap) {
@@ -215,7 +215,7 @@ TEST_F(Gallery, KnobFollowsTheDragWithinItsTrack)
     EXPECT_EQ(knob->Top(), knobTop);
     for (const POINT p : {POINT{1, 1}, POINT{point.Width() / 2, point.Height() / 2}, POINT{point.Width() - 2, 2}})
         EXPECT_EQ(PixelAt(m_window, toolkit::kKnobMinLeft + p.x, knobTop + p.y), point.At(p.x, p.y))
-            << p.x << "," << p.y;
+                << p.x << "," << p.y;
     MouseButtonEvent(MOUSEEVENTF_LEFTUP);
     MouseTo(ScreenPoint(m_window, 600, kKnobTop + 12));
     EXPECT_EQ(knob->Left(), toolkit::kKnobMinLeft) << "released: moves no longer drag it";
@@ -305,8 +305,8 @@ TEST_F(Gallery, ProductButtonShowsItsSkinPicturesThroughARolloverSequence)
         for (const POINT p : samples) {
             const COLORREF seen = PixelAt(m_window, left + p.x, top + p.y);
             if (seen != expected.At(p.x, p.y)) {
-                ADD_FAILURE() << "at " << p.x << "," << p.y << " the window shows " << std::hex << seen << ", the file has "
-                              << expected.At(p.x, p.y);
+                ADD_FAILURE() << "at " << p.x << "," << p.y << " the window shows " << std::hex << seen
+                              << ", the file has " << expected.At(p.x, p.y);
                 return false;
             }
         }
@@ -355,7 +355,7 @@ TEST_F(Gallery, StateStripShowsEachSkinPicture)
     for (int i = 0; i < 4; ++i)
         for (const POINT p : samples)
             EXPECT_EQ(PixelAt(m_window, kStripLeft + i * kStripPitch + p.x, kStripTop + p.y), files[i].At(p.x, p.y))
-                << "state " << i << " at " << p.x << "," << p.y;
+                    << "state " << i << " at " << p.x << "," << p.y;
 }
 
 // The cover window is cut from its outline picture: the key-coloured

@@ -18,12 +18,12 @@ TEST(HtmlPages, EscapeHtmlLeavesNoMarkupInText)
         const char* text;
         const char* html;
     } cases[] = {
-        {"To Be Filled By O.E.M.", "To Be Filled By O.E.M."},
-        {"<OEM>", "&lt;OEM&gt;"},
-        {"A&B \"C\" 'D'", "A&amp;B &quot;C&quot; &#39;D&#39;"},
-        {"&amp;", "&amp;amp;"},
-        {"tab\there\r\nline", "tab here  line"},
-        {"\xAE Caf\xE9", "\xAE Caf\xE9"},  // windows-1252 bytes pass
+            {"To Be Filled By O.E.M.", "To Be Filled By O.E.M."},
+            {"<OEM>", "&lt;OEM&gt;"},
+            {"A&B \"C\" 'D'", "A&amp;B &quot;C&quot; &#39;D&#39;"},
+            {"&amp;", "&amp;amp;"},
+            {"tab\there\r\nline", "tab here  line"},
+            {"\xAE Caf\xE9", "\xAE Caf\xE9"},  // windows-1252 bytes pass
     };
     for (const auto& c : cases)
         EXPECT_EQ(EscapeHtml(c.text), c.html) << c.text;

@@ -71,17 +71,43 @@ TEST(InfoSite, DamagedFilesStillGiveABoundedTree)
         std::size_t top, pages, broken;
         std::vector<State> states;  // of the top nodes
     } cases[] = {
-        {"no Count, gaps in the numbers", "[Root]\n1=0|A\n4=0|B\n[A]\n2=1|k|v\n[B]\n7=1|k|v\n", 2, 2, 0,
-         {State::Shown, State::Shown}},
-        {"entries in neither form", "[Root]\n1=0|A\n2=junk\n3=1|k|v\n[A]\n1=1|k|v\n2=0|\n3=x|y\n", 1, 1, 4,
-         {State::Shown}},
-        {"a section referenced but absent", "[Root]\n1=0|A\n2=0|Gone\n[A]\n1=1|k|v\n", 2, 1, 0,
-         {State::Shown, State::Missing}},
-        {"the same section twice", "[Root]\n1=0|A\n2=0|a\n[A]\n1=1|k|v\n", 2, 1, 0, {State::Shown, State::Repeated}},
-        {"a cycle back to Root", "[Root]\n1=0|A\n[A]\n1=0|B\n[B]\n1=0|A\n2=0|Root\n3=0|B\n", 1, 0, 0, {State::Shown}},
-        {"a huge Count", "[Root]\nCount=2147483647\n1=0|A\n[A]\nCount=99999999\n1=1|k|v\n", 1, 1, 0,
-         {State::Shown}},
-        {"an empty file", "", 0, 0, 0, {}},
+            {"no Count, gaps in the numbers",
+             "[Root]\n1=0|A\n4=0|B\n[A]\n2=1|k|v\n[B]\n7=1|k|v\n",
+             2,
+             2,
+             0,
+             {State::Shown, State::Shown}},
+            {"entries in neither form",
+             "[Root]\n1=0|A\n2=junk\n3=1|k|v\n[A]\n1=1|k|v\n2=0|\n3=x|y\n",
+             1,
+             1,
+             4,
+             {State::Shown}},
+            {"a section referenced but absent",
+             "[Root]\n1=0|A\n2=0|Gone\n[A]\n1=1|k|v\n",
+             2,
+             1,
+             0,
+             {State::Shown, State::Missing}},
+            {"the same section twice",
+             "[Root]\n1=0|A\n2=0|a\n[A]\n1=1|k|v\n",
+             2,
+             1,
+             0,
+             {State::Shown, State::Repeated}},
+            {"a cycle back to Root",
+             "[Root]\n1=0|A\n[A]\n1=0|B\n[B]\n1=0|A\n2=0|Root\n3=0|B\n",
+             1,
+             0,
+             0,
+             {State::Shown}},
+            {"a huge Count",
+             "[Root]\nCount=2147483647\n1=0|A\n[A]\nCount=99999999\n1=1|k|v\n",
+             1,
+             1,
+             0,
+             {State::Shown}},
+            {"an empty file", "", 0, 0, 0, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -116,7 +142,8 @@ TEST(InfoSite, DepthAndEntryCountsAreCapped)
         chain += "[S" + std::to_string(i) + "]\n1=1|k|v\n2=0|S" + std::to_string(i + 1) + "\n";
     const InfoSite deep = BuildInfoSite(Ini(chain));
     std::size_t depth = 0;
-    for (const InfoNode* node = &deep.top[0]; node != nullptr; node = node->children.empty() ? nullptr : &node->children[0])
+    for (const InfoNode* node = &deep.top[0]; node != nullptr;
+         node = node->children.empty() ? nullptr : &node->children[0])
         ++depth;
     EXPECT_EQ(depth, kMaxDepth);
 
@@ -178,8 +205,8 @@ FileName=CON
     const struct {
         const char* name;
         const char* stem;
-    } stems[] = {{"Type17-2", "Type17-2"}, {"", "section"}, {"...", "section"}, {"a b/c:d", "a_b_c_d"},
-                 {"nul.txt", "_nul.txt"}, {"Win32_DiskDrive2", "Win32_DiskDrive2"}};
+    } stems[] = {{"Type17-2", "Type17-2"}, {"", "section"},         {"...", "section"},
+                 {"a b/c:d", "a_b_c_d"},   {"nul.txt", "_nul.txt"}, {"Win32_DiskDrive2", "Win32_DiskDrive2"}};
     for (const auto& s : stems)
         EXPECT_EQ(SafeFileStem(s.name), s.stem) << s.name;
     EXPECT_EQ(SafeFileStem(std::string(300, 'x')).size(), 64u);

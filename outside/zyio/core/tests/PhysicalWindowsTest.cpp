@@ -26,10 +26,7 @@ const std::uint8_t* FindAnchor(const std::uint8_t* window, std::uint32_t length)
     return nullptr;
 }
 
-Bytes TestTable(const char* name)
-{
-    return test::ReadBytes(test::SmbiosTestData() / (std::string(name) + ".table"));
-}
+Bytes TestTable(const char* name) { return test::ReadBytes(test::SmbiosTestData() / (std::string(name) + ".table")); }
 
 TEST(PhysicalWindows, AnchorWindowLeadsToTheTable)
 {
@@ -101,13 +98,13 @@ TEST(PhysicalWindows, RangesOutsideTheTwoRegionsAreNotMapped)
     const struct {
         std::uint32_t physical, length;
     } refused[] = {
-        {kBiosAreaBase, 0},
-        {0x000E0000, 0x100},
-        {kBiosAreaBase + 0x8000, 0x10000},  // runs past the BIOS area
-        {kTableAddress - 0x10, 0x100},
-        {kTableAddress, kTableRegionSize + 1},
-        {0xFFFFFFF0, 0x100},  // wraps around 4 GiB
-        {0, 0xFFFFFFFF},      // refused before anything is allocated
+            {kBiosAreaBase, 0},
+            {0x000E0000, 0x100},
+            {kBiosAreaBase + 0x8000, 0x10000},  // runs past the BIOS area
+            {kTableAddress - 0x10, 0x100},
+            {kTableAddress, kTableRegionSize + 1},
+            {0xFFFFFFF0, 0x100},  // wraps around 4 GiB
+            {0, 0xFFFFFFFF},      // refused before anything is allocated
     };
     for (const auto& r : refused)
         EXPECT_EQ(memory.Map(r.physical, r.length), nullptr) << std::hex << r.physical << " + " << r.length;

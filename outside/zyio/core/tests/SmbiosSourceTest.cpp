@@ -39,7 +39,7 @@ Bytes SmallTable()
     Bytes t = {0x00, 0x12, 0x00, 0x00, 0x01, 0x02, 0x00, 0xE0, 0x03, 0x07, 0, 0, 0, 0, 0, 0, 0, 0};
     for (const char* s : {"Acme", "1.0"})
         t.insert(t.end(), s, s + std::strlen(s) + 1);
-    t.push_back(0);                                          // end of string set
+    t.push_back(0);                                           // end of string set
     t.insert(t.end(), {0x7F, 0x04, 0x01, 0x00, 0x00, 0x00});  // type 127, no strings
     return t;
 }
@@ -111,7 +111,7 @@ TEST(SmbiosSource, MalformedFilesAreRefusedWithAReason)
     Put32(smGarbageTable, 0x18, 32);
     Bytes headerTooShort = {0x00, 0x03, 0x00, 0x00, 0x00, 0x00};  // formatted area shorter than its header
     Bytes trailingGarbage = table;
-    trailingGarbage[trailingGarbage.size() - 6] = 0x20;  // the end marker becomes type 32 ...
+    trailingGarbage[trailingGarbage.size() - 6] = 0x20;              // the end marker becomes type 32 ...
     trailingGarbage.insert(trailingGarbage.end(), {'x', 'y', 'z'});  // ... followed by stray bytes
 
     const struct {
@@ -119,17 +119,17 @@ TEST(SmbiosSource, MalformedFilesAreRefusedWithAReason)
         Bytes file;
         const char* reason;
     } cases[] = {
-        {"empty file", {}, "neither"},
-        {"text file", Bytes{'h', 'e', 'l', 'l', 'o', '\n'}, "neither"},
-        {"_SM_ cut inside the entry point", Dump("_SM_", 0x10, {}), "ends inside"},
-        {"_SM3_ cut inside the entry point", Dump("_SM3_", 0x10, {}), "ends inside"},
-        {"_DMI_ cut inside the entry point", Dump("_DMI_", 0x0A, {}), "ends inside"},
-        {"_SM_ table runs past the end", smPastEnd, "past the end"},
-        {"_SM_ table address past the end", smAddressPastEnd, "past the end"},
-        {"_SM3_ 64-bit address past the end", sm3HugeAddress, "past the end"},
-        {"_SM_ table of garbage", smGarbageTable, "no whole"},
-        {"structure shorter than its header", headerTooShort, "neither"},
-        {"raw table with stray bytes after it", trailingGarbage, "unreadable data after 2 structures"},
+            {"empty file", {}, "neither"},
+            {"text file", Bytes{'h', 'e', 'l', 'l', 'o', '\n'}, "neither"},
+            {"_SM_ cut inside the entry point", Dump("_SM_", 0x10, {}), "ends inside"},
+            {"_SM3_ cut inside the entry point", Dump("_SM3_", 0x10, {}), "ends inside"},
+            {"_DMI_ cut inside the entry point", Dump("_DMI_", 0x0A, {}), "ends inside"},
+            {"_SM_ table runs past the end", smPastEnd, "past the end"},
+            {"_SM_ table address past the end", smAddressPastEnd, "past the end"},
+            {"_SM3_ 64-bit address past the end", sm3HugeAddress, "past the end"},
+            {"_SM_ table of garbage", smGarbageTable, "no whole"},
+            {"structure shorter than its header", headerTooShort, "neither"},
+            {"raw table with stray bytes after it", trailingGarbage, "unreadable data after 2 structures"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
