@@ -22,7 +22,7 @@ packages=(
     libbenchmark-dev g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
     wine wine64 xvfb xauth imagemagick chromium python3
-    dmidecode
+    dmidecode ccache
 )
 
 say() { printf '\n== %s\n' "$*"; }
@@ -41,11 +41,24 @@ install_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# ccache keeps compiled objects between runs and between clones of this tree
+# (paths are taken relative to the clone, so two clones share their objects).
+compiler_launcher=()
+if command -v ccache >/dev/null; then
+    compiler_launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
+fi
+
+# Configures a build folder when it is new or when its options changed since
+# the last configuration, then builds it.
 configure_and_build() {
     local name=$1
     shift
-    if [[ ! -f "$build/$name/build.ninja" ]]; then
-        cmake -S "$root" -B "$build/$name" -G Ninja "$@" >/dev/null
+    local options=(-G Ninja "${compiler_launcher[@]}" "$@")
+    local stamp="$build/$name/.vantor-options"
+    if [[ ! -f "$build/$name/build.ninja" || "$(cat "$stamp" 2>/dev/null)" != "${options[*]}" ]]; then
+        cmake -S "$root" -B "$build/$name" "${options[@]}" >/dev/null
+        printf '%s' "${options[*]}" >"$stamp"
     fi
     cmake --build "$build/$name" -j "$jobs"
 }
