@@ -13,7 +13,7 @@
 
 #include "Commands.h"
 #include "Json.h"
-#include "core/FanControlModel.h"
+#include "fan/FanControlModel.h"
 
 namespace vantorctl {
 namespace {

@@ -10,10 +10,10 @@
 
 #include "Commands.h"
 #include "Json.h"
-#include "core/CpuSampling.h"
-#include "core/UsageFormulas.h"
-#include "core/UsageSampling.h"
-#include "core/WinCpuSampling.h"
+#include "usage/CpuSampling.h"
+#include "usage/UsageFormulas.h"
+#include "usage/UsageSampling.h"
+#include "usage/CpuSampling_win.h"
 
 namespace vantorctl {
 namespace {

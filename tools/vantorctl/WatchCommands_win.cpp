@@ -15,16 +15,16 @@
 #include <vector>
 
 #include "Commands.h"
-#include "core/AlertFiles.h"
-#include "core/AlertLog.h"
-#include "core/BindingHardware.h"
-#include "core/DateText.h"
-#include "core/HwBinding.h"
-#include "core/SensorDefaults.h"
-#include "core/SettingsFile.h"
-#include "core/WatchSession.h"
-#include "core/WinHwPlatform.h"
-#include "core/WinProfileStore.h"
+#include "alertlog/AlertFiles.h"
+#include "alertlog/AlertLog.h"
+#include "binding/BindingHardware.h"
+#include "alarm/DateText.h"
+#include "binding/HwBinding.h"
+#include "config/SensorDefaults.h"
+#include "config/SettingsFile.h"
+#include "session/WatchSession.h"
+#include "binding/HwPlatform_win.h"
+#include "config/ProfileStore_win.h"
 
 namespace vantorctl {
 namespace {
