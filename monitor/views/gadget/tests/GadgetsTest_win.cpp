@@ -6,6 +6,7 @@
 
 #include "GadgetWindowsFixture.h"
 #include "alertlog/AlertLog.h"
+#include "gadget/GadgetMessages.h"
 #include "toolkit/TImage.h"
 #include "toolkit/TLabel.h"
 
@@ -240,6 +241,15 @@ TEST_F(GadgetWindows, ThresholdButtonsStepOncePerClickAndTheCloseBoxDisablesTheS
     Click(Screen(8, 28 + 5, 67 + 5));  // imgTSDown
     Click(Screen(8, 28 + 5, 67 + 5));
     EXPECT_EQ(cpu.Threshold, before - 10);
+
+    // The committed scale and a new name reach the window through its messages.
+    m_config.Committed.Scale = monitor::TempScale::Fahrenheit;
+    monitor::CopyCut("Core", m_config.Temperature.ShortName[0]);
+    SendMessageA(Window(8), kWmGadgetUnits, 0, 0);
+    SendMessageA(Window(8), kWmGadgetRefresh, 0, 0);
+    EXPECT_TRUE(Gadget(8).FindControl("imgDF")->Visible());
+    EXPECT_FALSE(Gadget(8).FindControl("imgDC")->Visible());
+    EXPECT_EQ(dynamic_cast<toolkit::TLabel*>(Gadget(8).FindControl("Label2"))->Caption(), "Core");
 
     Click(Screen(8, 78 + 5, 90 + 5));  // imgClose
     EXPECT_FALSE(IsWindowVisible(Window(8)));
