@@ -14,7 +14,7 @@
 namespace boardsim::test {
 namespace {
 
-const char* const kShippedBoards[] = {"classic", "group", "bare", "many"};
+const char* const kShippedBoards[] = {"classic", "group", "bare", "many", "rails"};
 
 // The boards, loaded once for the tables below; tests that change a board
 // load their own copy.
@@ -80,6 +80,7 @@ TEST(ShippedBoards, ServeTheMethodsTheirFilesDescribeAndNoOthers)
              {"VSIF", "TSIF", "FSIF", "RVLT", "RTMP", "RFAN", "OCOP", "PROC", "MBIF", "GPLV", "GGRP", "GITM", "SITM"}},
             {"bare", {"VSIF", "TSIF", "FSIF", "RVLT", "RTMP", "RFAN"}},
             {"many", {"VSIF", "TSIF", "FSIF", "RVLT", "RTMP", "RFAN"}},
+            {"rails", {"VSIF", "TSIF", "FSIF", "RVLT", "RTMP", "RFAN"}},
     };
     for (const char* boardName : kShippedBoards) {
         LoadedBoard& board = Shipped(boardName);

@@ -11,11 +11,20 @@ bool OutsideBand(float reading, int threshold, double high, double low)
     return reading >= (threshold + 100) * high * 0.01 || reading <= (100 - threshold) * low * 0.01;
 }
 
+// The band lies around the nominal with its width taken from the nominal's
+// size, so a negative rail (-12 V, -5 V) is judged like a positive one: its
+// upper bound is the one nearer zero.
+bool OutsideNominalBand(float reading, int threshold, double nominal)
+{
+    if (nominal >= 0)
+        return OutsideBand(reading, threshold, nominal, nominal);
+    return reading >= (100 - threshold) * nominal * 0.01 || reading <= (threshold + 100) * nominal * 0.01;
+}
+
 RuleOutcome VoltageRule(const RuleInput& input, RuleState& state, AlarmHardware& hardware)
 {
     RuleOutcome outcome;
-    const double nominal = input.nominalVoltage;
-    outcome.abnormal = OutsideBand(input.reading, input.comparedThreshold, nominal, nominal);
+    outcome.abnormal = OutsideNominalBand(input.reading, input.comparedThreshold, input.nominalVoltage);
     if (input.sensorId != kCoreVoltageId || !hardware.HasCpuVoltRange())
         return outcome;
 

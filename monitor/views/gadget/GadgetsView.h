@@ -1,6 +1,8 @@
 // The gadget windows as a set, as the other windows use them.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 
 namespace vantor::monitor {
@@ -33,6 +35,13 @@ public:
     virtual void EvaluateAll() = 0;
     // After a committed configuration: shown gadgets, names and units follow.
     virtual void AfterCommit() = 0;
+
+    // ShownGadgetMask and CreatedGadgetMask: a bit for each of the first 32
+    // gadgets. A board may have more; GadgetShown answers for every one.
+    virtual std::uint32_t ShownGadgetMask() const = 0;
+    virtual std::uint32_t CreatedGadgetMask() const = 0;
+    virtual bool GadgetShown(std::size_t gadgetIndex) const = 0;
+    virtual std::size_t GadgetCount() const = 0;
 };
 
 // Creates one gadget window per sensor of the binding, in kind order, owned

@@ -83,6 +83,41 @@ TEST(AlarmRule, EachKindAtAndAroundItsThreshold)
     }
 }
 
+// A negative rail's nominal is negative too (the middle of its limits); the
+// band is taken around it with its width from the nominal's size, the same
+// test that every positive rail gets, mirrored.
+TEST(AlarmRule, NegativeRailsAreJudgedAroundTheirNominal)
+{
+    struct Case {
+        const char* label;
+        float threshold;
+        float reading;
+        float nominal;
+        bool abnormal;
+    };
+    const Case cases[] = {
+            {"-12 V on its nominal", 25, -12.0f, -12.0f, false},
+            {"-12 V a little high", 25, -11.5f, -12.0f, false},
+            {"-12 V a little low", 25, -12.5f, -12.0f, false},
+            {"-12 V at the lower bound", 25, -15.0f, -12.0f, true},
+            {"-12 V over the lower bound", 25, -14.99f, -12.0f, false},
+            {"-12 V at the upper bound", 25, -9.0f, -12.0f, true},
+            {"-12 V under the upper bound", 25, -9.01f, -12.0f, false},
+            {"-12 V rail reading 0", 25, 0.0f, -12.0f, true},
+            {"-12 V rail reading +12", 25, 12.0f, -12.0f, true},
+            {"-5 V inside", 10, -5.2f, -5.0f, false},
+            {"-5 V too high", 10, -4.4f, -5.0f, true},
+            {"-5 V too low", 10, -5.6f, -5.0f, true},
+    };
+    for (const Case& c : cases) {
+        FakeAlarmHardware hardware;
+        RuleState state;
+        const RuleOutcome outcome = ApplyAlarmRule(
+                Input(SensorKind::Voltage, kRail33Id, c.threshold, c.reading, c.nominal), state, hardware);
+        EXPECT_EQ(outcome.abnormal, c.abnormal) << c.label;
+    }
+}
+
 TEST(AlarmRule, SlowFanUnderFanControlIsJudgedByTemperature)
 {
     struct Case {

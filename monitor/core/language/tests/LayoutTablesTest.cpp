@@ -78,6 +78,16 @@ TEST(LayoutTables, MainPanelRowsTheOtherWindowsRelyOn)
     }
 }
 
+// Every gadget window applies the same 77 records: the window and its 76
+// controls (the window's own test applies it to the real control tree).
+TEST(LayoutTables, TheGadgetTableHoldsTheWindowAndItsSeventySixControls)
+{
+    EXPECT_EQ(kHexagonLayout.size(), 77u);
+    for (const char* name :
+         {"imgRedLed", "imgRedLedSmall", "imgLock", "imgSensor5", "imgThreshold5", "imgS_12", "imgRPM_a"})
+        EXPECT_NE(Find(kHexagonLayout, name), nullptr) << name;
+}
+
 TEST(LayoutTables, SkinnedButtonsHaveTheirPictureHolders)
 {
     struct Button {
@@ -97,8 +107,8 @@ TEST(LayoutTables, SkinnedButtonsHaveTheirPictureHolders)
             {&kCoverLayout, "imgHexagon", true},
             {&kCoverLayout, "imgClose", false},
             {&kCoverLayout, "imgHide", false},
-            {&kHexagonLayout, "imgTSUp", true},
-            {&kHexagonLayout, "imgTSDown", true},
+            {&kHexagonLayout, "imgTSUp", false},
+            {&kHexagonLayout, "imgTSDown", false},
             {&kOptionLayout, "imgApply", true},
             {&kListLayout, "imgOk", true},
             {&kReportLayout, "imgClear", true},
