@@ -19,6 +19,8 @@ class CoverView;
 class ListView;
 class GadgetsView;
 class OptionsView;
+class UsageView;
+class ReportView;
 
 struct Views {
     MainPanelView* mainPanel = nullptr;
@@ -26,6 +28,8 @@ struct Views {
     ListView* list = nullptr;
     GadgetsView* gadgets = nullptr;
     OptionsView* options = nullptr;
+    UsageView* usage = nullptr;
+    ReportView* report = nullptr;
 
     // Owned by the program's entry for the whole run.
     monitor::Preferences* preferences = nullptr;  // Vantor.ini beside the program
