@@ -100,7 +100,7 @@ TEST(LayoutTables, SkinnedButtonsHaveTheirPictureHolders)
             {&kHexagonLayout, "imgTSUp", true},
             {&kHexagonLayout, "imgTSDown", true},
             {&kOptionLayout, "imgApply", true},
-            {&kListLayout, "imgOk", true},
+            {&kListLayout, "imgOk", false},
             {&kReportLayout, "imgClear", true},
             {&kUsageLayout, "imgClose", false},
             {&kInfoBrowserLayout, "imgClose", false},
