@@ -165,6 +165,8 @@ int ListWindow::Create(const std::string& resFolder, HWND owner)
     options.caption = kListWindowCaption;
     options.width = kListDesignWidth;
     options.height = kListDesignHeight;
+    // Always above the other windows while shown (each show raises it again).
+    options.topmost = true;
     if (!m_form.Create(options))
         return -1;
     // A popup owned by the options window.
