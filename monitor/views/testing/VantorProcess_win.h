@@ -65,6 +65,8 @@ public:
     bool Start(const ProgramFolder& folder, const std::string& arguments = "");
 
     DWORD Id() const { return m_id; }
+    // The process handle (all access), null before Start.
+    HANDLE Handle() const { return m_process; }
     bool Running() const;
     // The exit code once it has ended within timeoutMs; nothing otherwise.
     std::optional<DWORD> WaitForExit(DWORD timeoutMs);

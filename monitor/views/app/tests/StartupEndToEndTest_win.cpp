@@ -77,8 +77,10 @@ TEST_F(VantorRun, StartsWithItsWindowsHiddenAndSavesTheSettingsWhenAskedToEnd)
     ASSERT_NE(list, nullptr) << "the list window is created at start";
     EXPECT_FALSE(IsWindowVisible(options)) << "created hidden";
     EXPECT_FALSE(IsWindowVisible(list)) << "created hidden";
-    EXPECT_EQ(reinterpret_cast<HWND>(GetWindowLongPtrA(list, GWLP_HWNDPARENT)), options)
-            << "the list window is owned by the options window";
+    // The owner is set right after the window is made: wait for the run to get there.
+    for (int i = 0; i < 200 && GetWindow(list, GW_OWNER) != options; ++i)
+        Sleep(50);
+    EXPECT_EQ(GetWindow(list, GW_OWNER), options) << "the list window is owned by the options window";
     HWND application = vantor.FindWindowOf(kApplicationClass, "Vantor");
     ASSERT_NE(application, nullptr);
     EXPECT_FALSE(IsWindowVisible(application));
