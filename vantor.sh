@@ -4,11 +4,14 @@
 #   ./vantor.sh test                 install what is missing, build the native,
 #                                    Windows x86_64 and Windows i686
 #                                    configurations, run every test
-#   ./vantor.sh run [--board NAME]   install, build, prepare the Wine prefix with
-#                                    the simulated board NAME (default classic)
-#                                    and show the board's sensors
+#   ./vantor.sh run [--board NAME|PATH] [--debug]
+#                                    install, build, prepare the Wine prefix with
+#                                    the simulated board (a shipped board's name,
+#                                    default classic, or a board file) and run
+#                                    Vantor on it until Ctrl+C or ./vantor.sh stop
 #   ./vantor.sh build                install and build only
-#   ./vantor.sh stop                 stop the simulated device and the wineserver
+#   ./vantor.sh stop                 end a running Vantor, the simulated device
+#                                    and the wineserver
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -165,35 +168,105 @@ cmd_test() {
     return "$status"
 }
 
+# ./vantor.sh run: Vantor.exe on the simulated board, on $DISPLAY or, without
+# one, on a private Xvfb whose screen is saved every few seconds. It runs
+# until Ctrl+C or './vantor.sh stop'; either ends Vantor the way Windows asks
+# a program to close (so it saves its settings), then the device, the
+# wineserver and the private Xvfb.
+run_state="$build/run"
+run_vantor_pid=""
+run_shots_pid=""
+
+run_cleanup() {
+    trap - EXIT INT TERM
+    if [[ -n "$run_vantor_pid" ]] && kill -0 "$run_vantor_pid" 2>/dev/null; then
+        "$root/tools/wine-run.sh" taskkill /im Vantor.exe >/dev/null 2>&1 || true
+        for _ in $(seq 100); do kill -0 "$run_vantor_pid" 2>/dev/null || break; sleep 0.1; done
+    fi
+    [[ -n "$run_shots_pid" ]] && kill "$run_shots_pid" 2>/dev/null || true
+    cleanup
+    rm -f "$run_state/pid"
+    echo "Vantor stopped."
+}
+
 cmd_run() {
-    local board=classic
+    local board=classic debug=()
     while [[ $# -gt 0 ]]; do
         case "$1" in
-        --board) board=${2:?--board needs a name}; shift 2 ;;
+        --board) board=${2:?--board needs a name or a board file}; shift 2 ;;
         --board=*) board=${1#--board=}; shift ;;
+        --debug) debug=(DEBUG); shift ;;
         *) echo "unknown option: $1" >&2; usage; exit 1 ;;
         esac
     done
+    if [[ -f "$run_state/pid" ]] && kill -0 "$(cat "$run_state/pid")" 2>/dev/null; then
+        echo "Vantor already runs (./vantor.sh stop ends it)" >&2
+        exit 1
+    fi
+    # A board file given by path is served under its own name from a folder of its own.
+    local boards="$root/boardsim/boards" name=$board
+    if [[ -f "$board" ]]; then
+        name=$(basename "$board")
+        name=${name%.ini}
+        boards="$run_state/boards"
+        rm -rf "$boards"
+        mkdir -p "$boards"
+        cp "$board" "$boards/$name.ini"
+    elif [[ ! -f "$boards/$board.ini" ]]; then
+        echo "no board file or shipped board named '$board' (shipped: $(cd "$boards" && ls -- *.ini | sed 's/\.ini$//' | tr '\n' ' '))" >&2
+        exit 1
+    fi
     install_packages
     say "Windows x86_64 build"
     configure_and_build win64 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake"
-    prefix_up "$board"
-    say "sensors of the simulated board '$board', read through \\\\.\\ZYKACPI"
-    "$root/tools/wine-run.sh" "$build/win64/bin/sensorprobe.exe"
-    echo
-    echo "The simulated device keeps running; './vantor.sh stop' ends it."
+    local headless=""
+    [[ -z "${DISPLAY:-}" ]] && headless=1
+    ensure_display
+    mkdir -p "$run_state"
+    trap run_cleanup EXIT
+    trap 'exit 130' INT TERM
+    echo $$ >"$run_state/pid"
+    "$root/tools/wineprefix.sh" up "$build/win64/bin/zykacpi.sys" "$boards" "$name"
+
+    if [[ -n "$headless" ]]; then
+        local screens="$build/screens"
+        mkdir -p "$screens"
+        # Its own session, so that Ctrl+C reaches only this script.
+        setsid bash -c 'while :; do
+                import -window root "$1/run-latest.tmp.png" 2>/dev/null && mv -f "$1/run-latest.tmp.png" "$1/run-latest.png"
+                sleep 5
+            done' shots "$screens" </dev/null >/dev/null 2>&1 &
+        run_shots_pid=$!
+        echo "No display: Vantor runs on a private Xvfb ($DISPLAY); the screen is saved every 5 s to $screens/run-latest.png"
+    fi
+    say "Vantor on the simulated board '$name'${debug:+ (debug log in build/win64/bin/DebugMsg.log)}; Ctrl+C or './vantor.sh stop' ends it"
+    (cd "$build/win64/bin" && exec setsid "$root/tools/wine-run.sh" ./Vantor.exe "${debug[@]}") </dev/null &
+    run_vantor_pid=$!
+    wait "$run_vantor_pid" || true
+    run_vantor_pid=""
+}
+
+cmd_stop() {
+    local pid=""
+    [[ -f "$run_state/pid" ]] && pid=$(cat "$run_state/pid")
+    if [[ -n "$pid" ]] && kill -0 "$pid" 2>/dev/null; then
+        kill -TERM "$pid"
+        for _ in $(seq 300); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    fi
+    cleanup
+    rm -f "$run_state/pid"
 }
 
 usage() {
-    sed -n '2,12p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'
+    sed -n '2,14p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'
 }
 
 case "${1:-}" in
 test) shift; cmd_test "$@" ;;
 run) shift; cmd_run "$@" ;;
 build) install_packages; build_all ;;
-stop) cleanup ;;
+stop) cmd_stop ;;
 -h | --help | help) usage ;;
 *) usage; exit 1 ;;
 esac

@@ -40,6 +40,8 @@ public:
     virtual ListResult ShowListWindow(ListMode mode, ListContent content) = 0;
     // After an OK in list mode: the chosen item, -1 for none.
     virtual int SelectedIndex() const = 0;
+    // Marks the item shown chosen at the next show (-1: none).
+    virtual void SelectIndex(int index) = 0;
 
     // The question or the alert message text, redrawn when shown.
     virtual std::string MessageText() const = 0;

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/ProgramWindow.h"
 
@@ -14,6 +16,13 @@ public:
     // Re-reads the fan-control state from the hardware library (the
     // broadcast that fan-control settings changed).
     virtual void RefreshFanControl() = 0;
+
+    // The options window's own window (an HWND): the owner of the list window.
+    virtual void* WindowHandle() const = 0;
+
+    // The fan-control target temperatures (profile names) the hardware
+    // library listed at the last refresh, for the list window's chooser.
+    virtual std::vector<std::string> TargetTemperatureTexts() const = 0;
 };
 
 // Creates the options window (hidden): binds the hardware library, reads the

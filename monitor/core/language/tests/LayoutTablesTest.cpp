@@ -110,7 +110,7 @@ TEST(LayoutTables, SkinnedButtonsHaveTheirPictureHolders)
             {&kHexagonLayout, "imgTSUp", false},
             {&kHexagonLayout, "imgTSDown", false},
             {&kOptionLayout, "imgApply", true},
-            {&kListLayout, "imgOk", true},
+            {&kListLayout, "imgOk", false},
             {&kReportLayout, "imgClear", true},
             {&kUsageLayout, "imgClose", false},
             {&kInfoBrowserLayout, "imgClose", false},
