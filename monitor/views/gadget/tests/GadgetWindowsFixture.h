@@ -145,6 +145,7 @@ public:
         return ListResult::Ok;
     }
     int SelectedIndex() const override { return -1; }
+    void SelectIndex(int) override {}
     std::string MessageText() const override { return text; }
     void SetMessageText(std::string value) override { text = std::move(value); }
     bool MessageWindowShown() const override { return false; }

@@ -86,6 +86,10 @@ public:
     int ArrangementIndex() const override { return -1; }
     void EvaluateAll() override {}
     void AfterCommit() override {}
+    std::uint32_t ShownGadgetMask() const override { return 0; }
+    std::uint32_t CreatedGadgetMask() const override { return 0; }
+    bool GadgetShown(std::size_t) const override { return false; }
+    std::size_t GadgetCount() const override { return 0; }
 };
 
 class ListWindowTest : public ::testing::Test {
