@@ -249,7 +249,6 @@ TEST(WmiGetAll, RefusesAnOutputFolderWhoseIniPathDoesNotFitItsBuffer)
     EXPECT_FALSE(WmiGetAll(host, ""));
     EXPECT_TRUE(host.steps.empty());
 
-    host.htmlResult = true;
     EXPECT_TRUE(WmiGetAll(host, fits));
     EXPECT_EQ(host.Ini("Root", "Count"), "12");
 }
