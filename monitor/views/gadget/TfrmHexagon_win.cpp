@@ -237,7 +237,9 @@ bool TfrmHexagon::CreateGadget(HWND owner)
     toolkit::FormOptions options;
     options.width = 127;
     options.height = 111;
-    options.caption = "Vantor";
+    // Not "Vantor": other programs find the main panel by that caption to
+    // send it the control messages.
+    options.caption = "Vantor sensor";
     if (!Create(options))
         return false;
     // Owned by the cover: above it, and no taskbar button.
