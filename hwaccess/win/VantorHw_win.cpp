@@ -82,8 +82,6 @@ private:
     ZyioGetCpuIdFn m_getCpuId = nullptr;
 };
 
-using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE, PBOOL);
-
 // Process-wide state. Constructed at process attach; the device channel and
 // the library state live until detach.
 struct LibraryState {
@@ -98,19 +96,6 @@ LibraryState* g_state = nullptr;
 
 LibraryState& State() { return *g_state; }
 
-RequestLayout LayoutOfThisProcess()
-{
-#if defined(_WIN64)
-    // A 64-bit address does not fit the request's 32-bit pointer field.
-    return RequestLayout::Inline;
-#else
-    BOOL wow64 = FALSE;
-    if (State().isWow64Process != nullptr && !State().isWow64Process(GetCurrentProcess(), &wow64))
-        wow64 = FALSE;
-    return wow64 ? RequestLayout::Inline : RequestLayout::Pointer;
-#endif
-}
-
 }  // namespace
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved)
@@ -118,8 +103,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved)
     switch (reason) {
     case DLL_PROCESS_ATTACH:
         g_state = new (g_storage) LibraryState;
-        g_state->isWow64Process = reinterpret_cast<IsWow64ProcessFn>(
-                reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), "IsWow64Process")));
+        g_state->isWow64Process = FindIsWow64Process();
         g_state->zyio.Load();
         break;
     case DLL_PROCESS_DETACH:
@@ -148,7 +132,7 @@ OcBool __cdecl OCAPI_Initialization(void)
 {
     return Guarded<OcBool>(0, [] {
         LibraryState& state = State();
-        const bool opened = state.channel.Open(LayoutOfThisProcess());
+        const bool opened = state.channel.Open(RequestLayoutForThisProcess(state.isWow64Process));
         state.library.BuildTables();
         return opened ? 1 : 0;
     });
