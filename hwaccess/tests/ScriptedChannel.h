@@ -138,8 +138,8 @@ private:
 
     const ResultBuffer* Find(const ScriptedRequest& request) const
     {
-        if (!request.integers.empty()) {
-            const Key key{request.name.Word(), request.integers[0]};
+        if (!request.words.empty()) {
+            const Key key{request.name.Word(), request.words[0]};
             if (m_failing.count(key) != 0) {
                 return nullptr;
             }
