@@ -13,7 +13,7 @@ int main()
         std::printf("%s: %s\n", ok ? "ok" : "FAILED", what);
         failed += ok ? 0 : 1;
     };
-    LoadedVantorHw hw(ProgramFolder() + "VantorHw.dll");
+    vantor::hw::LoadedVantorHw hw(ProgramFolder() + "VantorHw.dll");
     check(hw.Loaded(), "the library loads");
     if (!hw.Loaded())
         return failed;
