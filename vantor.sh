@@ -19,16 +19,39 @@ build="$root/build"
 jobs=$(nproc 2>/dev/null || echo 2)
 
 # Debian packages the build, the tests and the benchmarks need (dmidecode is
-# the yardstick of bench_dmi_decode).
+# the yardstick of bench_dmi_decode; clang and its runtime libraries, which
+# hold libFuzzer, build the fuzz targets).
 packages=(
     cmake ninja-build g++ googletest libgtest-dev
     libbenchmark-dev g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
     wine wine64 xvfb xauth imagemagick chromium python3
-    dmidecode ccache
+    dmidecode ccache clang libclang-rt-dev
 )
 
 say() { printf '\n== %s\n' "$*"; }
+
+# Wall time of each phase, printed at the end so slow phases show.
+phase_names=()
+phase_seconds=()
+# Runs a command as the phase NAME and records its wall time; answers the
+# command's status.
+timed() {
+    local name=$1 started=$SECONDS status=0
+    shift
+    "$@" || status=$?
+    phase_names+=("$name")
+    phase_seconds+=($((SECONDS - started)))
+    return "$status"
+}
+print_phase_times() {
+    [[ ${#phase_names[@]} -eq 0 ]] && return
+    say "phase times"
+    local i
+    for i in "${!phase_names[@]}"; do
+        printf '  %-22s %5d s\n' "${phase_names[i]}" "${phase_seconds[i]}"
+    done
+}
 
 install_packages() {
     local missing=()
@@ -54,27 +77,43 @@ fi
 
 # Configures a build folder when it is new or when its options changed since
 # the last configuration, then builds it.
-configure_and_build() {
+# (Functions here run under `||` too, where errexit is off: each step
+# returns on failure itself.)
+configure() {
     local name=$1
     shift
     local options=(-G Ninja "${compiler_launcher[@]}" "$@")
     local stamp="$build/$name/.vantor-options"
     if [[ ! -f "$build/$name/build.ninja" || "$(cat "$stamp" 2>/dev/null)" != "${options[*]}" ]]; then
-        cmake -S "$root" -B "$build/$name" "${options[@]}" >/dev/null
+        cmake -S "$root" -B "$build/$name" "${options[@]}" >/dev/null || return
         printf '%s' "${options[*]}" >"$stamp"
     fi
+}
+
+configure_and_build() {
+    local name=$1
+    shift
+    configure "$name" "$@" || return
     cmake --build "$build/$name" -j "$jobs"
 }
 
 build_all() {
     say "native build (sanitizers)"
-    configure_and_build native -DCMAKE_BUILD_TYPE=Debug
+    timed "native build" configure_and_build native -DCMAKE_BUILD_TYPE=Debug
     say "Windows x86_64 build"
-    configure_and_build win64 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    timed "win64 build" configure_and_build win64 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake"
     say "Windows i686 build (built and link-checked; this kernel cannot run it)"
-    configure_and_build win32 -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_TESTS=OFF \
+    timed "win32 build" configure_and_build win32 -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_TESTS=OFF \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake"
+}
+
+# Every libFuzzer target, built with clang but not run (README, Fuzzing), so
+# a change that breaks one shows in the test run.
+build_fuzzers() {
+    configure fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
+        -DVANTOR_FUZZ=ON -DVANTOR_TESTS=OFF -DVANTOR_SANITIZE=OFF -DVANTOR_BENCH=OFF || return
+    cmake --build "$build/fuzz" --target fuzz -j "$jobs"
 }
 
 # Windows programs that open windows need an X display; without one, start a
@@ -149,20 +188,26 @@ screenshot_info_pages() {
 
 cmd_test() {
     local started=$SECONDS status=0
-    install_packages
+    timed install install_packages
     build_all
     say "native tests"
-    run_ctest "$build/native" || status=1
+    timed "native tests" run_ctest "$build/native" || status=1
     say "Windows tests under Wine"
     trap cleanup EXIT
     ensure_display
-    prefix_up classic
-    run_ctest "$build/win64" || status=1
+    timed "Wine prefix" prefix_up classic
+    timed "Wine tests" run_ctest "$build/win64" || status=1
     say "screenshots of the information pages"
-    if ! screenshot_info_pages; then
+    if ! timed screenshots screenshot_info_pages; then
         status=1
         failed=$((failed + 1))
     fi
+    say "fuzz targets (clang, built only)"
+    if ! timed "fuzz build" build_fuzzers; then
+        status=1
+        failed=$((failed + 1))
+    fi
+    print_phase_times
     say "done in $((SECONDS - started)) s"
     echo "$passed passed, $failed failed"
     return "$status"
@@ -265,7 +310,7 @@ usage() {
 case "${1:-}" in
 test) shift; cmd_test "$@" ;;
 run) shift; cmd_run "$@" ;;
-build) install_packages; build_all ;;
+build) timed install install_packages; build_all; print_phase_times ;;
 stop) cmd_stop ;;
 -h | --help | help) usage ;;
 *) usage; exit 1 ;;

@@ -1,9 +1,23 @@
 // Replays every input kept in the fuzzer's regressions folder, and a few
-// hand-made malformed windows, through the same checks the fuzzer makes.
+// hand-made malformed windows, through the same checks the fuzzer makes. A
+// failure names the input: a broken invariant as a test failure, a sanitizer
+// report (which ends the process) by a line printed before it ends.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <string>
 #include <vector>
+
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_UNDEFINED__)
+#include <sanitizer/common_interface_defs.h>
+#define VANTOR_HAS_SANITIZER_CALLBACK 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(undefined_behavior_sanitizer)
+#include <sanitizer/common_interface_defs.h>
+#define VANTOR_HAS_SANITIZER_CALLBACK 1
+#endif
+#endif
 
 #include "DecodeInvariants.h"
 #include "ShippedNames.h"
@@ -15,6 +29,31 @@ namespace {
 
 using test::Bytes;
 
+// The input being replayed, named by the sanitizers' last words.
+std::string g_replaying;
+
+void NameTheInput() { std::fprintf(stderr, "while replaying %s\n", g_replaying.c_str()); }
+
+class ReplayNamesItsInput {
+public:
+    explicit ReplayNamesItsInput(std::string name)
+    {
+        g_replaying = std::move(name);
+#ifdef VANTOR_HAS_SANITIZER_CALLBACK
+        __sanitizer_set_death_callback(&NameTheInput);
+#endif
+    }
+    ~ReplayNamesItsInput()
+    {
+#ifdef VANTOR_HAS_SANITIZER_CALLBACK
+        __sanitizer_set_death_callback(nullptr);
+#endif
+        g_replaying.clear();
+    }
+    ReplayNamesItsInput(const ReplayNamesItsInput&) = delete;
+    ReplayNamesItsInput& operator=(const ReplayNamesItsInput&) = delete;
+};
+
 TEST(FuzzRegressions, KeptInputsDecodeWithinTheirInvariants)
 {
     int replayed = 0;
@@ -24,8 +63,8 @@ TEST(FuzzRegressions, KeptInputsDecodeWithinTheirInvariants)
         }
         const auto bytes = test::ReadFileBytes(entry.path().string());
         ASSERT_TRUE(bytes) << entry.path();
-        SCOPED_TRACE(entry.path().filename().string());
-        fuzz::CheckDecode(*bytes, test::ShippedNames());
+        const ReplayNamesItsInput naming(entry.path().string());
+        EXPECT_EQ(fuzz::CheckDecode(*bytes, test::ShippedNames()), "") << entry.path().string();
         ++replayed;
     }
     EXPECT_GT(replayed, 0) << "nothing found in " DMIINFO_FUZZ_REGRESSIONS_DIR;
@@ -45,10 +84,19 @@ TEST(FuzzRegressions, HandMadeMalformedWindows)
             prefixed(0xFFFF, test::Struct(13, {255}, {"x|y"})),
             {'_', 'D', 'M', 'I', '_', 0, 0x10},  // anchor cut short
     };
-    for (const Bytes& input : inputs) {
-        fuzz::CheckDecode(input, test::ShippedNames());
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        const ReplayNamesItsInput naming("hand-made window " + std::to_string(i));
+        EXPECT_EQ(fuzz::CheckDecode(inputs[i], test::ShippedNames()), "") << "hand-made window " << i;
     }
-    SUCCEED();  // the checks trap on a broken invariant; ASan on a stray read
+}
+
+// The check itself: an input that breaks an invariant is answered by name.
+TEST(FuzzRegressions, ABrokenInvariantIsNamed)
+{
+    fuzz::CheckingIni ini;
+    ini.RootSection(2, "Type0");  // the first Root entry numbered 2
+    ini.Count("Root", 1);
+    EXPECT_EQ(ini.Finish(1), "Root entries are numbered 1..n without gaps");
 }
 
 }  // namespace

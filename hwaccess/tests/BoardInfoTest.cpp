@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ArgumentFakeChannel.h"
+#include "ScriptedChannel.h"
 #include "FakeMethodChannel.h"
 #include "ResultBuilder.h"
 #include "VantorHw.h"
@@ -17,10 +17,10 @@
 namespace vantor::hw {
 namespace {
 
-using test::ArgumentFakeChannel;
 using test::FakeMethodChannel;
-using test::RecordedCall;
 using test::ResultBuilder;
+using test::ScriptedChannel;
+using test::ScriptedRequest;
 
 constexpr std::uint32_t kUntouched = 0xEEEEEEEE;
 
@@ -234,7 +234,7 @@ TEST(CheckRuvel, TakesGplvBeforeVersionThreeAndGitmFromIt)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        ArgumentFakeChannel channel;
+        ScriptedChannel channel;
         if (c.version) {
             channel.Answer("MBIF", ResultBuilder().Integer(*c.version).String("B").Build());
         }
@@ -245,8 +245,8 @@ TEST(CheckRuvel, TakesGplvBeforeVersionThreeAndGitmFromIt)
             channel.Answer("GITM", OC_ITEM_RUVEL_STATE, GitmAnswer(*c.gitm));
         }
         EXPECT_EQ(CheckRuvel(channel), c.expected);
-        EXPECT_EQ(channel.CalledNames(), c.calls);
-        for (const RecordedCall& call : channel.Calls()) {
+        EXPECT_EQ(channel.RequestedNames(), c.calls);
+        for (const ScriptedRequest& call : channel.Requests()) {
             if (call.name == MethodName("GITM")) {
                 EXPECT_EQ(call.words, std::vector<std::uint32_t>{0x0B060001});
             }
@@ -272,7 +272,7 @@ TEST(CpuVoltRange, ReadsBothEndsInVolts)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        ArgumentFakeChannel channel;
+        ScriptedChannel channel;
         if (c.gcqv0) {
             channel.Answer("GCQV", 0, ResultBuilder().Integer(*c.gcqv0).Build());
         }
@@ -284,7 +284,7 @@ TEST(CpuVoltRange, ReadsBothEndsInVolts)
         EXPECT_EQ(GetCpuVoltRange(channel, &first, &second), c.expected);
         EXPECT_FLOAT_EQ(first, c.first);
         EXPECT_FLOAT_EQ(second, c.second);
-        EXPECT_EQ(channel.Calls(), (std::vector<RecordedCall>{{"GCQV", {0}}, {"GCQV", {1}}}));
+        EXPECT_EQ(channel.Requests(), (std::vector<ScriptedRequest>{{"GCQV", {0}}, {"GCQV", {1}}}));
         EXPECT_EQ(GetCpuVoltRange(channel, nullptr, nullptr), c.expected);
     }
 }
@@ -327,7 +327,7 @@ TEST(CheckWorkable, CoolnQuietFlagAsksGcqvFirstOtherItemsOnlyOcop)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        ArgumentFakeChannel channel;
+        ScriptedChannel channel;
         if (c.gcqv2) {
             channel.Answer("GCQV", 2, ResultBuilder().Integer(*c.gcqv2).Build());
         }
@@ -335,8 +335,8 @@ TEST(CheckWorkable, CoolnQuietFlagAsksGcqvFirstOtherItemsOnlyOcop)
             channel.Answer("OCOP", *c.ocop);
         }
         EXPECT_EQ(CheckWorkable(channel, c.itemId), c.expected);
-        EXPECT_EQ(channel.CalledNames(), c.calls);
-        for (const RecordedCall& call : channel.Calls()) {
+        EXPECT_EQ(channel.RequestedNames(), c.calls);
+        for (const ScriptedRequest& call : channel.Requests()) {
             EXPECT_EQ(call.words, std::vector<std::uint32_t>{call.name == MethodName("GCQV") ? 2u : c.itemId});
         }
     }

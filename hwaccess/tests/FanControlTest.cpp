@@ -629,7 +629,7 @@ TEST(KelvaneSetData, WritesFanItemsOnly)
     const std::vector<ScriptedRequest> writes = {{"PROC", {0x04010001, 60, 1}}, {"PROC", {kCpuTarget, 2, 1}}};
     EXPECT_EQ(channel.RequestsTo("PROC"), writes);
     for (const ScriptedRequest& read : channel.RequestsTo("OCOP")) {
-        EXPECT_NE(read.integers[0], 0x01020008u);
+        EXPECT_NE(read.words[0], 0x01020008u);
     }
 
     channel.ClearRequests();

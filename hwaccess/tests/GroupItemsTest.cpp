@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ArgumentFakeChannel.h"
+#include "ScriptedChannel.h"
 #include "ResultBuilder.h"
 #include "core/GroupMethods.h"
 #include "core/GroupValueText.h"
@@ -21,9 +21,9 @@
 namespace vantor::hw {
 namespace {
 
-using test::ArgumentFakeChannel;
-using test::RecordedCall;
 using test::ResultBuilder;
+using test::ScriptedChannel;
+using test::ScriptedRequest;
 
 // The fan-control group of a test board, one item object per kind.
 constexpr std::uint32_t kDuty = 0x04050001;       // kind 5: base 30, step 10, 8 options
@@ -65,7 +65,7 @@ ResultBuffer GroupAnswer(std::uint32_t status, std::uint32_t value = 0)
     return ResultBuilder().Buffer(bytes).Build();
 }
 
-void AddBoard(ArgumentFakeChannel& channel)
+void AddBoard(ScriptedChannel& channel)
 {
     channel.Answer("GGRP", 4,
                    ResultBuilder()
@@ -134,24 +134,24 @@ TEST(FindObjectName, SearchesTheItemsGroupForItsObject)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        ArgumentFakeChannel channel;
+        ScriptedChannel channel;
         AddBoard(channel);
         MethodName name = "XXXX";
         ResultBuffer object;
         object.fill(0xCC);
         EXPECT_EQ(FindObjectName(channel, c.itemId, name, object), c.expected);
         EXPECT_EQ(name, MethodName::FromChars(c.name));
-        ASSERT_FALSE(channel.Calls().empty());
-        EXPECT_EQ(channel.Calls()[0], (RecordedCall{"GGRP", {c.group}}));
+        ASSERT_FALSE(channel.Requests().empty());
+        EXPECT_EQ(channel.Requests()[0], (ScriptedRequest{"GGRP", {c.group}}));
         if (c.expected == FindStatus::Found) {
             EXPECT_EQ(ResultList(object).IntegerAt(0), c.itemId);
-            EXPECT_EQ(channel.Calls().back().name, name);
+            EXPECT_EQ(channel.Requests().back().name, name);
         } else {
             EXPECT_TRUE(std::all_of(object.begin(), object.end(), [](auto b) { return b == 0; }));
         }
     }
 
-    ArgumentFakeChannel empty;
+    ScriptedChannel empty;
     empty.Answer("GGRP", 4, ResultBuilder().Build());
     MethodName name;
     ResultBuffer object;
@@ -160,7 +160,7 @@ TEST(FindObjectName, SearchesTheItemsGroupForItsObject)
 
 TEST(FindObjectName, FirstMatchWinsAndBrokenEntriesAreSkipped)
 {
-    ArgumentFakeChannel channel;
+    ScriptedChannel channel;
     channel.Answer("GGRP", 4,
                    ResultBuilder()
                            .Integer(4)      // not a name
@@ -176,12 +176,12 @@ TEST(FindObjectName, FirstMatchWinsAndBrokenEntriesAreSkipped)
     EXPECT_EQ(FindObjectName(channel, kDuty, name, object), FindStatus::Found);
     EXPECT_EQ(name, MethodName("FN01"));
     EXPECT_EQ(ResultList(object).IntegerAt(2), 2u);
-    EXPECT_EQ(channel.CalledNames(), (std::vector<MethodName>{"GGRP", "GONE", "FN01"}));
+    EXPECT_EQ(channel.RequestedNames(), (std::vector<MethodName>{"GGRP", "GONE", "FN01"}));
 }
 
 TEST(ReadItemInfo, TakesTheObjectsFirstFourElementsAndItsOptionCount)
 {
-    ArgumentFakeChannel channel;
+    ScriptedChannel channel;
     AddBoard(channel);
     struct Case {
         std::uint32_t itemId;
@@ -240,7 +240,7 @@ TEST(OptionCountOf, ByKindAndZeroForMissingElements)
 
 TEST(ReadGroupItems, SizesThenReadsOneRecordPerElement)
 {
-    ArgumentFakeChannel channel;
+    ScriptedChannel channel;
     channel.Answer("GGRP", 4, ResultBuilder().Integer(3).String("FN01").String("GONE").String("FN00").Build());
     channel.Answer("FN00", DutyObject(0x11));
     channel.Answer("FN01", RangeObject(kStart, "Fan Start", 0x12, 0x22, 400, 50, 4));
@@ -265,9 +265,9 @@ TEST(ReadGroupItems, SizesThenReadsOneRecordPerElement)
     EXPECT_EQ(ReadGroupItems(channel, 4, records.data(), wrongCount), GroupListStatus::CountChanged);
     EXPECT_EQ(records[0].itemId, 0xDEADu);
 
-    ArgumentFakeChannel failing;
+    ScriptedChannel failing;
     EXPECT_EQ(ReadGroupItems(failing, 4, nullptr, count), GroupListStatus::GroupFailed);
-    ArgumentFakeChannel empty;
+    ScriptedChannel empty;
     empty.Answer("GGRP", 4, ResultBuilder().Build());
     EXPECT_EQ(ReadGroupItems(empty, 4, nullptr, count), GroupListStatus::GroupEmpty);
 }
@@ -294,12 +294,12 @@ TEST(ReadValue, TakesWordOneOfAtMostEightBytes)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        ArgumentFakeChannel channel;
+        ScriptedChannel channel;
         if (c.gitm) {
             channel.Answer("GITM", *c.gitm);
         }
         EXPECT_EQ(ReadValue(channel, kDuty), c.expected);
-        EXPECT_EQ(channel.Calls(), (std::vector<RecordedCall>{{"GITM", {kDuty}}}));
+        EXPECT_EQ(channel.Requests(), (std::vector<ScriptedRequest>{{"GITM", {kDuty}}}));
     }
 }
 
@@ -314,18 +314,18 @@ TEST(WriteValue, NeedsBothLowStatusBits)
             {GroupAnswer(2), false}, {GroupAnswer(0), false}, {ResultBuilder().Build(), false}, {std::nullopt, false},
     };
     for (const Case& c : cases) {
-        ArgumentFakeChannel channel;
+        ScriptedChannel channel;
         if (c.sitm) {
             channel.Answer("SITM", *c.sitm);
         }
         EXPECT_EQ(WriteValue(channel, kDuty, 0xFFFFFFFB, 1), c.expected);
-        EXPECT_EQ(channel.Calls(), (std::vector<RecordedCall>{{"SITM", {kDuty, 0xFFFFFFFB, 1}}}));
+        EXPECT_EQ(channel.Requests(), (std::vector<ScriptedRequest>{{"SITM", {kDuty, 0xFFFFFFFB, 1}}}));
     }
 }
 
 TEST(GroupTable, BuildsOneEntryPerGroupObject)
 {
-    ArgumentFakeChannel channel;
+    ScriptedChannel channel;
     AddBoard(channel);
     GroupTable table;
     table.Build(channel);
@@ -374,7 +374,7 @@ TEST(GroupTable, WithoutAGroupTheTableIsEmpty)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        ArgumentFakeChannel channel;
+        ScriptedChannel channel;
         AddBoard(channel);
         GroupTable table;
         table.Build(channel);  // a table from an earlier build is replaced
@@ -394,16 +394,16 @@ TEST(GroupTable, WithoutAGroupTheTableIsEmpty)
 
 TEST(GroupTable, GetDataRefreshesExtra1AndValueAndKeepsValueWhenGitmFails)
 {
-    ArgumentFakeChannel channel;
+    ScriptedChannel channel;
     AddBoard(channel);
     GroupTable table;
     table.Build(channel);
 
-    channel.ClearCalls();
+    channel.ClearRequests();
     std::int32_t count = -1;
     EXPECT_EQ(table.GetData(channel, nullptr, &count), 0);
     EXPECT_EQ(count, 7);
-    EXPECT_TRUE(channel.Calls().empty());  // sizing asks the board nothing
+    EXPECT_TRUE(channel.Requests().empty());  // sizing asks the board nothing
 
     // Only the duty and start items answer GITM on the first read.
     channel.Answer("GITM", kDuty, GroupAnswer(0, 60));
@@ -443,11 +443,11 @@ TEST(GroupTable, GetDataRefreshesExtra1AndValueAndKeepsValueWhenGitmFails)
     EXPECT_EQ(again[2].Value, 1);
 
     // Without a count pointer nothing is done.
-    channel.ClearCalls();
+    channel.ClearRequests();
     again[0].Value = -3;
     EXPECT_EQ(table.GetData(channel, again.data(), nullptr), 0);
     EXPECT_EQ(again[0].Value, -3);
-    EXPECT_TRUE(channel.Calls().empty());
+    EXPECT_TRUE(channel.Requests().empty());
 }
 
 SettingItem Setting(std::uint32_t id, std::int32_t value)
@@ -479,23 +479,23 @@ TEST(GroupTable, SetDataWritesGroupFourItemsInTheControlsMode)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        ArgumentFakeChannel channel;
+        ScriptedChannel channel;
         channel.Answer("SITM", GroupAnswer(c.otherStatus));
         channel.Answer("SITM", kDuty, GroupAnswer(c.dutyStatus));
         EXPECT_EQ(GroupTable::SetData(channel, items, 5, c.control), c.expected);
-        EXPECT_EQ(channel.Calls(), (std::vector<RecordedCall>{
-                                           {"SITM", {kDuty, 70, c.mode}},
-                                           {"SITM", {kStart, 0xFFFFFFFB, c.mode}},
-                                           {"SITM", {kSwitch, 1, c.mode}},
-                                   }));
+        EXPECT_EQ(channel.Requests(), (std::vector<ScriptedRequest>{
+                                              {"SITM", {kDuty, 70, c.mode}},
+                                              {"SITM", {kStart, 0xFFFFFFFB, c.mode}},
+                                              {"SITM", {kSwitch, 1, c.mode}},
+                                      }));
     }
 
-    ArgumentFakeChannel channel;
+    ScriptedChannel channel;
     channel.Answer("SITM", GroupAnswer(3));
     EXPECT_EQ(GroupTable::SetData(channel, nullptr, 5, 0), 0);
     EXPECT_EQ(GroupTable::SetData(channel, items, 0, 0), 0);
     EXPECT_EQ(GroupTable::SetData(channel, items, -2, 0), 0);
-    EXPECT_TRUE(channel.Calls().empty());
+    EXPECT_TRUE(channel.Requests().empty());
     EXPECT_EQ(GroupTable::SetData(channel, items, 1, 0), 1);
 }
 
@@ -562,7 +562,7 @@ TEST(GroupTable, GetListWritesTheTextsOfEachKind)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        ArgumentFakeChannel channel;
+        ScriptedChannel channel;
         AddBoard(channel);
         Slots slots;
         if (c.nullSlot) {
@@ -575,7 +575,7 @@ TEST(GroupTable, GetListWritesTheTextsOfEachKind)
 
 TEST(GroupTable, GetListReadsANonStringWhereANameBelongsAsEmpty)
 {
-    ArgumentFakeChannel channel;
+    ScriptedChannel channel;
     AddBoard(channel);
     channel.Answer("FN03", ResultBuilder()
                                    .Integer(kProfile)
@@ -602,12 +602,12 @@ TEST(GroupTable, GetListWithoutAListReportsTheCount)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << std::hex << c.itemId);
-        ArgumentFakeChannel channel;
+        ScriptedChannel channel;
         AddBoard(channel);
         EXPECT_EQ(GroupTable::GetList(channel, c.itemId, nullptr, 0), c.expected);
     }
 
-    ArgumentFakeChannel noGroup;
+    ScriptedChannel noGroup;
     Slots slots;
     EXPECT_EQ(GroupTable::GetList(noGroup, kDuty, nullptr, 0), 0);
     EXPECT_EQ(GroupTable::GetList(noGroup, kDuty, slots.pointers.data(), 300), 0);

@@ -1,8 +1,10 @@
 // A scripted ACPI device for tests whose methods are asked about different
-// items: answers a method name either for one first integer argument (OCOP
-// for one ItemId) or for any argument, fails every call it has no answer for,
-// and records each request with its integer arguments. Inline layout only,
-// where the arguments follow the 16-byte header.
+// items (OCOP for one ItemId, GCQV, GGRP and GITM per argument): answers a
+// method name either for one first argument word or for any argument; an
+// answer for (name, word) wins over one for the name alone, and a method
+// without any answer fails. Every request is recorded as its name and its
+// argument words, whatever the call shape (integers in order, or a buffer's
+// words). Inline layout only, where the arguments follow the 16-byte header.
 #pragma once
 
 #include <algorithm>
@@ -25,7 +27,7 @@ namespace vantor::hw::test {
 
 struct ScriptedRequest {
     MethodName name;
-    std::vector<std::uint32_t> integers;  // the integer arguments, in order
+    std::vector<std::uint32_t> words;  // integer arguments and buffer words, in order
 
     friend bool operator==(const ScriptedRequest&, const ScriptedRequest&) = default;
 };
@@ -33,7 +35,7 @@ struct ScriptedRequest {
 inline void PrintTo(const ScriptedRequest& request, std::ostream* out)
 {
     PrintTo(request.name, out);
-    for (std::uint32_t value : request.integers) {
+    for (std::uint32_t value : request.words) {
         *out << " 0x" << std::hex << value << std::dec;
     }
 }
@@ -51,6 +53,8 @@ public:
     }
     // Makes name fail for this first argument even when it has an answer for any.
     void Fail(MethodName name, std::uint32_t argument) { m_failing.insert({name.Word(), argument}); }
+    // Drops the answer for this first argument; the answer for any stays.
+    void Forget(MethodName name, std::uint32_t argument) { m_byArgument.erase({name.Word(), argument}); }
 
     bool IsOpen() const override { return m_open; }
     RequestLayout Layout() const override { return RequestLayout::Inline; }
@@ -58,7 +62,7 @@ public:
     bool Send(std::span<const std::uint8_t> request, std::span<std::uint8_t, kResultSize> result,
               std::uint32_t& bytesReturned) override
     {
-        ScriptedRequest seen{MethodName::FromWord(LoadU32(request, 4)), IntegersOf(request)};
+        ScriptedRequest seen{MethodName::FromWord(LoadU32(request, 4)), WordsOf(request)};
         m_requests.push_back(seen);
         const ResultBuffer* answer = Find(seen);
         if (answer == nullptr) {
@@ -71,6 +75,15 @@ public:
 
     const std::vector<ScriptedRequest>& Requests() const { return m_requests; }
     void ClearRequests() { m_requests.clear(); }
+
+    std::vector<MethodName> RequestedNames() const
+    {
+        std::vector<MethodName> names;
+        for (const ScriptedRequest& request : m_requests) {
+            names.push_back(request.name);
+        }
+        return names;
+    }
 
     std::size_t CountOf(MethodName name) const
     {
@@ -97,29 +110,36 @@ private:
     using Key = std::pair<std::uint32_t, std::uint32_t>;
 
     // Header: form, name, count, block size; then the arguments back to back.
-    static std::vector<std::uint32_t> IntegersOf(std::span<const std::uint8_t> request)
+    static std::vector<std::uint32_t> WordsOf(std::span<const std::uint8_t> request)
     {
-        std::vector<std::uint32_t> integers;
+        std::vector<std::uint32_t> words;
         if (request.size() < 16) {
-            return integers;
+            return words;
         }
         const std::uint32_t count = LoadU32(request, 8);
         std::size_t offset = 16;
-        for (std::uint32_t i = 0; i < count && offset + 8 <= request.size(); ++i) {
-            const auto type = LoadU16(request, offset);
-            const auto dataLength = LoadU16(request, offset + 2);
-            if (type == 0) {
-                integers.push_back(LoadU32(request, offset + 4));
+        for (std::uint32_t i = 0; i < count && offset + kArgumentHeaderSize <= request.size(); ++i) {
+            const auto type = static_cast<ArgumentType>(LoadU16(request, offset));
+            const std::uint16_t length = LoadU16(request, offset + 2);
+            const std::size_t data = offset + kArgumentHeaderSize;
+            if (type == ArgumentType::Integer) {
+                if (data + 4 <= request.size()) {
+                    words.push_back(LoadU32(request, data));
+                }
+            } else {
+                for (std::size_t w = 0; w + 4 <= length && data + w + 4 <= request.size(); w += 4) {
+                    words.push_back(LoadU32(request, data + w));
+                }
             }
-            offset += ArgumentSize(dataLength);
+            offset += ArgumentSize(length);
         }
-        return integers;
+        return words;
     }
 
     const ResultBuffer* Find(const ScriptedRequest& request) const
     {
-        if (!request.integers.empty()) {
-            const Key key{request.name.Word(), request.integers[0]};
+        if (!request.words.empty()) {
+            const Key key{request.name.Word(), request.words[0]};
             if (m_failing.count(key) != 0) {
                 return nullptr;
             }

@@ -53,14 +53,17 @@ bool DeviceChannel::Send(std::span<const std::uint8_t> request, std::span<std::u
     return true;
 }
 
-RequestLayout RequestLayoutForThisProcess()
+IsWow64ProcessFn FindIsWow64Process()
+{
+    return reinterpret_cast<IsWow64ProcessFn>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), "IsWow64Process")));
+}
+
+RequestLayout RequestLayoutForThisProcess([[maybe_unused]] IsWow64ProcessFn isWow64Process)
 {
 #if defined(_WIN64)
     return RequestLayout::Inline;
 #else
-    using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE, PBOOL);
-    auto isWow64Process = reinterpret_cast<IsWow64ProcessFn>(
-            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), "IsWow64Process")));
     BOOL wow64 = FALSE;
     if (isWow64Process != nullptr && !isWow64Process(GetCurrentProcess(), &wow64))
         wow64 = FALSE;

@@ -2,6 +2,8 @@
 // then one DeviceIoControl per request. Windows only.
 #pragma once
 
+#include <windows.h>
+
 #include <atomic>
 #include <cstdint>
 
@@ -39,7 +41,12 @@ private:
 // The layout this process sends: 64-bit processes and 32-bit processes under
 // WOW64 put the argument block inline (a 64-bit address does not fit the
 // request's 32-bit pointer field, and WOW64 does not translate it); a 32-bit
-// process on 32-bit Windows passes a pointer to its block.
-RequestLayout RequestLayoutForThisProcess();
+// process on 32-bit Windows passes a pointer to its block. WOW64 is asked
+// through isWow64Process, kernel32's function or null where the system lacks
+// it (then the process is not under WOW64).
+using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE, PBOOL);
+IsWow64ProcessFn FindIsWow64Process();
+RequestLayout RequestLayoutForThisProcess(IsWow64ProcessFn isWow64Process);
+inline RequestLayout RequestLayoutForThisProcess() { return RequestLayoutForThisProcess(FindIsWow64Process()); }
 
 }  // namespace vantor::hw

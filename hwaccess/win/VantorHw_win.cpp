@@ -9,6 +9,7 @@
 #include "VantorHw.h"
 #include "ZyIO.h"
 #include "core/BoardInfo.h"
+#include "core/ExportGuard.h"
 #include "core/HwLibrary.h"
 #include "core/Sensors.h"
 #include "win/DeviceChannel_win.h"
@@ -81,8 +82,6 @@ private:
     ZyioGetCpuIdFn m_getCpuId = nullptr;
 };
 
-using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE, PBOOL);
-
 // Process-wide state. Constructed at process attach; the device channel and
 // the library state live until detach.
 struct LibraryState {
@@ -97,31 +96,22 @@ LibraryState* g_state = nullptr;
 
 LibraryState& State() { return *g_state; }
 
-RequestLayout LayoutOfThisProcess()
-{
-#if defined(_WIN64)
-    // A 64-bit address does not fit the request's 32-bit pointer field.
-    return RequestLayout::Inline;
-#else
-    BOOL wow64 = FALSE;
-    if (State().isWow64Process != nullptr && !State().isWow64Process(GetCurrentProcess(), &wow64))
-        wow64 = FALSE;
-    return wow64 ? RequestLayout::Inline : RequestLayout::Pointer;
-#endif
-}
-
 }  // namespace
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved)
 {
     switch (reason) {
     case DLL_PROCESS_ATTACH:
         g_state = new (g_storage) LibraryState;
-        g_state->isWow64Process = reinterpret_cast<IsWow64ProcessFn>(
-                reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), "IsWow64Process")));
+        g_state->isWow64Process = FindIsWow64Process();
         g_state->zyio.Load();
         break;
     case DLL_PROCESS_DETACH:
+        // At process exit (reserved not null) ZyIO.dll may already be gone
+        // and the loader lock is held: call nothing, free nothing; the
+        // system takes the memory, the handles and the modules back.
+        if (reserved != nullptr)
+            break;
         if (g_state != nullptr) {
             g_state->zyio.Unload();
             g_state->~LibraryState();
@@ -136,12 +126,16 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
 
 extern "C" {
 
+// Each export answers as though its device requests had failed when
+// something inside throws (ExportGuard.h).
 OcBool __cdecl OCAPI_Initialization(void)
 {
-    LibraryState& state = State();
-    const bool opened = state.channel.Open(LayoutOfThisProcess());
-    state.library.BuildTables();
-    return opened ? 1 : 0;
+    return Guarded<OcBool>(0, [] {
+        LibraryState& state = State();
+        const bool opened = state.channel.Open(RequestLayoutForThisProcess(state.isWow64Process));
+        state.library.BuildTables();
+        return opened ? 1 : 0;
+    });
 }
 
 OcBool __cdecl OCAPI_Close(void)
@@ -152,105 +146,139 @@ OcBool __cdecl OCAPI_Close(void)
 
 OcBool __cdecl OCAPI_GetHealthData(HealthData* data)
 {
-    if (data != nullptr)
-        ReadHealthData(State().channel, *data);
-    return 1;
+    return Guarded<OcBool>(1, [&] {
+        if (data != nullptr)
+            ReadHealthData(State().channel, *data);
+        return 1;
+    });
 }
 
-double __cdecl OCAPI_GetHwSensorData(uint32_t itemId) { return ReadSensorValue(State().channel, itemId); }
+double __cdecl OCAPI_GetHwSensorData(uint32_t itemId)
+{
+    return Guarded(0.0, [&] { return ReadSensorValue(State().channel, itemId); });
+}
 
 SensorDescriptor* __cdecl OCAPI_HW_EnumerateOption(const char* listMethod, int32_t* count)
 {
+    // Out of memory, the caller still gets an array it may index: empty.
+    static SensorDescriptor noSensors[1] = {};
     int32_t listed = 0;
-    const std::string_view name =
-            listMethod != nullptr ? std::string_view(listMethod, strnlen(listMethod, 4)) : std::string_view();
-    SensorDescriptor* sensors = State().library.EnumerateOption(name, listed);
+    SensorDescriptor* sensors = Guarded<SensorDescriptor*>(nullptr, [&] {
+        const std::string_view name =
+                listMethod != nullptr ? std::string_view(listMethod, strnlen(listMethod, 4)) : std::string_view();
+        return State().library.EnumerateOption(name, listed);
+    });
+    if (sensors == nullptr) {
+        sensors = noSensors;
+        listed = 0;
+    }
     if (count != nullptr)
         *count = listed;
     return sensors;
 }
 
-OcBool __cdecl OCAPI_CheckWorkable(uint32_t itemId) { return CheckWorkable(State().channel, itemId) ? 1 : 0; }
+OcBool __cdecl OCAPI_CheckWorkable(uint32_t itemId)
+{
+    return Guarded<OcBool>(0, [&] { return CheckWorkable(State().channel, itemId) ? 1 : 0; });
+}
 
 int32_t __cdecl OCAPI_GetKelvaneInfo(uint32_t itemId)
 {
-    return State().library.Fan().GetKelvaneInfo(State().channel, itemId);
+    return Guarded<int32_t>(0, [&] { return State().library.Fan().GetKelvaneInfo(State().channel, itemId); });
 }
 
 OcBool __cdecl OCAPI_EnableKelvane(OcBool on, uint32_t itemId)
 {
-    State().library.Fan().EnableKelvane(State().channel, on != 0, itemId);
-    return 1;
+    return Guarded<OcBool>(1, [&] {
+        State().library.Fan().EnableKelvane(State().channel, on != 0, itemId);
+        return 1;
+    });
 }
 
 OcBool __cdecl OCAPI_SetKelvaneTarget(int32_t value, uint32_t itemId)
 {
-    State().library.Fan().SetKelvaneTarget(State().channel, value, itemId);
-    return 1;
+    return Guarded<OcBool>(1, [&] {
+        State().library.Fan().SetKelvaneTarget(State().channel, value, itemId);
+        return 1;
+    });
 }
 
-OcBool __cdecl OCAPI_HideKelvane(void) { return State().library.Fan().HideKelvane(State().channel) ? 1 : 0; }
+OcBool __cdecl OCAPI_HideKelvane(void)
+{
+    return Guarded<OcBool>(0, [] { return State().library.Fan().HideKelvane(State().channel) ? 1 : 0; });
+}
 
 int32_t __cdecl OCAPI_ACPI_OC_PresetList(char* slots)
 {
-    return State().library.Fan().PresetList(State().channel, slots);
+    return Guarded<int32_t>(0, [&] { return State().library.Fan().PresetList(State().channel, slots); });
 }
 
-OcBool __cdecl OCAPI_ACPI_OC__MB_GetBoardName(char* name) { return GetBoardName(State().channel, name) ? 1 : 0; }
+OcBool __cdecl OCAPI_ACPI_OC__MB_GetBoardName(char* name)
+{
+    return Guarded<OcBool>(0, [&] { return GetBoardName(State().channel, name) ? 1 : 0; });
+}
 
 int32_t __cdecl OCAPI_GetCurrentCpuFrequency(void) { return State().zyio.CurrentCpuFrequency(); }
 
 OcBool __cdecl OCAPI_GetCpuVoltRange(float* first, float* second)
 {
-    return GetCpuVoltRange(State().channel, first, second) ? 1 : 0;
+    return Guarded<OcBool>(0, [&] { return GetCpuVoltRange(State().channel, first, second) ? 1 : 0; });
 }
 
 OcBool __cdecl OCAPI_GetFanStartTemp(int32_t* degrees, uint32_t itemId)
 {
-    return State().library.Fan().GetFanStartTemp(State().channel, degrees, itemId) ? 1 : 0;
+    return Guarded<OcBool>(
+            0, [&] { return State().library.Fan().GetFanStartTemp(State().channel, degrees, itemId) ? 1 : 0; });
 }
 
 int32_t __cdecl OCAPI_GENERAL_GetList(uint32_t itemId, OptionList* list, int32_t bytes)
 {
-    return State().library.Fan().GeneralGetList(State().channel, itemId, list, bytes);
+    return Guarded<int32_t>(1,
+                            [&] { return State().library.Fan().GeneralGetList(State().channel, itemId, list, bytes); });
 }
 
 int32_t __cdecl OCAPI_KELVANE_GetData(SettingItem* items, int32_t* count)
 {
-    return State().library.Fan().KelvaneGetData(State().channel, items, count);
+    return Guarded<int32_t>(0, [&] { return State().library.Fan().KelvaneGetData(State().channel, items, count); });
 }
 
 int32_t __cdecl OCAPI_KELVANE_SetData(const SettingItem* items, int32_t count)
 {
-    return State().library.Fan().KelvaneSetData(State().channel, items, count);
+    return Guarded<int32_t>(0, [&] { return State().library.Fan().KelvaneSetData(State().channel, items, count); });
 }
 
 int32_t __cdecl OCAPI_NKELVANE_GetData(SettingItem* items, int32_t* count)
 {
-    return State().library.Groups().GetData(State().channel, items, count);
+    return Guarded<int32_t>(0, [&] { return State().library.Groups().GetData(State().channel, items, count); });
 }
 
 int32_t __cdecl OCAPI_NKELVANE_SetData(const SettingItem* items, int32_t count, uint32_t control)
 {
-    return State().library.Groups().SetData(State().channel, items, count, control);
+    return Guarded<int32_t>(0,
+                            [&] { return State().library.Groups().SetData(State().channel, items, count, control); });
 }
 
 int32_t __cdecl OCAPI_NKELVANE_GetList(uint32_t itemId, OptionList* list, int32_t bytes)
 {
-    return State().library.Groups().GetList(State().channel, itemId, list, bytes);
+    return Guarded<int32_t>(0, [&] { return State().library.Groups().GetList(State().channel, itemId, list, bytes); });
 }
 
 int32_t __cdecl OCAPI_GetMBIF(uint32_t* version, char* name, uint32_t* values, int32_t* count)
 {
-    return GetMbif(State().channel, version, name, values, count);
+    return Guarded<int32_t>(1, [&] { return GetMbif(State().channel, version, name, values, count); });
 }
 
-OcBool __cdecl OCAPI_CheckRuvel(void) { return CheckRuvel(State().channel) ? 1 : 0; }
+OcBool __cdecl OCAPI_CheckRuvel(void)
+{
+    return Guarded<OcBool>(0, [] { return CheckRuvel(State().channel) ? 1 : 0; });
+}
 
 OcBool __cdecl OCAPI_CheckIntelPowerSaving(void)
 {
-    LibraryState& state = State();
-    return CheckIntelPowerSaving(state.zyio.Loaded() ? &state.zyio : nullptr) ? 1 : 0;
+    return Guarded<OcBool>(0, [] {
+        LibraryState& state = State();
+        return CheckIntelPowerSaving(state.zyio.Loaded() ? &state.zyio : nullptr) ? 1 : 0;
+    });
 }
 
 }  // extern "C"

@@ -79,8 +79,7 @@ struct Row {
 
 int RunFan(const HwLibrary& hw, bool json)
 {
-    const HwExports exports =
-            BindExports([&hw](const char* name) { return reinterpret_cast<RawProc>(GetProcAddress(hw.module, name)); });
+    const HwExports& exports = hw;
     SensorConfiguration config;
     ReadOnlyUi ui;
     NoRestart restart;

@@ -11,28 +11,19 @@ std::string ProgramFolder()
     return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
 }
 
-HwLibrary::~HwLibrary()
-{
-    if (module != nullptr)
-        FreeLibrary(module);
-}
-
-bool HwLibrary::Load(std::string& reason)
+std::unique_ptr<HwLibrary> LoadHwLibrary(std::string& reason)
 {
     const std::string path = ProgramFolder() + "VantorHw.dll";
-    module = LoadLibraryA(path.c_str());
-    if (module == nullptr) {
-        reason = "cannot load " + path + " (system error " + std::to_string(GetLastError()) + ")";
-        return false;
+    auto library = std::make_unique<HwLibrary>(path);
+    if (!library->Loaded()) {
+        reason = "cannot load " + path + " (system error " + std::to_string(library->LoadError()) + ")";
+        return nullptr;
     }
-#define VANTORHW_EXPORT(name) name = reinterpret_cast<name##Fn>(reinterpret_cast<void*>(GetProcAddress(module, #name)));
-#include "VantorHwExports.inc"
-#undef VANTORHW_EXPORT
-    if (OCAPI_Initialization == nullptr) {
+    if (library->OCAPI_Initialization == nullptr) {
         reason = path + " has no OCAPI_Initialization";
-        return false;
+        return nullptr;
     }
-    return true;
+    return library;
 }
 
 }  // namespace vantorctl

@@ -2,29 +2,19 @@
 // monitor binds it. Needs Windows for LoadLibraryA and GetProcAddress.
 #pragma once
 
-#include <windows.h>
-
+#include <memory>
 #include <string>
 
-#include "VantorHw.h"
+#include "LoadedVantorHw_win.h"
 
 namespace vantorctl {
 
-struct HwLibrary {
-    HMODULE module = nullptr;
-#define VANTORHW_EXPORT(name) name##Fn name = nullptr;
-#include "VantorHwExports.inc"
-#undef VANTORHW_EXPORT
+using HwLibrary = vantor::hw::LoadedVantorHw;
 
-    HwLibrary() = default;
-    HwLibrary(const HwLibrary&) = delete;
-    HwLibrary& operator=(const HwLibrary&) = delete;
-    ~HwLibrary();
-
-    // Loads and binds; on failure fills `reason` and returns false. Absent
-    // exports stay null and their calls are skipped by the commands.
-    bool Load(std::string& reason);
-};
+// Loads and binds all 24 exports; null, with `reason` filled, when the library
+// does not load or lacks OCAPI_Initialization. Other absent exports stay null
+// and their calls are skipped by the commands.
+std::unique_ptr<HwLibrary> LoadHwLibrary(std::string& reason);
 
 // The folder of this program, with a trailing backslash.
 std::string ProgramFolder();

@@ -55,12 +55,13 @@ int main(int argc, char** argv)
     if (run == nullptr)
         return Usage();
 
-    vantorctl::HwLibrary hw;
     std::string reason;
-    if (!hw.Load(reason)) {
+    const auto library = vantorctl::LoadHwLibrary(reason);
+    if (library == nullptr) {
         std::fprintf(stderr, "vantorctl: %s\n", reason.c_str());
         return vantorctl::kExitMissing;
     }
+    const vantorctl::HwLibrary& hw = *library;
     if (hw.OCAPI_Initialization() == 0) {
         std::fprintf(stderr, "vantorctl: the device \\\\.\\ZYKACPI is missing; is the zykacpi service running?\n");
         if (hw.OCAPI_Close != nullptr)

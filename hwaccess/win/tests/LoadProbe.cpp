@@ -3,7 +3,7 @@
 // exit code is the number of failed checks.
 #include <cstdio>
 
-#include "LoadedLibrary.h"
+#include "DeviceTestSupport.h"
 
 int main()
 {
@@ -13,7 +13,7 @@ int main()
         std::printf("%s: %s\n", ok ? "ok" : "FAILED", what);
         failed += ok ? 0 : 1;
     };
-    LoadedLibrary hw(ProgramFolder() + "VantorHw.dll");
+    vantor::hw::LoadedVantorHw hw(ProgramFolder() + "VantorHw.dll");
     check(hw.Loaded(), "the library loads");
     if (!hw.Loaded())
         return failed;

@@ -11,14 +11,14 @@
 #include <thread>
 #include <vector>
 
-#include "LoadedLibrary.h"
+#include "DeviceTestSupport.h"
 
 namespace vantor::hw::testing {
 namespace {
 
 std::string LibraryPath() { return ProgramFolder() + "VantorHw.dll"; }
 
-std::vector<SensorDescriptor> Enumerate(const LoadedLibrary& hw, const char* list)
+std::vector<SensorDescriptor> Enumerate(const LoadedVantorHw& hw, const char* list)
 {
     std::int32_t count = -1;
     const SensorDescriptor* sensors = hw.OCAPI_HW_EnumerateOption(list, &count);
@@ -54,7 +54,7 @@ protected:
     void Serve(const std::string& board)
     {
         ASSERT_EQ(ServeBoard(board), 0u) << board;
-        m_hw = std::make_unique<LoadedLibrary>(LibraryPath());
+        m_hw = std::make_unique<LoadedVantorHw>(LibraryPath());
         ASSERT_TRUE(m_hw->Loaded());
         ASSERT_EQ(m_hw->OCAPI_Initialization(), 1);
     }
@@ -65,13 +65,13 @@ protected:
         m_hw.reset();
         ServeBoard("");
     }
-    std::unique_ptr<LoadedLibrary> m_hw;
+    std::unique_ptr<LoadedVantorHw> m_hw;
 };
 
 TEST_F(BoardTest, ClassicSensorsReadingsAndHealth)
 {
     Serve("classic");
-    const LoadedLibrary& hw = *m_hw;
+    const LoadedVantorHw& hw = *m_hw;
     const auto volts = Enumerate(hw, "VSIF");
     ASSERT_GE(volts.size(), 6u);
     EXPECT_EQ(volts[0].Id, OC_ITEM_CORE_VOLTAGE);
@@ -107,7 +107,7 @@ TEST_F(BoardTest, ClassicSensorsReadingsAndHealth)
 TEST_F(BoardTest, ClassicFanControlOldInterface)
 {
     Serve("classic");
-    const LoadedLibrary& hw = *m_hw;
+    const LoadedVantorHw& hw = *m_hw;
     EXPECT_NE(hw.OCAPI_GetKelvaneInfo(OC_ITEM_CPU_KELVANE), 0);
     EXPECT_EQ(hw.OCAPI_EnableKelvane(0, OC_ITEM_CHASSIS_KELVANE), 1);
     EXPECT_EQ(hw.OCAPI_GetKelvaneInfo(OC_ITEM_CHASSIS_KELVANE), 1);
@@ -146,7 +146,7 @@ TEST_F(BoardTest, ClassicFanControlOldInterface)
 TEST_F(BoardTest, ClassicBoardAndProcessorFacts)
 {
     Serve("classic");
-    const LoadedLibrary& hw = *m_hw;
+    const LoadedVantorHw& hw = *m_hw;
     std::uint32_t version = 99;
     std::int32_t count = -1;
     char name[64] = {};
@@ -176,7 +176,7 @@ TEST_F(BoardTest, ClassicBoardAndProcessorFacts)
 TEST_F(BoardTest, GroupInterface)
 {
     Serve("group");
-    const LoadedLibrary& hw = *m_hw;
+    const LoadedVantorHw& hw = *m_hw;
     std::uint32_t version = 0;
     std::int32_t count = 0;
     ASSERT_EQ(hw.OCAPI_GetMBIF(&version, nullptr, nullptr, &count), 0);
@@ -233,7 +233,7 @@ TEST_F(BoardTest, GroupInterface)
 TEST_F(BoardTest, BareBoardHasSensorsOnly)
 {
     Serve("bare");
-    const LoadedLibrary& hw = *m_hw;
+    const LoadedVantorHw& hw = *m_hw;
     EXPECT_FALSE(Enumerate(hw, "VSIF").empty());
     std::uint32_t version = 5;
     std::int32_t count = 5;
@@ -258,7 +258,7 @@ TEST_F(BoardTest, BareBoardHasSensorsOnly)
 TEST_F(BoardTest, ManySensorsFlagsAndLongNames)
 {
     Serve("many");
-    const LoadedLibrary& hw = *m_hw;
+    const LoadedVantorHw& hw = *m_hw;
     std::size_t total = 0;
     bool sawCutName = false;
     for (const char* list : {"VSIF", "TSIF", "FSIF"}) {
@@ -277,7 +277,7 @@ TEST_F(BoardTest, ManySensorsFlagsAndLongNames)
 TEST_F(BoardTest, ReadersAndFanControlRunTogether)
 {
     Serve("classic");
-    const LoadedLibrary& hw = *m_hw;
+    const LoadedVantorHw& hw = *m_hw;
     const auto fans = Enumerate(hw, "FSIF");
     ASSERT_FALSE(fans.empty());
     std::atomic<bool> stop{false};
@@ -317,7 +317,7 @@ TEST(MissingDevice, EveryExportGivesItsFallbackAnswer)
 {
     ASSERT_TRUE(SetServiceRunning(false));
     {
-        LoadedLibrary hw(LibraryPath());
+        LoadedVantorHw hw(LibraryPath());
         ASSERT_TRUE(hw.Loaded());
         // Before initialisation the device is as good as missing.
         EXPECT_EQ(hw.OCAPI_GetHwSensorData(OC_ITEM_CPU_TEMPERATURE), 0.0);
@@ -372,7 +372,7 @@ TEST(MissingDevice, EveryExportGivesItsFallbackAnswer)
 
 TEST(ClosedLibrary, AnswersAsWithoutDevice)
 {
-    LoadedLibrary hw(LibraryPath());
+    LoadedVantorHw hw(LibraryPath());
     ASSERT_TRUE(hw.Loaded());
     ASSERT_EQ(hw.OCAPI_Initialization(), 1);
     EXPECT_NE(hw.OCAPI_GetHwSensorData(OC_ITEM_CPU_FAN), 0.0);

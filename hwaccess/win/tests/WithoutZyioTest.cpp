@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "LoadedLibrary.h"
+#include "DeviceTestSupport.h"
 
 namespace vantor::hw::testing {
 namespace {

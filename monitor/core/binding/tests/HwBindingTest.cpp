@@ -192,9 +192,9 @@ TEST(HwExportsTest, LooksUpExactlyTheBoundExportsByNameAndLeavesAbsentOnesNull)
         EXPECT_EQ(std::count(names.begin(), names.end(), unbound), 0) << unbound;
     // Every bound name is one the library really exports.
     std::set<std::string> exported;
-#define VANTORHW_EXPORT(name) exported.insert(#name);
-#include "VantorHwExports.inc"
-#undef VANTORHW_EXPORT
+#define VANTORHW_EXPORTED_NAME(name) exported.insert(#name);
+    VANTORHW_EXPORTS(VANTORHW_EXPORTED_NAME)
+#undef VANTORHW_EXPORTED_NAME
     for (const std::string& name : names)
         EXPECT_EQ(exported.count(name), 1u) << name;
 

@@ -109,7 +109,7 @@ TEST_F(HwBindingWinTest, BindsTheRealLibraryAndReadsTheClassicBoard)
 
     const HwExports& exports = binding.Exports();
 #define VANTOR_EXPECT_BOUND(name) EXPECT_NE(exports.name, nullptr) << #name;
-    VANTOR_BOUND_EXPORTS(VANTOR_EXPECT_BOUND)
+    VANTORHW_BOUND_EXPORTS(VANTOR_EXPECT_BOUND)
 #undef VANTOR_EXPECT_BOUND
 
     ASSERT_EQ(binding.Voltages().Count(), 8u);
