@@ -427,26 +427,28 @@ void TfrmMainPanel::ApplyTopmost(TopmostTrigger trigger)
 
 // The gadget windows are owned by the cover: one of them shown is a visible
 // window the cover owns.
+struct OwnedWindowSearch {
+    HWND owner;
+    bool found;
+};
+
+BOOL CALLBACK LookForShownOwnedWindow(HWND window, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<OwnedWindowSearch*>(lParam);
+    if (GetWindow(window, GW_OWNER) == search->owner && IsWindowVisible(window)) {
+        search->found = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 bool TfrmMainPanel::AnyGadgetShown() const
 {
     CoverView* cover = TheViews().cover;
     if (!cover || !TheViews().gadgets)
         return false;
-    struct Search {
-        HWND owner;
-        bool found;
-    } search{static_cast<HWND>(cover->WindowHandle()), false};
-    EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM lParam) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(lParam);
-                if (GetWindow(window, GW_OWNER) == s->owner && IsWindowVisible(window)) {
-                    s->found = true;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+    OwnedWindowSearch search{static_cast<HWND>(cover->WindowHandle()), false};
+    EnumThreadWindows(GetCurrentThreadId(), &LookForShownOwnedWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
