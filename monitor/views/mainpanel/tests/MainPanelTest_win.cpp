@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,7 @@
 #include "list/ListView.h"
 #include "mainpanel/MainPanelView.h"
 #include "prefs/Preferences.h"
+#include "startup/DebugLog.h"
 
 namespace vantor::views {
 namespace {
@@ -165,7 +168,9 @@ protected:
         m_cover.reset();
         m_panel.reset();
         TheViews() = Views{};
+        monitor::OpenDebugLog(m_folder, false);
         DeleteFileA(m_ini.c_str());
+        DeleteFileA((m_folder + "DebugMsg.log").c_str());
         RemoveDirectoryA(m_folder.c_str());
         Pump(100);
     }
@@ -272,6 +277,19 @@ TEST_F(PanelAndCover, ASavedClosedPanelSlidesInAtTheFirstShow)
     ASSERT_TRUE(WaitFor([&] { return SlideOver() && PanelRect().left == 200 - 270; }));
     EXPECT_TRUE(Panel().PanelClosed());
     EXPECT_EQ(PanelRect().top, 150);
+
+    // A display mode change keeps the closed panel behind the cover; a
+    // change of the icon metrics puts it on the cover's left edge.
+    MoveWindow(PanelWindow(), 500, 500, PanelRect().right - PanelRect().left, PanelRect().bottom - PanelRect().top,
+               TRUE);
+    SendMessageA(CoverWindow(), WM_DISPLAYCHANGE, 24, MAKELPARAM(1280, 1024));
+    EXPECT_EQ(PanelRect().left, 200 - 270);
+    EXPECT_EQ(PanelRect().top, 150);
+    SendMessageA(CoverWindow(), WM_SETTINGCHANGE, SPI_SETICONMETRICS + 1, 0);
+    EXPECT_EQ(PanelRect().left, 200 - 270) << "other settings leave it";
+    SendMessageA(CoverWindow(), WM_SETTINGCHANGE, SPI_SETICONMETRICS, 0);
+    EXPECT_EQ(PanelRect().left, 200);
+    EXPECT_EQ(PanelRect().top, 150);
 }
 
 TEST_F(PanelAndCover, CheckBoxesWriteTheirPreferences)
@@ -320,6 +338,40 @@ TEST_F(PanelAndCover, TheArrangementChooserOpensTheListBelowTheFieldAndStoresThe
     EXPECT_EQ(m_list.shown[0].second, ListContent::Arrangements);
     EXPECT_EQ(m_gadgets.calls, (std::vector<std::string>{"arrange 2"}));
     EXPECT_EQ(Ini("Preference", "nSchemeIdx"), "2");
+}
+
+int VisibleWindowsOfThisThread()
+{
+    int count = 0;
+    EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND window, LPARAM counter) -> BOOL {
+                *reinterpret_cast<int*>(counter) += IsWindowVisible(window) ? 1 : 0;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+// The windows these buttons open are not part of the program yet: a click
+// opens nothing and leaves a line in the debug log.
+TEST_F(PanelAndCover, ButtonsOfWindowsNotYetThereOnlyLeaveADebugLine)
+{
+    Start();
+    monitor::OpenDebugLog(m_folder, true);
+    const int windows = VisibleWindowsOfThisThread();
+    Click(PanelWindow(), 450, 50);   // DMI
+    Click(PanelWindow(), 450, 140);  // Usage
+    Click(CoverWindow(), 80, 150);   // CONFIG
+    Click(CoverWindow(), 140, 150);  // REPORT
+    EXPECT_EQ(VisibleWindowsOfThisThread(), windows);
+    std::ifstream file(m_folder + "DebugMsg.log");
+    std::stringstream text;
+    text << file.rdbuf();
+    EXPECT_EQ(text.str(), "1: imgDMIClick: the information browser (page 3) is not available\n"
+                          "2: imgUSIClick: the usage window is not available\n"
+                          "3: imgOptionClick: the options window is not available\n"
+                          "4: imgHexagonClick: the report window is not available\n");
 }
 
 TEST_F(PanelAndCover, TheWarningLightAndTheTrayImageFollowTheAlarm)
