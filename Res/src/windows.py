@@ -111,13 +111,27 @@ def main_panel():
     return c
 
 
-def pod_button(w, h, label, state, key_corners, r):
+# The pod buttons' left part carries the caption, their right end a lamp:
+# with the panel slid in behind the cover only the right ends (from window
+# x 469) stay out, and there they read as a column of lamps, not cut text.
+POD_TEXT_END = 56   # the caption ends before this column of every pod button
+
+
+def pod_button(w, h, label, state, key_corners, r, meter=False):
     c = button(w, h, '', state, r=r, corner=BAY, key_corners=key_corners)
     ink = {'n': TEXT, 'o': CYAN_HI, 'd': CYAN, 'un': TEXT_DIM}[state]
     d = 1 if state == 'd' else 0
     lamp = {'n': CYAN_DIM, 'o': CYAN, 'd': CYAN_HI, 'un': INK3}[state]
-    c.rrect(7 + d, h / 2 - 3 + d, 10 + d, h / 2 + 3 + d, 1.5, lamp)
-    caption(c, label, w / 2 + 4 + d, h / 2 + d, ink, scale=2)
+    c.rrect(w - 14 + d, h / 2 - 4 + d, w - 10 + d, h / 2 + 4 + d, 1.5, lamp)
+    cx = (4 + POD_TEXT_END) / 2 + d
+    if meter:
+        # a small bar meter over the word, for the tall usage button
+        for i, bar in enumerate((7, 12, 9, 15, 11)):
+            x = cx - 12 + 5 * i
+            c.rect(int(x), int(h / 2 + 2 - bar + d), int(x + 3), int(h / 2 + 2 + d), ink)
+        caption(c, label, cx, h / 2 + 10 + d, ink, scale=1)
+    else:
+        caption(c, label, cx, h / 2 + d, ink, scale=2)
     if key_corners:
         c.cut_to(sdf_rrect(0, 0, w, h, r), KEY, EDGE)
     return c
@@ -127,7 +141,7 @@ for _s in STATES:
     PAINTERS[f'{M}/DMI_b_{_s}.bmp'] = lambda s=_s: pod_button(91, 43, 'DMI', s, True, 10)
     PAINTERS[f'{M}/PCI_b_{_s}.bmp'] = lambda s=_s: pod_button(98, 24, 'PCI', s, True, 6)
     PAINTERS[f'{M}/WMI_b_{_s}.bmp'] = lambda s=_s: pod_button(101, 26, 'WMI', s, False, 6)
-    PAINTERS[f'{M}/Usage_b_{_s}.bmp'] = lambda s=_s: pod_button(93, 46, 'USAGE', s, False, 10)
+    PAINTERS[f'{M}/Usage_b_{_s}.bmp'] = lambda s=_s: pod_button(93, 46, 'USAGE', s, False, 10, meter=True)
 buttons(M, 'apply', 48, 16, 'APPLY', corner=BAY)
 buttons(M, 'report', 41, 17, 'REPORT', corner=BAY)
 

@@ -11,7 +11,8 @@ constexpr LayoutRecord kRows[] = {
         {"frmCover", 361, 350, 240, 325, -11},
         // cover art
         {"imgBackground", 0, 0, 239, 206, 0},
-        // options and report buttons; holders below the shaped area
+        // options and report buttons; holders below the shaped area (the
+        // report button is never disabled: no Ds picture)
         {"imgOption", 60, 142, 64, 17, 0},
         {"imgOptionUp", 0, 230, 64, 17, 0},
         {"imgOptionOv", 66, 230, 64, 17, 0},
@@ -21,7 +22,6 @@ constexpr LayoutRecord kRows[] = {
         {"imgHexagonUp", 0, 250, 41, 17, 0},
         {"imgHexagonOv", 43, 250, 41, 17, 0},
         {"imgHexagonDn", 86, 250, 41, 17, 0},
-        {"imgHexagonDs", 129, 250, 41, 17, 0},
         // hide and close boxes with their pictures
         {"imgHide", 162, 9, 11, 11, 0},
         {"imgHideUp", 0, 270, 11, 11, 0},

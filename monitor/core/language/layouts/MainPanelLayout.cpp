@@ -12,7 +12,9 @@ constexpr LayoutRecord kRows[] = {
         {"frmMainPanel", 361, 350, 558, 486, -11},
         // panel art and the cover shape cut out of it
         {"imgCover", 0, 0, 239, 206, 0},
-        {"imgBackground", 142, 0, 354, 206, 0},
+        // the art reaches the window's right edge so that the warning light
+        // (458..543) and the slide button (514..523) lie on the panel's shape
+        {"imgBackground", 142, 0, 416, 206, 0},
         // information and usage buttons; their picture holders below the panel
         {"imgDMI", 411, 34, 91, 43, 0},
         {"imgDMIUp", 0, 215, 91, 43, 0},
@@ -69,12 +71,11 @@ constexpr LayoutRecord kRows[] = {
         {"imgSchemeOv", 265, 362, 13, 16, 0},
         {"imgSchemeDn", 280, 362, 13, 16, 0},
         {"imgSchemeDs", 295, 362, 13, 16, 0},
-        // the apply button stays hidden
+        // the apply button stays hidden and is never disabled: no Ds picture
         {"imgApply", 285, 153, 50, 18, 0},
         {"imgApplyUp", 0, 382, 50, 18, 0},
         {"imgApplyOv", 52, 382, 50, 18, 0},
         {"imgApplyDn", 104, 382, 50, 18, 0},
-        {"imgApplyDs", 156, 382, 50, 18, 0},
         // check pictures
         {"imgUnchecked", 0, 404, 7, 7, 0},
         {"imgChecked", 9, 404, 7, 7, 0},

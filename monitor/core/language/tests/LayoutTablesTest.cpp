@@ -63,7 +63,7 @@ TEST(LayoutTables, MainPanelRowsTheOtherWindowsRelyOn)
     };
     const Row rows[] = {
             {"frmMainPanel", 361, 350, 558, 486, -11}, {"imgCover", 0, 0, 239, 206, 0},
-            {"imgBackground", 142, 0, 354, 206, 0},    {"Label1", 215, 51, 75, 13, -11},
+            {"imgBackground", 142, 0, 416, 206, 0},    {"Label1", 215, 51, 75, 13, -11},
             {"lbScheme", 284, 85, 26, 13, -9},         {"imgScheme", 345, 84, 13, 16, 0},
     };
     for (const Row& expected : rows) {
@@ -101,10 +101,10 @@ TEST(LayoutTables, SkinnedButtonsHaveTheirPictureHolders)
             {&kMainPanelLayout, "imgWMI", true},
             {&kMainPanelLayout, "imgUSI", true},
             {&kMainPanelLayout, "imgScheme", true},
-            {&kMainPanelLayout, "imgApply", true},
+            {&kMainPanelLayout, "imgApply", false},
             {&kMainPanelLayout, "imgSlideForm", false},
             {&kCoverLayout, "imgOption", true},
-            {&kCoverLayout, "imgHexagon", true},
+            {&kCoverLayout, "imgHexagon", false},
             {&kCoverLayout, "imgClose", false},
             {&kCoverLayout, "imgHide", false},
             {&kHexagonLayout, "imgTSUp", false},
