@@ -12,7 +12,7 @@
 #include "cover/CoverView.h"
 #include "language/LanguageLibrary_win.h"
 #include "language/layouts/LayoutTables.h"
-#include "mainpanel/ControlLayout.h"
+#include "app/ControlLayout.h"
 #include "mainpanel/MainPanelView.h"
 #include "mainpanel/PanelShell_win.h"
 #include "mainpanel/WindowDrag.h"

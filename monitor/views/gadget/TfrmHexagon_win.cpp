@@ -15,7 +15,7 @@
 #include "binding/HwPlatform_win.h"
 #include "gadget/GadgetMessages.h"
 #include "gadget/GadgetSet.h"
-#include "gadget/LayoutAdapter.h"
+#include "app/ControlLayout.h"
 #include "gadget/LedText.h"
 #include "gadget/ThresholdButtons.h"
 #include "language/LanguageLibrary_win.h"
@@ -247,8 +247,7 @@ bool TfrmHexagon::CreateGadget(HWND owner)
         SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
 
     LoadPictures();
-    LayoutAdapter root(Root(), true);
-    m_layoutResult = monitor::ApplyLayoutSnapshot(root, monitor::kHexagonLayout, monitor::ProgramLanguage());
+    m_layoutResult = ApplyWindowLayout(Root(), monitor::kHexagonLayout, monitor::ProgramLanguage());
 
     for (const char* name : {"imgBackground", "imgBackground2", "imgRedLed", "imgRedLedSmall", "Label2"})
         ForwardDragEvents(*FindControl(name));

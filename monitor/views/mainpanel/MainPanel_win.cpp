@@ -13,7 +13,7 @@
 #include "gadget/GadgetsView.h"
 #include "language/layouts/LayoutTables.h"
 #include "list/ListView.h"
-#include "mainpanel/ControlLayout.h"
+#include "app/ControlLayout.h"
 #include "mainpanel/MainPanelControls.h"
 #include "mainpanel/MainPanelView.h"
 #include "mainpanel/PanelChecks.h"

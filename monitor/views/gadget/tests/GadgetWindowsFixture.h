@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "testing/NullViews.h"
 #include "WineMouse.h"
 #include "WineScreen.h"
 #include "app/Views.h"
@@ -101,7 +102,7 @@ private:
     int m_token = 0;
 };
 
-class FakeMainPanel final : public MainPanelView {
+class FakeMainPanel final : public ::vantor::views::testing::NullMainPanel {
 public:
     void ShowWarningLight(bool visible) override { warningLight = visible; }
     void SetTrayImage(int index) override { trayImage = index; }
@@ -118,7 +119,7 @@ public:
 };
 
 // A plain hidden window stands for the cover: the gadgets' owner.
-class FakeCover final : public CoverView {
+class FakeCover final : public ::vantor::views::testing::NullCover {
 public:
     FakeCover()
     {
@@ -135,7 +136,7 @@ private:
 };
 
 // The message window as the alarm sees it: modal opens are counted, not run.
-class FakeList final : public ListView {
+class FakeList final : public ::vantor::views::testing::NullList {
 public:
     void PlaceAt(int, int) override {}
     void SetItems(std::vector<std::string>) override {}

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "testing/NullViews.h"
 #include "app/Views.h"
 #include "gadget/GadgetsView.h"
 #include "list/ListWindow_win.h"
@@ -76,7 +77,7 @@ int BrightPixels(HWND window, RECT area)
     return count;
 }
 
-class FakeGadgets final : public GadgetsView {
+class FakeGadgets final : public ::vantor::views::testing::NullGadgets {
 public:
     std::vector<std::pair<int, GadgetSelection>> arranged;
     void ShowEnabledGadgets() override {}

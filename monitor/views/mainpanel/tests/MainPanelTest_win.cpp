@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "testing/NullViews.h"
 #include "WineMouse.h"
 #include "WineScreen.h"
 #include "app/Views.h"
@@ -31,7 +32,7 @@ using toolkit::test::Pump;
 using toolkit::test::SaveScreenshot;
 using toolkit::test::ScreenPoint;
 
-class FakeList final : public ListView {
+class FakeList final : public ::vantor::views::testing::NullList {
 public:
     void PlaceAt(int left, int top) override { placedAt = {left, top}; }
     void SetItems(std::vector<std::string>) override {}
@@ -49,7 +50,7 @@ public:
     std::vector<std::pair<ListMode, ListContent>> shown;
 };
 
-class FakeGadgets final : public GadgetsView {
+class FakeGadgets final : public ::vantor::views::testing::NullGadgets {
 public:
     void ShowEnabledGadgets() override { calls.push_back("show"); }
     void HideAllGadgets() override { calls.push_back("hide"); }
@@ -146,7 +147,7 @@ bool QuitPosted()
     return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
 }
 
-class PanelAndCover : public testing::Test {
+class PanelAndCover : public ::testing::Test {
 protected:
     void SetUp() override
     {

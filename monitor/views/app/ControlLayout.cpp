@@ -1,4 +1,4 @@
-#include "mainpanel/ControlLayout.h"
+#include "app/ControlLayout.h"
 
 #include "toolkit/TLabel.h"
 
