@@ -7,14 +7,9 @@
 #include <optional>
 
 #include "alarm/AlarmHardware.h"
+#include "config/SensorKind.h"
 
 namespace vantor::monitor::alarm {
-
-enum class SensorKind : std::uint8_t {
-    Voltage = 2,
-    Temperature = 3,
-    Fan = 4
-};
 
 inline constexpr std::uint32_t kCoreVoltageId = 0x06020000;
 inline constexpr std::uint32_t kCpuTemperatureId = 0x06030000;

@@ -11,14 +11,9 @@
 #include <vector>
 
 #include "VantorHw.h"
+#include "config/SensorKind.h"
 
 namespace vantor::monitor {
-
-enum class SensorKind : std::uint8_t {
-    Voltage = OC_SENSOR_VOLTAGE,
-    Temperature = OC_SENSOR_TEMPERATURE,
-    Fan = OC_SENSOR_FAN,
-};
 
 // Shown names: 9 characters and the NUL. Fan names in the edit copy: 29 and the NUL.
 inline constexpr std::size_t kShortNameSize = 10;

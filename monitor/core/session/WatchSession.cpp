@@ -36,7 +36,7 @@ std::vector<std::string> WatchSession::Tick(const WatchReading& reading, std::st
         const SensorTable& table = m_config.Table(gadget.kind);
         alarm::GadgetSensor sensor;
         sensor.gadgetIndex = static_cast<unsigned>(g);
-        sensor.kind = static_cast<alarm::SensorKind>(static_cast<std::uint8_t>(gadget.kind));
+        sensor.kind = gadget.kind;
         sensor.sensorId = table.Descriptors[gadget.index].Id;
         sensor.threshold = table.Configs[gadget.index].Threshold;
         sensor.enabled = table.Configs[gadget.index].Enabled != 0;
