@@ -1,6 +1,7 @@
 #include "alarm/AlarmRules.h"
 
 #include "alarm/ReadingText.h"
+#include "config/NumberConversion.h"
 
 namespace vantor::monitor::alarm {
 namespace {

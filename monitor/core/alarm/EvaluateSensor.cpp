@@ -5,6 +5,7 @@
 
 #include "alarm/AlertMessage.h"
 #include "alarm/ReadingText.h"
+#include "config/NumberConversion.h"
 
 namespace vantor::monitor::alarm {
 namespace {
