@@ -121,7 +121,7 @@ void FanControlModel::BuildGroups()
 
 void FanControlModel::PrepareFanControl()
 {
-    m_view.ProfileLayout = Workable(kCpuProfileItem);
+    m_view.ProfileLayout = Workable(ACPI_KVINFO_CPU_KELVANE_PROFILE);
 
     ReadItems(FanItemInterface::Old);
     for (SettingItem& item : m_items) {
@@ -167,18 +167,18 @@ void FanControlModel::RefreshFanControl()
 {
     GlobalSettings& committed = m_config.Committed;
     GlobalEdits& edit = m_config.Edit;
-    RefreshSwitch(KelvaneInfo(kCpuKelvaneItem), committed.EnableKelvane, edit.EnableKelvane,
+    RefreshSwitch(KelvaneInfo(OC_ITEM_CPU_KELVANE), committed.EnableKelvane, edit.EnableKelvane,
                   m_view.ProcessorSwitchEnabled);
     RedrawProcessorTarget(committed.EnableKelvane);
-    RefreshSwitch(KelvaneInfo(kChassisKelvaneItem), committed.EnableChKelvane, edit.EnableChKelvane,
+    RefreshSwitch(KelvaneInfo(OC_ITEM_CHASSIS_KELVANE), committed.EnableChKelvane, edit.EnableChKelvane,
                   m_view.ChassisSwitchEnabled);
     RedrawChassisTarget(committed.EnableChKelvane);
 
-    if (Workable(kCpuProfileItem)) {
-        m_targetItem = kCpuProfileItem;
+    if (Workable(ACPI_KVINFO_CPU_KELVANE_PROFILE)) {
+        m_targetItem = ACPI_KVINFO_CPU_KELVANE_PROFILE;
         m_view.ProcessorSwitchCaption = Tr(kCpuKelvaneCaption);
-    } else if (Workable(kCpuTargetItem)) {
-        m_targetItem = kCpuTargetItem;
+    } else if (Workable(OC_ITEM_CPU_FAN_TARGET)) {
+        m_targetItem = OC_ITEM_CPU_FAN_TARGET;
     }
 
     m_targetAvailable = Workable(m_targetItem);
@@ -193,7 +193,7 @@ void FanControlModel::RefreshFanControl()
         }
         committed.KelvaneTargetIdx = ReadIndex(m_targetItem);
         m_view.ProcessorTarget.Text = PresetText(committed.KelvaneTargetIdx, m_view.ProcessorTarget.Text);
-        committed.ChKelvaneTargetIdx = ReadIndex(kChassisProfileItem);
+        committed.ChKelvaneTargetIdx = ReadIndex(OC_ITEM_CHASSIS_KELVANE_PROFILE);
         m_view.ChassisTarget.Text = PresetText(committed.ChKelvaneTargetIdx, m_view.ChassisTarget.Text);
     }
 
@@ -211,7 +211,7 @@ void FanControlModel::RefreshFanControl()
 void FanControlModel::RedrawProcessorTarget(bool on)
 {
     FanTargetView& target = m_view.ProcessorTarget;
-    if (Workable(kCpuProfileItem)) {
+    if (Workable(ACPI_KVINFO_CPU_KELVANE_PROFILE)) {
         target.Text = on ? PresetText(ReadIndex(m_targetItem), target.Text) : Tr(kDisabledTarget);
         target.ChooserEnabled = on;
     } else {
@@ -223,8 +223,8 @@ void FanControlModel::RedrawProcessorTarget(bool on)
 void FanControlModel::RedrawChassisTarget(bool on)
 {
     FanTargetView& target = m_view.ChassisTarget;
-    if (Workable(kChassisProfileItem)) {
-        target.Text = on ? PresetText(ReadIndex(kChassisProfileItem), target.Text) : Tr(kDisabledTarget);
+    if (Workable(OC_ITEM_CHASSIS_KELVANE_PROFILE)) {
+        target.Text = on ? PresetText(ReadIndex(OC_ITEM_CHASSIS_KELVANE_PROFILE), target.Text) : Tr(kDisabledTarget);
         target.ChooserEnabled = on;
     }
     target.LabelEnabled = on;
@@ -327,24 +327,24 @@ void FanControlModel::ApplyFanSwitches()
     const auto enable = m_exports.OCAPI_EnableKelvane;
     const auto setTarget = m_exports.OCAPI_SetKelvaneTarget;
 
-    std::int32_t state = KelvaneInfo(kCpuKelvaneItem);
+    std::int32_t state = KelvaneInfo(OC_ITEM_CPU_KELVANE);
     if (state != 0) {
         if ((committed.EnableKelvane ? 2 : 1) != state && enable != nullptr)
-            enable(committed.EnableKelvane ? 1 : 0, kCpuKelvaneItem);
+            enable(committed.EnableKelvane ? 1 : 0, OC_ITEM_CPU_KELVANE);
         if (committed.EnableKelvane && setTarget != nullptr)
-            setTarget(committed.KelvaneTargetIdx, kCpuProfileItem);
+            setTarget(committed.KelvaneTargetIdx, ACPI_KVINFO_CPU_KELVANE_PROFILE);
     }
 
-    state = KelvaneInfo(kChassisKelvaneItem);
+    state = KelvaneInfo(OC_ITEM_CHASSIS_KELVANE);
     if (state != 0) {
         if ((committed.EnableChKelvane ? 2 : 1) != state) {
             if (enable != nullptr)
-                enable(committed.EnableChKelvane ? 1 : 0, kChassisKelvaneItem);
+                enable(committed.EnableChKelvane ? 1 : 0, OC_ITEM_CHASSIS_KELVANE);
             m_debugLine(kSetKelvaneLine);
         }
         if (committed.EnableChKelvane) {
             if (setTarget != nullptr)
-                setTarget(committed.ChKelvaneTargetIdx, kChassisProfileItem);
+                setTarget(committed.ChKelvaneTargetIdx, OC_ITEM_CHASSIS_KELVANE_PROFILE);
             m_debugLine(kSetKelvaneTargetLine);
         }
     }

@@ -21,12 +21,6 @@
 
 namespace vantor::monitor {
 
-inline constexpr std::uint32_t kCpuKelvaneItem = 0x04060003;
-inline constexpr std::uint32_t kChassisKelvaneItem = 0x04060006;
-inline constexpr std::uint32_t kCpuProfileItem = 0x04050009;
-inline constexpr std::uint32_t kCpuTargetItem = 0x04030005;
-inline constexpr std::uint32_t kChassisProfileItem = 0x0405000A;
-
 // Profile names the program keeps; more are not shown.
 inline constexpr std::size_t kMaxPresets = 100;
 // Option texts fetched per row at most; a larger OptionCount is cut here.
@@ -191,7 +185,7 @@ private:
     Translate m_translate;
     DebugLine m_debugLine;
 
-    std::uint32_t m_targetItem = kCpuTargetItem;
+    std::uint32_t m_targetItem = OC_ITEM_CPU_FAN_TARGET;
     bool m_targetAvailable = false;
     std::vector<std::string> m_presets;
     FanItemInterface m_interface = FanItemInterface::None;

@@ -220,7 +220,7 @@ TEST(FanControlClassic, RefreshReadsSwitchesTargetsAndPresets)
 {
     Fixture f("classic");
     // The classic board picks its profile through the older target item.
-    EXPECT_EQ(f.model.TargetItem(), kCpuTargetItem);
+    EXPECT_EQ(f.model.TargetItem(), OC_ITEM_CPU_FAN_TARGET);
     EXPECT_TRUE(f.model.TargetAvailable());
     EXPECT_FALSE(f.model.View().ProfileLayout);
     EXPECT_FALSE(f.model.View().ProcessorSwitchCaption.has_value());
@@ -335,7 +335,7 @@ TEST(FanControlClassic, ReadBackTakesTheTargetFromTheHardware)
     EXPECT_EQ(f.config.Committed.KelvaneTargetIdx, 1);
     EXPECT_EQ(f.model.View().ProcessorTarget.Text, "Standard");
 
-    f.sim.Exports().OCAPI_SetKelvaneTarget(3, kCpuProfileItem);
+    f.sim.Exports().OCAPI_SetKelvaneTarget(3, ACPI_KVINFO_CPU_KELVANE_PROFILE);
     f.model.ReadBackTarget(false);
     EXPECT_EQ(f.config.Committed.KelvaneTargetIdx, 3);
     EXPECT_EQ(f.model.View().ProcessorTarget.Text, "Full Speed");
