@@ -12,6 +12,7 @@
 
 #include "VantorHw.h"
 #include "config/SensorKind.h"
+#include "config/TemperatureScale.h"
 
 namespace vantor::monitor {
 
@@ -50,17 +51,12 @@ struct SensorTable {
 
 SensorTable MakeSensorTable(SensorKind kind, std::span<const SensorDescriptor> descriptors);
 
-enum class TempScale : std::int32_t {
-    Celsius = 1,
-    Fahrenheit = 2
-};
-
 inline constexpr std::int32_t kDefaultVolume = 60;
 inline constexpr std::int32_t kMaxVolume = 99;  // percent
 inline constexpr std::int32_t kDefaultPollingIntervalMs = 5000;
 
 struct GlobalSettings {
-    TempScale Scale = TempScale::Celsius;
+    TemperatureScale Scale = TemperatureScale::Celsius;
     bool EnableAlert = true;
     bool EnableMBox = true;
     bool EnableSound = true;
@@ -75,7 +71,7 @@ struct GlobalSettings {
 // What the options window's settings page edits; the interval and volume are
 // the texts of their edit fields (the interval in whole seconds).
 struct GlobalEdits {
-    TempScale Scale = TempScale::Celsius;
+    TemperatureScale Scale = TemperatureScale::Celsius;
     bool EnableAlert = true;
     bool EnableMBox = true;
     bool EnableSound = true;

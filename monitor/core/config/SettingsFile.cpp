@@ -108,9 +108,10 @@ bool DefaultEnabled(SensorKind kind, std::size_t index, const SensorDescriptor& 
     return hardware.ReadSensor(descriptor.Id) != 0.0f;
 }
 
-TempScale ScaleFrom(std::int32_t value)
+TemperatureScale ScaleFrom(std::int32_t value)
 {
-    return value == static_cast<std::int32_t>(TempScale::Fahrenheit) ? TempScale::Fahrenheit : TempScale::Celsius;
+    return value == static_cast<std::int32_t>(TemperatureScale::Fahrenheit) ? TemperatureScale::Fahrenheit
+                                                                            : TemperatureScale::Celsius;
 }
 
 }  // namespace

@@ -23,8 +23,7 @@ std::vector<std::string> WatchSession::Tick(const WatchReading& reading, std::st
 {
     std::vector<std::string> lines;
     alarm::EvaluationContext context;
-    context.scale = m_config.Committed.Scale == TempScale::Fahrenheit ? TemperatureScale::Fahrenheit
-                                                                      : TemperatureScale::Celsius;
+    context.scale = m_config.Committed.Scale;
     context.hardwareBusy = hardwareBusy;
     context.alertEnabled = m_config.Committed.EnableAlert;
     context.messageBoxEnabled = m_config.Committed.EnableMBox;
