@@ -204,6 +204,17 @@ void FanControlModel::RefreshFanControl()
         ReadItems(m_interface);
         for (SettingItem& item : m_items)
             SetAppliedValue(item, item.Value);
+        // The groups and rows hold indexes into the items, so they are
+        // rebuilt with them: a shorter list leaves no row past its end. The
+        // shown group stays when its fan still has settings.
+        const std::optional<std::uint8_t> shownKey =
+                CurrentGroupValid() ? std::optional(m_groups[static_cast<std::size_t>(m_currentGroup)].Key)
+                                    : std::nullopt;
+        BuildGroups();
+        const auto shown = std::find_if(m_groups.begin(), m_groups.end(),
+                                        [&shownKey](const FanGroup& group) { return group.Key == shownKey; });
+        m_currentGroup = shown == m_groups.end() ? 0 : static_cast<int>(shown - m_groups.begin());
+        FetchRowOptions();
         DrawGroup();
     }
 }
@@ -230,11 +241,16 @@ void FanControlModel::RedrawChassisTarget(bool on)
     target.LabelEnabled = on;
 }
 
+bool FanControlModel::CurrentGroupValid() const
+{
+    return m_currentGroup >= 0 && static_cast<std::size_t>(m_currentGroup) < m_groups.size();
+}
+
 void FanControlModel::FetchRowOptions()
 {
     m_rowOptions.clear();
     m_rowItems.clear();
-    if (m_currentGroup < 0 || static_cast<std::size_t>(m_currentGroup) >= m_groups.size())
+    if (!CurrentGroupValid())
         return;
     const auto getList =
             m_interface == FanItemInterface::Group ? m_exports.OCAPI_NKELVANE_GetList : m_exports.OCAPI_GENERAL_GetList;
@@ -259,12 +275,12 @@ void FanControlModel::FetchRowOptions()
 
 void FanControlModel::DrawGroup()
 {
-    if (m_currentGroup < 0 || static_cast<std::size_t>(m_currentGroup) >= m_groups.size())
+    m_view.Rows.clear();
+    m_view.GroupChooserShown = m_groups.size() >= 2;
+    if (!CurrentGroupValid())
         return;
     const FanGroup& group = m_groups[static_cast<std::size_t>(m_currentGroup)];
     m_view.GroupName = group.Name;
-    m_view.GroupChooserShown = m_groups.size() >= 2;
-    m_view.Rows.clear();
     std::size_t row = 0;
     for (std::size_t slot = 0; slot < kFanGroupSlots; ++slot) {
         const int index = group.Slots[slot];
@@ -285,7 +301,7 @@ void FanControlModel::DrawGroup()
 
 void FanControlModel::ShowGroup()
 {
-    if (m_currentGroup < 0 || static_cast<std::size_t>(m_currentGroup) >= m_groups.size()) {
+    if (!CurrentGroupValid()) {
         m_ui.ShowMessage(kGroupIndexError);
         return;
     }
@@ -430,7 +446,10 @@ void FanControlModel::ChooseOption(int row)
 {
     if (row < 0 || static_cast<std::size_t>(row) >= m_rowItems.size())
         return;
-    SettingItem& item = m_items[static_cast<std::size_t>(m_rowItems[static_cast<std::size_t>(row)])];
+    const int index = m_rowItems[static_cast<std::size_t>(row)];
+    if (index < 0 || static_cast<std::size_t>(index) >= m_items.size())
+        return;
+    SettingItem& item = m_items[static_cast<std::size_t>(index)];
     const std::vector<std::string>& options = m_rowOptions[static_cast<std::size_t>(row)];
     const std::optional<int> chosen = m_ui.ChooseFromList(options, item.Value, {FanChooser::Option, row});
     if (chosen && *chosen >= 0 && static_cast<std::size_t>(*chosen) < options.size()) {

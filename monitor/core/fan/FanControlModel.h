@@ -170,6 +170,7 @@ private:
     void ReadItems(FanItemInterface from);
     bool GroupInterfaceOffered() const;
     void BuildGroups();
+    bool CurrentGroupValid() const;
     void RefreshSwitch(std::int32_t state, bool& committed, bool& edit, bool& enabled);
     // The target displays as the given switch state shows them.
     void RedrawProcessorTarget(bool on);
