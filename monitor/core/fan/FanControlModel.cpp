@@ -411,24 +411,23 @@ void FanControlModel::StepTargetDown()
     m_view.ProcessorTarget.Text = PresetText(index, m_view.ProcessorTarget.Text);
 }
 
-void FanControlModel::ChooseProcessorTarget()
+void FanControlModel::ChooseTarget(std::int32_t& index, FanChooser::Kind chooser, FanTargetView& target)
 {
-    std::int32_t& index = m_config.Committed.KelvaneTargetIdx;
-    const std::optional<int> chosen = m_ui.ChooseFromList(m_presets, index, {FanChooser::ProcessorTarget, 0});
+    const std::optional<int> chosen = m_ui.ChooseFromList(m_presets, index, {chooser, 0});
     if (chosen && *chosen >= 0 && static_cast<std::size_t>(*chosen) < m_presets.size()) {
         index = *chosen;
-        m_view.ProcessorTarget.Text = PresetText(index, m_view.ProcessorTarget.Text);
+        target.Text = PresetText(index, target.Text);
     }
+}
+
+void FanControlModel::ChooseProcessorTarget()
+{
+    ChooseTarget(m_config.Committed.KelvaneTargetIdx, FanChooser::ProcessorTarget, m_view.ProcessorTarget);
 }
 
 void FanControlModel::ChooseChassisTarget()
 {
-    std::int32_t& index = m_config.Committed.ChKelvaneTargetIdx;
-    const std::optional<int> chosen = m_ui.ChooseFromList(m_presets, index, {FanChooser::ChassisTarget, 0});
-    if (chosen && *chosen >= 0 && static_cast<std::size_t>(*chosen) < m_presets.size()) {
-        index = *chosen;
-        m_view.ChassisTarget.Text = PresetText(index, m_view.ChassisTarget.Text);
-    }
+    ChooseTarget(m_config.Committed.ChKelvaneTargetIdx, FanChooser::ChassisTarget, m_view.ChassisTarget);
 }
 
 void FanControlModel::ChooseGroup()

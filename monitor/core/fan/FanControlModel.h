@@ -175,6 +175,8 @@ private:
     // The target displays as the given switch state shows them.
     void RedrawProcessorTarget(bool on);
     void RedrawChassisTarget(bool on);
+    // The preset list for one of the two targets; a choice becomes its index and label text.
+    void ChooseTarget(std::int32_t& index, FanChooser::Kind chooser, FanTargetView& target);
     void FetchRowOptions();
     void DrawGroup();
     void ShowGroup();
