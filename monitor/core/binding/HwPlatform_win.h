@@ -20,10 +20,6 @@ public:
                                                       std::function<void()> pass) override;
 };
 
-// Folder of the running program file with its trailing backslash; empty when
-// the path cannot be had.
-std::string ProgramFolderOfProcess();
-
 // A below-normal-priority thread running RunReadingLoop on the tick count,
 // waiting on an event that Stop sets. Null when the thread cannot be made.
 std::unique_ptr<ReadingThread> StartWinReadingThread(const std::atomic<std::uint32_t>& interval,

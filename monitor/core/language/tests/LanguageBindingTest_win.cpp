@@ -59,11 +59,11 @@ private:
 // The real library loader with the program file placed in a scratch folder.
 class ScratchProgram final : public WinLanguageLibrary {
 public:
-    explicit ScratchProgram(const ScratchFolder& folder) : m_programPath(folder.Root() + "\\Vantor.exe") {}
-    std::string ProgramFilePath() override { return m_programPath; }
+    explicit ScratchProgram(const ScratchFolder& folder) : m_folder(folder.Root() + "\\") {}
+    std::string ProgramFolder() override { return m_folder; }
 
 private:
-    std::string m_programPath;
+    std::string m_folder;
 };
 
 TEST(LanguageBindingWin, TheShippedSettingIsEnglish)
