@@ -31,6 +31,8 @@ void WinHwPlatform::ShowInformation(std::string_view text)
 
 void WinHwPlatform::SleepMs(std::uint32_t milliseconds) { Sleep(milliseconds); }
 
+std::unique_ptr<StopSignal> WinHwPlatform::MakeStopSignal() { return MakeEventStopSignal(); }
+
 bool WinHwPlatform::MachineKeyOpens(const std::string& subKey)
 {
     // Full access on purpose: a key the user cannot fully open counts as
