@@ -17,6 +17,9 @@ constexpr std::array<const char*, 3> kAmdDriverKeys = {
         "SYSTEM\\CurrentControlSet\\Services\\gemwdm",
 };
 
+// The debug-log lines below ("Emunerate_hw OK..", "nQoolNQuietFlag: %d.",
+// "bADMDriverInstalled: %d." and the others) stay letter for letter, spelling
+// included: whoever reads DebugMsg.log searches for these texts.
 template <typename... Args>
 std::string Format(const char* format, Args... args)
 {

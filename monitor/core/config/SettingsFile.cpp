@@ -12,7 +12,9 @@ namespace {
 
 constexpr std::int32_t kKelvaneOn = 2;
 
-// Kinds in file order.
+// Kinds in file order. All section and key names of this file stay letter
+// for letter as existing vantor.dat and profile files hold them
+// ("nrTempScale", "tmrGetSensorAll" for the polling interval, ...).
 struct KindKeys {
     SensorKind Kind;
     std::string_view Prefix;

@@ -25,11 +25,13 @@ namespace vantor::monitor {
 inline constexpr std::size_t kMaxPresets = 100;
 // Option texts fetched per row at most; a larger OptionCount is cut here.
 inline constexpr std::int32_t kMaxRowOptions = 256;
-// NKELVANE_SetData control words: a trial that answers whether applying
+// OCAPI_NKELVANE_SetData control words: a trial that answers whether applying
 // needs a restart, and the write itself.
 inline constexpr std::uint32_t kGroupTrialControl = 0;
 inline constexpr std::uint32_t kGroupApplyControl = 0x1000;
 
+// Shown texts are also the keys of their translations in the language files,
+// so they stay letter for letter, wording and spelling included.
 inline constexpr std::string_view kKelvaneTitle = "Kelvane";
 inline constexpr std::string_view kAdvancedKelvaneTitle = "Advanced Kelvane";
 inline constexpr std::string_view kCpuKelvaneCaption = "CPU Kelvane";
