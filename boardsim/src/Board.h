@@ -92,7 +92,7 @@ struct Item {
     std::uint32_t optionCount;
     std::string_view name;  // display name in the item's descriptor objects
 
-    // OCIF descriptor: ItemId, name, RangeLow, RangeHigh, StepCount, attribute.
+    // OCIF descriptor: ItemId, name, RangeLow, RangeHigh, the step count, attribute.
     std::uint32_t settingObject;
     std::uint32_t range[3];
     std::uint32_t attribute;

@@ -197,7 +197,7 @@ void FeatureDescriptor(const Item& item, ResultWriter& out)
     }
 }
 
-// OCIF object: ItemId, name, RangeLow, RangeHigh, StepCount, attribute.
+// OCIF object: ItemId, name, RangeLow, RangeHigh, the step count, attribute.
 void SettingDescriptor(const Item& item, ResultWriter& out)
 {
     out.Integer(item.itemId);

@@ -19,11 +19,12 @@ namespace vantor::hw {
 
 namespace {
 
-// A KVIF record (FanItemInfo): words 1 to 4 follow the name.
+// A record of the KVIF feature list: the item and its name, then four words.
 using FanItemRecord = DescriptorRecord<4>;
 constexpr std::size_t kFanModeWordIndex = 3;  // word 4
 
-// An OCIF record (OcItemInfo): RangeLow, RangeHigh, StepCount, attribute word.
+// A record of the OCIF setting list: the range's low and high ends, its step
+// count, and the attribute word.
 using OcItemRecord = DescriptorRecord<4>;
 constexpr std::size_t kRangeLowIndex = 0;
 constexpr std::size_t kRangeHighIndex = 1;

@@ -29,8 +29,8 @@ BsBoard* SimulatedBoard();
 using RawExport = void (*)();
 RawExport FindSimulatedExport(const char* name);
 
-// Every call that changes the board (EnableKelvane, SetKelvaneTarget,
-// KELVANE_SetData, NKELVANE_SetData), in order, as "Name(arguments)";
+// Every call that changes the board (OCAPI_EnableKelvane,
+// OCAPI_SetKelvaneTarget, OCAPI_KELVANE_SetData, OCAPI_NKELVANE_SetData), in order, as "Name(arguments)";
 // tests may add their own entries to see where other events fall.
 std::vector<std::string>& SimulatedCallLog();
 

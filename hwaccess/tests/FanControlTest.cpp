@@ -121,7 +121,7 @@ private:
     std::vector<char*> m_pointers;
 };
 
-// ---- GENERAL_GetList: named options ----
+// ---- OCAPI_GENERAL_GetList: named options ----
 
 TEST(GeneralGetList, NamedOptionsAreSizedThenCopied)
 {
@@ -182,7 +182,7 @@ TEST(GeneralGetList, FailedItemReadIsStatusOne)
     EXPECT_EQ(fan.GeneralGetList(channel, 0x04010001, nullptr, 0), kGeneralListReadFailed);
 }
 
-// ---- GENERAL_GetList: range items ----
+// ---- OCAPI_GENERAL_GetList: range items ----
 
 struct RangeCase {
     const char* label;

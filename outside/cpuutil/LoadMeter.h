@@ -1,5 +1,5 @@
 // Processor load from two snapshots of the system's per-processor time
-// counters, and the five-entry report cpuUpdate hands its caller. Portable:
+// counters, and the five-entry report cuUpdate hands its caller. Portable:
 // the counters are read by cpuutil_win.cpp.
 //
 // A caller's array holds five floats: up to four load entries and a trailing

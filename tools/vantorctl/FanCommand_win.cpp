@@ -104,9 +104,9 @@ int RunFan(const HwLibrary& hw, bool json)
     const FanControlView& view = model.View();
     std::vector<Switch> switches;
     for (const auto& [key, title, itemId, enabled, target] :
-         {std::tuple{"cpu", "processor fan control", kCpuKelvaneItem, view.ProcessorSwitchEnabled,
+         {std::tuple{"cpu", "processor fan control", OC_ITEM_CPU_KELVANE, view.ProcessorSwitchEnabled,
                      &view.ProcessorTarget},
-          std::tuple{"chassis", "chassis fan control", kChassisKelvaneItem, view.ChassisSwitchEnabled,
+          std::tuple{"chassis", "chassis fan control", OC_ITEM_CHASSIS_KELVANE, view.ChassisSwitchEnabled,
                      &view.ChassisTarget}}) {
         std::int32_t startTemp = 0;
         if (hw.OCAPI_GetFanStartTemp != nullptr)

@@ -49,14 +49,14 @@ enum class DigitColour {
     Red
 };
 
-// The reading digits (DrawLedText "imgSensor", "L" or "AL").
+// The reading digits, drawn on the gadget's "imgSensor" picture.
 struct DrawReading {
     std::string text;
     DigitColour colour = DigitColour::Green;
     bool operator==(const DrawReading&) const = default;
 };
 
-// The threshold digits (DrawLedText "imgThreshold", "S", which adds the
+// The threshold digits, drawn on the gadget's "imgThreshold" picture (with a
 // percent sign for voltages).
 struct DrawThreshold {
     std::string text;

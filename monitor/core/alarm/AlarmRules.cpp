@@ -1,6 +1,7 @@
 #include "alarm/AlarmRules.h"
 
 #include "alarm/ReadingText.h"
+#include "config/NumberConversion.h"
 
 namespace vantor::monitor::alarm {
 namespace {
@@ -25,7 +26,7 @@ RuleOutcome VoltageRule(const RuleInput& input, RuleState& state, AlarmHardware&
 {
     RuleOutcome outcome;
     outcome.abnormal = OutsideNominalBand(input.reading, input.comparedThreshold, input.nominalVoltage);
-    if (input.sensorId != kCoreVoltageId || !hardware.HasCpuVoltRange())
+    if (input.sensorId != OC_ITEM_CORE_VOLTAGE || !hardware.HasCpuVoltRange())
         return outcome;
 
     // Cool'n'Quiet moves the core voltage across the processor's whole range,
@@ -57,12 +58,13 @@ bool FanRule(const RuleInput& input, RuleState& state, AlarmHardware& hardware)
     if (input.reading > static_cast<float>(input.comparedThreshold))
         return false;
 
-    const bool cpuFan = input.sensorId == kCpuFanId;
-    const std::uint32_t item = cpuFan ? kCpuFanControlItem : kChassisFanControlItem;
+    const bool cpuFan = input.sensorId == OC_ITEM_CPU_FAN;
+    const std::uint32_t item = cpuFan ? OC_ITEM_CPU_KELVANE : OC_ITEM_CHASSIS_KELVANE;
     if (hardware.GetKelvaneInfo(item) != 2)
         return true;
 
-    const int temperature = TruncateToInt(hardware.ReadSensor(cpuFan ? kCpuTemperatureId : kSystemTemperatureId));
+    const int temperature =
+            TruncateToInt(hardware.ReadSensor(cpuFan ? OC_ITEM_CPU_TEMPERATURE : OC_ITEM_BOARD_TEMPERATURE));
     bool abnormal = temperature >= kFanControlAlarmTemperature;
     if (hardware.HasFanStartTemp()) {
         std::int32_t start = 0;
@@ -89,9 +91,9 @@ int ComparedThreshold(SensorKind kind, float threshold)
 
 float MeasureCoreNominal(AlarmHardware& hardware)
 {
-    float volts = hardware.ReadSensor(kCoreVoltageId);
+    float volts = hardware.ReadSensor(OC_ITEM_CORE_VOLTAGE);
     for (int i = 0; i < 10; ++i) {
-        volts = (volts + hardware.ReadSensor(kCoreVoltageId)) * 0.5f;
+        volts = (volts + hardware.ReadSensor(OC_ITEM_CORE_VOLTAGE)) * 0.5f;
         hardware.Sleep(50);
     }
     return volts;

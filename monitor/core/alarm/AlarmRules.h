@@ -7,21 +7,10 @@
 #include <optional>
 
 #include "alarm/AlarmHardware.h"
+#include "VantorHw.h"
+#include "config/SensorKind.h"
 
 namespace vantor::monitor::alarm {
-
-enum class SensorKind : std::uint8_t {
-    Voltage = 2,
-    Temperature = 3,
-    Fan = 4
-};
-
-inline constexpr std::uint32_t kCoreVoltageId = 0x06020000;
-inline constexpr std::uint32_t kCpuTemperatureId = 0x06030000;
-inline constexpr std::uint32_t kSystemTemperatureId = 0x06030001;
-inline constexpr std::uint32_t kCpuFanId = 0x06040000;
-inline constexpr std::uint32_t kCpuFanControlItem = 0x04060003;
-inline constexpr std::uint32_t kChassisFanControlItem = 0x04060006;
 
 // Fan control may run a fan slowly; below this processor temperature (or the
 // fan's start temperature when the board reports one) a slow fan is fine.

@@ -5,6 +5,7 @@
 
 #include "alarm/AlertMessage.h"
 #include "alarm/ReadingText.h"
+#include "config/NumberConversion.h"
 
 namespace vantor::monitor::alarm {
 namespace {
@@ -33,7 +34,7 @@ int ValueDecimals(SensorKind kind) { return kind == SensorKind::Voltage ? 2 : 0;
 void AddMessageEffects(const GadgetSensor& sensor, const EvaluationContext& context, SharedAlarmState& shared,
                        AlarmHardware& hardware, std::vector<AlarmEffect>& effects)
 {
-    const bool coreVoltage = sensor.sensorId == kCoreVoltageId;
+    const bool coreVoltage = sensor.sensorId == OC_ITEM_CORE_VOLTAGE;
     std::string text;
     bool changed = false;
     bool open = false;

@@ -15,28 +15,28 @@
 
 namespace vantor::monitor::alarm {
 
-inline constexpr unsigned kMaxGadgets = 32;  // one bit each in AlarmMask
+inline constexpr unsigned kMaxGadgets = 32;  // one bit each in SharedAlarmState::alarmMask
 
 // Whether a byte starts a double-byte character (IsDBCSLeadByte on Windows).
 using LeadBytePredicate = bool (*)(unsigned char);
 
 // Process-wide alarm state shared by all gadgets.
 struct SharedAlarmState {
-    std::uint32_t alarmMask = 0;  // AlarmMask
-    RuleState rules;              // CnQState and FanAlarmHold
-    int messageAppendCount = 1;   // MessageAppendCount
+    std::uint32_t alarmMask = 0;  // bit gadgetIndex set while that gadget is abnormal
+    RuleState rules;              // the Cool'n'Quiet state and the fan hold after a profile change
+    int messageAppendCount = 1;   // AppendAlertName's count of names in the message text
 };
 
 // The gadget's sensor as it stands at this evaluation.
 struct GadgetSensor {
-    unsigned gadgetIndex = 0;  // GadgetIndex, below kMaxGadgets
+    unsigned gadgetIndex = 0;  // the gadget window's running index, below kMaxGadgets
     SensorKind kind = SensorKind::Temperature;
     std::uint32_t sensorId = 0;
     float threshold = 0.0f;  // committed Threshold: percent, tenths of a degree C, rpm
     bool enabled = true;     // committed Enabled
     float reading = 0.0f;    // volts, degrees C, rpm
     float nominalVoltage = 0.0f;
-    std::string shortName;  // ShortName
+    std::string shortName;  // the sensor's shown name (SensorTable::ShortName)
 };
 
 // The rest of the program as this evaluation sees it.
@@ -53,7 +53,7 @@ struct EvaluationContext {
 };
 
 struct Evaluation {
-    bool alarmState = false;  // the gadget's AlarmState after this evaluation
+    bool alarmState = false;  // whether the gadget is abnormal after this evaluation
     SharedAlarmState shared;
     std::vector<AlarmEffect> effects;
 };

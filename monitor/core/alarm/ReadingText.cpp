@@ -2,27 +2,12 @@
 
 #include <cmath>
 #include <cstdio>
-#include <limits>
+
+#include "config/NumberConversion.h"
 
 namespace vantor::monitor::alarm {
-namespace {
 
-int SaturateToInt(double whole)
-{
-    if (std::isnan(whole))
-        return 0;
-    if (whole >= static_cast<double>(std::numeric_limits<int>::max()))
-        return std::numeric_limits<int>::max();
-    if (whole <= static_cast<double>(std::numeric_limits<int>::min()))
-        return std::numeric_limits<int>::min();
-    return static_cast<int>(whole);
-}
-
-}  // namespace
-
-int TruncateToInt(double value) { return SaturateToInt(std::trunc(value)); }
-
-int RoundToInt(double value) { return SaturateToInt(std::round(value)); }
+std::int32_t RoundToInt(double value) { return TruncateToInt(std::round(value)); }
 
 std::string FormatReading(double value, int decimals)
 {

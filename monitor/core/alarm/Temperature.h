@@ -5,12 +5,9 @@
 #include <cstdint>
 #include <limits>
 
-namespace vantor::monitor {
+#include "config/TemperatureScale.h"
 
-enum class TemperatureScale {
-    Celsius = 1,
-    Fahrenheit = 2
-};
+namespace vantor::monitor {
 
 // Whole degrees in, whole degrees out; the division truncates toward zero
 // as C++ integer division does, so -1 C gives 31 F. Worked in 64 bits and

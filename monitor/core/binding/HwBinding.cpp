@@ -17,6 +17,9 @@ constexpr std::array<const char*, 3> kAmdDriverKeys = {
         "SYSTEM\\CurrentControlSet\\Services\\gemwdm",
 };
 
+// The debug-log lines below ("Emunerate_hw OK..", "nQoolNQuietFlag: %d.",
+// "bADMDriverInstalled: %d." and the others) stay letter for letter, spelling
+// included: whoever reads DebugMsg.log searches for these texts.
 template <typename... Args>
 std::string Format(const char* format, Args... args)
 {
@@ -48,7 +51,9 @@ void SensorList::Clear()
     m_values.reset();
 }
 
-HwBinding::HwBinding(HwPlatform& platform, DebugSink debug) : m_platform(platform), m_debug(std::move(debug)) {}
+HwBinding::HwBinding(HwPlatform& platform, DebugSink debug)
+    : m_platform(platform), m_debug(std::move(debug)), m_stop(platform.MakeStopSignal())
+{}
 
 HwBinding::~HwBinding() { Stop(); }
 
@@ -94,7 +99,11 @@ bool HwBinding::Start()
 
 void HwBinding::Stop()
 {
-    // The thread first: it calls into the library and writes the value slots.
+    // A settle wait under way would hold the thread (or the program's exit)
+    // for up to ten seconds; then the thread, which calls into the library
+    // and writes the value slots.
+    if (m_stop)
+        m_stop->Set();
     if (m_thread) {
         m_thread->Stop();
         m_thread.reset();
@@ -128,15 +137,27 @@ void HwBinding::Enumerate(const char* listMethod, SensorList& list)
 
 float HwBinding::ReadSensor(std::uint32_t itemId)
 {
-    // exchange: of two threads reading at once, only one takes the wait.
-    if (m_suspendSeen.exchange(false)) {
-        m_hardwareBusy.store(true);
-        m_platform.SleepMs(kSuspendSettleMs);
-        m_hardwareBusy.store(false);
+    if (m_suspendSeen.load()) {
+        // Counted before the announcement is taken, so the busy flag never
+        // drops in between; exchange: of two threads reading at once, only
+        // one takes the wait.
+        m_settleWaits.fetch_add(1);
+        const bool settled = !m_suspendSeen.exchange(false) || SettleWait();
+        m_settleWaits.fetch_sub(1);
+        if (!settled)
+            return 0.0f;  // stopping: the library is about to close
     }
     if (m_exports.OCAPI_GetHwSensorData == nullptr)
         return 0.0f;
     return static_cast<float>(m_exports.OCAPI_GetHwSensorData(itemId));
+}
+
+bool HwBinding::SettleWait()
+{
+    if (m_stop)
+        return m_stop->Wait(kSuspendSettleMs);
+    m_platform.SleepMs(kSuspendSettleMs);
+    return true;
 }
 
 void HwBinding::ReadInto(SensorList& list)
@@ -159,12 +180,7 @@ void HwBinding::SetReadingInterval(std::int64_t milliseconds)
     m_interval.store(ClampReadingInterval(milliseconds), std::memory_order_relaxed);
 }
 
-void HwBinding::NoteSuspend()
-{
-    // Busy first, so no reader sees "not busy" between the two stores.
-    m_hardwareBusy.store(true);
-    m_suspendSeen.store(true);
-}
+void HwBinding::NoteSuspend() { m_suspendSeen.store(true); }
 
 bool HwBinding::CoolnQuietActive()
 {

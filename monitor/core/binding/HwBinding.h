@@ -70,7 +70,9 @@ public:
 
     // Every read of a sensor goes through here. The first read after a
     // suspend announcement waits ten seconds for the firmware to settle,
-    // with the hardware-busy flag set. 0 while the export is absent.
+    // with the hardware-busy flag set; Stop cuts the wait short, and the
+    // read then answers 0 without calling the library. 0 while the export
+    // is absent.
     float ReadSensor(std::uint32_t itemId);
 
     // One reading pass: voltages, then temperatures, then fans.
@@ -84,7 +86,9 @@ public:
 
     // The system announced a suspend (PBT_APMSUSPEND).
     void NoteSuspend();
-    bool HardwareBusy() const { return m_hardwareBusy.load(std::memory_order_relaxed); }
+    // From a suspend announcement until the last settle wait has ended: a
+    // second announcement during a wait keeps it set for the wait it brings.
+    bool HardwareBusy() const { return m_suspendSeen.load() || m_settleWaits.load() > 0; }
 
     const HwExports& Exports() const { return m_exports; }
     bool HasIsThrottleAc() const { return m_isThrottleAc != nullptr; }
@@ -101,6 +105,8 @@ private:
     void Log(std::string_view text) const;
     void Enumerate(const char* listMethod, SensorList& list);
     void ReadInto(SensorList& list);
+    // The ten-second settle wait; false when Stop ended it.
+    bool SettleWait();
 
     HwPlatform& m_platform;
     DebugSink m_debug;
@@ -113,7 +119,8 @@ private:
     SensorList m_fans;
     std::atomic<std::uint32_t> m_interval{kInitialReadingInterval};
     std::atomic<bool> m_suspendSeen{false};
-    std::atomic<bool> m_hardwareBusy{false};
+    std::atomic<int> m_settleWaits{0};   // settle waits under way, in any thread
+    std::unique_ptr<StopSignal> m_stop;  // set by Stop; null when none could be made
     std::unique_ptr<ReadingThread> m_thread;
 };
 

@@ -1,6 +1,7 @@
 // What the hardware binding needs from the system, behind one interface:
-// library loading, the information box, sleeping, the registry and version
-// questions of the Cool'n'Quiet check, and the reading thread. The Win32
+// library loading, the information box, sleeping, the stop signal, the
+// registry and version questions of the Cool'n'Quiet check, and the reading
+// thread. The Win32
 // shell implements it (WinHwPlatform); tests implement it with fakes.
 #pragma once
 
@@ -12,6 +13,7 @@
 #include <string_view>
 
 #include "binding/HwExports.h"
+#include "binding/ReadingLoop.h"
 
 namespace vantor::monitor {
 
@@ -26,6 +28,13 @@ class ReadingThread {
 public:
     virtual ~ReadingThread() = default;
     virtual void Stop() = 0;
+};
+
+// A manual-reset signal: once set, every wait on it, under way or later,
+// ends at once and answers false (true means the time ran out).
+class StopSignal : public PassWaiter {
+public:
+    virtual void Set() = 0;
 };
 
 class HwPlatform {
@@ -45,6 +54,8 @@ public:
     virtual void ShowInformation(std::string_view text) = 0;
 
     virtual void SleepMs(std::uint32_t milliseconds) = 0;
+    // Null when the system cannot make one.
+    virtual std::unique_ptr<StopSignal> MakeStopSignal() = 0;
 
     // True when HKEY_LOCAL_MACHINE\subKey opens with full access (the key is
     // closed again at once).

@@ -7,19 +7,9 @@
 
 #include "startup/DisplayCheck.h"
 #include "binding/HwPlatform_win.h"
+#include "startup/ProgramFolder_win.h"
 
 namespace vantor::monitor {
-
-std::string ProgramFolderOfProcess()
-{
-    std::array<char, MAX_PATH + 1> path{};
-    const DWORD length = GetModuleFileNameA(nullptr, path.data(), MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return {};
-    std::string folder(path.data(), length);
-    const auto slash = folder.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
-}
 
 std::string WinHwPlatform::ProgramFolder() { return ProgramFolderOfProcess(); }
 
@@ -40,6 +30,8 @@ void WinHwPlatform::ShowInformation(std::string_view text)
 }
 
 void WinHwPlatform::SleepMs(std::uint32_t milliseconds) { Sleep(milliseconds); }
+
+std::unique_ptr<StopSignal> WinHwPlatform::MakeStopSignal() { return MakeEventStopSignal(); }
 
 bool WinHwPlatform::MachineKeyOpens(const std::string& subKey)
 {

@@ -14,15 +14,15 @@ public:
     void CloseLibrary(void* module) override;
     void ShowInformation(std::string_view text) override;
     void SleepMs(std::uint32_t milliseconds) override;
+    std::unique_ptr<StopSignal> MakeStopSignal() override;
     bool MachineKeyOpens(const std::string& subKey) override;
     OsVersion GetOsVersion() override;
     std::unique_ptr<ReadingThread> StartReadingThread(const std::atomic<std::uint32_t>& interval,
                                                       std::function<void()> pass) override;
 };
 
-// Folder of the running program file with its trailing backslash; empty when
-// the path cannot be had.
-std::string ProgramFolderOfProcess();
+// A manual-reset event; null when it cannot be made.
+std::unique_ptr<StopSignal> MakeEventStopSignal();
 
 // A below-normal-priority thread running RunReadingLoop on the tick count,
 // waiting on an event that Stop sets. Null when the thread cannot be made.

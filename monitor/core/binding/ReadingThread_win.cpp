@@ -18,13 +18,26 @@ public:
     std::uint32_t NowMs() override { return GetTickCount(); }
 };
 
-class EventWaiter final : public PassWaiter {
+class EventStopSignal final : public StopSignal {
 public:
-    explicit EventWaiter(HANDLE stop) : m_stop(stop) {}
-    bool Wait(std::uint32_t milliseconds) override { return WaitForSingleObject(m_stop, milliseconds) == WAIT_TIMEOUT; }
+    EventStopSignal() : m_event(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
+    ~EventStopSignal() override
+    {
+        if (m_event != nullptr)
+            CloseHandle(m_event);
+    }
+    EventStopSignal(const EventStopSignal&) = delete;
+    EventStopSignal& operator=(const EventStopSignal&) = delete;
+
+    bool Made() const { return m_event != nullptr; }
+    bool Wait(std::uint32_t milliseconds) override
+    {
+        return WaitForSingleObject(m_event, milliseconds) == WAIT_TIMEOUT;
+    }
+    void Set() override { SetEvent(m_event); }
 
 private:
-    HANDLE m_stop;
+    HANDLE m_event;
 };
 
 class WinReadingThread final : public ReadingThread {
@@ -37,8 +50,7 @@ public:
 
     bool Begin()
     {
-        m_stop = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-        if (m_stop == nullptr)
+        if (!m_stop.Made())
             return false;
         // Suspended first so the priority is in place before the first pass.
         m_thread = CreateThread(nullptr, 0, &WinReadingThread::Main, this, CREATE_SUSPENDED, nullptr);
@@ -52,14 +64,10 @@ public:
     void Stop() override
     {
         if (m_thread != nullptr) {
-            SetEvent(m_stop);
+            m_stop.Set();
             WaitForSingleObject(m_thread, INFINITE);
             CloseHandle(m_thread);
             m_thread = nullptr;
-        }
-        if (m_stop != nullptr) {
-            CloseHandle(m_stop);
-            m_stop = nullptr;
         }
     }
 
@@ -68,18 +76,25 @@ private:
     {
         auto* thread = static_cast<WinReadingThread*>(self);
         TickClock clock;
-        EventWaiter waiter(thread->m_stop);
-        RunReadingLoop(clock, waiter, thread->m_interval, thread->m_pass);
+        RunReadingLoop(clock, thread->m_stop, thread->m_interval, thread->m_pass);
         return 0;
     }
 
     const std::atomic<std::uint32_t>& m_interval;
     std::function<void()> m_pass;
-    HANDLE m_stop = nullptr;
+    EventStopSignal m_stop;
     HANDLE m_thread = nullptr;
 };
 
 }  // namespace
+
+std::unique_ptr<StopSignal> MakeEventStopSignal()
+{
+    auto signal = std::make_unique<EventStopSignal>();
+    if (!signal->Made())
+        return nullptr;
+    return signal;
+}
 
 std::unique_ptr<ReadingThread> StartWinReadingThread(const std::atomic<std::uint32_t>& interval,
                                                      std::function<void()> pass)

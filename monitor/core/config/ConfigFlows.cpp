@@ -35,7 +35,7 @@ FlowResult DefaultFlow(SensorConfiguration& config, ConfigHardware& hardware, Pr
     effects.push_back({ConfigEffectKind::UpdateAlertControls});
     effects.push_back({ConfigEffectKind::RedrawCheckImages});
 
-    committed.Scale = edit.Scale = TempScale::Celsius;
+    committed.Scale = edit.Scale = TemperatureScale::Celsius;
     effects.push_back({ConfigEffectKind::RedrawScaleImages});
     effects.push_back({ConfigEffectKind::SendGadgetUnits});
 

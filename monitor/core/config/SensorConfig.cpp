@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace vantor::monitor {
 
@@ -38,15 +39,7 @@ SensorTable MakeSensorTable(SensorKind kind, std::span<const SensorDescriptor> d
 
 SensorTable& SensorConfiguration::Table(SensorKind kind)
 {
-    switch (kind) {
-    case SensorKind::Voltage:
-        return Voltage;
-    case SensorKind::Temperature:
-        return Temperature;
-    case SensorKind::Fan:
-        break;
-    }
-    return Fan;
+    return const_cast<SensorTable&>(std::as_const(*this).Table(kind));
 }
 
 const SensorTable& SensorConfiguration::Table(SensorKind kind) const

@@ -11,14 +11,10 @@
 #include <vector>
 
 #include "VantorHw.h"
+#include "config/SensorKind.h"
+#include "config/TemperatureScale.h"
 
 namespace vantor::monitor {
-
-enum class SensorKind : std::uint8_t {
-    Voltage = OC_SENSOR_VOLTAGE,
-    Temperature = OC_SENSOR_TEMPERATURE,
-    Fan = OC_SENSOR_FAN,
-};
 
 // Shown names: 9 characters and the NUL. Fan names in the edit copy: 29 and the NUL.
 inline constexpr std::size_t kShortNameSize = 10;
@@ -55,17 +51,12 @@ struct SensorTable {
 
 SensorTable MakeSensorTable(SensorKind kind, std::span<const SensorDescriptor> descriptors);
 
-enum class TempScale : std::int32_t {
-    Celsius = 1,
-    Fahrenheit = 2
-};
-
 inline constexpr std::int32_t kDefaultVolume = 60;
 inline constexpr std::int32_t kMaxVolume = 99;  // percent
 inline constexpr std::int32_t kDefaultPollingIntervalMs = 5000;
 
 struct GlobalSettings {
-    TempScale Scale = TempScale::Celsius;
+    TemperatureScale Scale = TemperatureScale::Celsius;
     bool EnableAlert = true;
     bool EnableMBox = true;
     bool EnableSound = true;
@@ -80,7 +71,7 @@ struct GlobalSettings {
 // What the options window's settings page edits; the interval and volume are
 // the texts of their edit fields (the interval in whole seconds).
 struct GlobalEdits {
-    TempScale Scale = TempScale::Celsius;
+    TemperatureScale Scale = TemperatureScale::Celsius;
     bool EnableAlert = true;
     bool EnableMBox = true;
     bool EnableSound = true;

@@ -12,7 +12,9 @@ namespace {
 
 constexpr std::int32_t kKelvaneOn = 2;
 
-// Kinds in file order.
+// Kinds in file order. All section and key names of this file stay letter
+// for letter as existing vantor.dat and profile files hold them
+// ("nrTempScale", "tmrGetSensorAll" for the polling interval, ...).
 struct KindKeys {
     SensorKind Kind;
     std::string_view Prefix;
@@ -108,9 +110,10 @@ bool DefaultEnabled(SensorKind kind, std::size_t index, const SensorDescriptor& 
     return hardware.ReadSensor(descriptor.Id) != 0.0f;
 }
 
-TempScale ScaleFrom(std::int32_t value)
+TemperatureScale ScaleFrom(std::int32_t value)
 {
-    return value == static_cast<std::int32_t>(TempScale::Fahrenheit) ? TempScale::Fahrenheit : TempScale::Celsius;
+    return value == static_cast<std::int32_t>(TemperatureScale::Fahrenheit) ? TemperatureScale::Fahrenheit
+                                                                            : TemperatureScale::Celsius;
 }
 
 }  // namespace

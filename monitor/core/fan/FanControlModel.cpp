@@ -121,7 +121,7 @@ void FanControlModel::BuildGroups()
 
 void FanControlModel::PrepareFanControl()
 {
-    m_view.ProfileLayout = Workable(kCpuProfileItem);
+    m_view.ProfileLayout = Workable(ACPI_KVINFO_CPU_KELVANE_PROFILE);
 
     ReadItems(FanItemInterface::Old);
     for (SettingItem& item : m_items) {
@@ -167,18 +167,18 @@ void FanControlModel::RefreshFanControl()
 {
     GlobalSettings& committed = m_config.Committed;
     GlobalEdits& edit = m_config.Edit;
-    RefreshSwitch(KelvaneInfo(kCpuKelvaneItem), committed.EnableKelvane, edit.EnableKelvane,
+    RefreshSwitch(KelvaneInfo(OC_ITEM_CPU_KELVANE), committed.EnableKelvane, edit.EnableKelvane,
                   m_view.ProcessorSwitchEnabled);
     RedrawProcessorTarget(committed.EnableKelvane);
-    RefreshSwitch(KelvaneInfo(kChassisKelvaneItem), committed.EnableChKelvane, edit.EnableChKelvane,
+    RefreshSwitch(KelvaneInfo(OC_ITEM_CHASSIS_KELVANE), committed.EnableChKelvane, edit.EnableChKelvane,
                   m_view.ChassisSwitchEnabled);
     RedrawChassisTarget(committed.EnableChKelvane);
 
-    if (Workable(kCpuProfileItem)) {
-        m_targetItem = kCpuProfileItem;
+    if (Workable(ACPI_KVINFO_CPU_KELVANE_PROFILE)) {
+        m_targetItem = ACPI_KVINFO_CPU_KELVANE_PROFILE;
         m_view.ProcessorSwitchCaption = Tr(kCpuKelvaneCaption);
-    } else if (Workable(kCpuTargetItem)) {
-        m_targetItem = kCpuTargetItem;
+    } else if (Workable(OC_ITEM_CPU_FAN_TARGET)) {
+        m_targetItem = OC_ITEM_CPU_FAN_TARGET;
     }
 
     m_targetAvailable = Workable(m_targetItem);
@@ -193,7 +193,7 @@ void FanControlModel::RefreshFanControl()
         }
         committed.KelvaneTargetIdx = ReadIndex(m_targetItem);
         m_view.ProcessorTarget.Text = PresetText(committed.KelvaneTargetIdx, m_view.ProcessorTarget.Text);
-        committed.ChKelvaneTargetIdx = ReadIndex(kChassisProfileItem);
+        committed.ChKelvaneTargetIdx = ReadIndex(OC_ITEM_CHASSIS_KELVANE_PROFILE);
         m_view.ChassisTarget.Text = PresetText(committed.ChKelvaneTargetIdx, m_view.ChassisTarget.Text);
     }
 
@@ -204,6 +204,17 @@ void FanControlModel::RefreshFanControl()
         ReadItems(m_interface);
         for (SettingItem& item : m_items)
             SetAppliedValue(item, item.Value);
+        // The groups and rows hold indexes into the items, so they are
+        // rebuilt with them: a shorter list leaves no row past its end. The
+        // shown group stays when its fan still has settings.
+        const std::optional<std::uint8_t> shownKey =
+                CurrentGroupValid() ? std::optional(m_groups[static_cast<std::size_t>(m_currentGroup)].Key)
+                                    : std::nullopt;
+        BuildGroups();
+        const auto shown = std::find_if(m_groups.begin(), m_groups.end(),
+                                        [&shownKey](const FanGroup& group) { return group.Key == shownKey; });
+        m_currentGroup = shown == m_groups.end() ? 0 : static_cast<int>(shown - m_groups.begin());
+        FetchRowOptions();
         DrawGroup();
     }
 }
@@ -211,7 +222,7 @@ void FanControlModel::RefreshFanControl()
 void FanControlModel::RedrawProcessorTarget(bool on)
 {
     FanTargetView& target = m_view.ProcessorTarget;
-    if (Workable(kCpuProfileItem)) {
+    if (Workable(ACPI_KVINFO_CPU_KELVANE_PROFILE)) {
         target.Text = on ? PresetText(ReadIndex(m_targetItem), target.Text) : Tr(kDisabledTarget);
         target.ChooserEnabled = on;
     } else {
@@ -223,18 +234,23 @@ void FanControlModel::RedrawProcessorTarget(bool on)
 void FanControlModel::RedrawChassisTarget(bool on)
 {
     FanTargetView& target = m_view.ChassisTarget;
-    if (Workable(kChassisProfileItem)) {
-        target.Text = on ? PresetText(ReadIndex(kChassisProfileItem), target.Text) : Tr(kDisabledTarget);
+    if (Workable(OC_ITEM_CHASSIS_KELVANE_PROFILE)) {
+        target.Text = on ? PresetText(ReadIndex(OC_ITEM_CHASSIS_KELVANE_PROFILE), target.Text) : Tr(kDisabledTarget);
         target.ChooserEnabled = on;
     }
     target.LabelEnabled = on;
+}
+
+bool FanControlModel::CurrentGroupValid() const
+{
+    return m_currentGroup >= 0 && static_cast<std::size_t>(m_currentGroup) < m_groups.size();
 }
 
 void FanControlModel::FetchRowOptions()
 {
     m_rowOptions.clear();
     m_rowItems.clear();
-    if (m_currentGroup < 0 || static_cast<std::size_t>(m_currentGroup) >= m_groups.size())
+    if (!CurrentGroupValid())
         return;
     const auto getList =
             m_interface == FanItemInterface::Group ? m_exports.OCAPI_NKELVANE_GetList : m_exports.OCAPI_GENERAL_GetList;
@@ -259,12 +275,12 @@ void FanControlModel::FetchRowOptions()
 
 void FanControlModel::DrawGroup()
 {
-    if (m_currentGroup < 0 || static_cast<std::size_t>(m_currentGroup) >= m_groups.size())
+    m_view.Rows.clear();
+    m_view.GroupChooserShown = m_groups.size() >= 2;
+    if (!CurrentGroupValid())
         return;
     const FanGroup& group = m_groups[static_cast<std::size_t>(m_currentGroup)];
     m_view.GroupName = group.Name;
-    m_view.GroupChooserShown = m_groups.size() >= 2;
-    m_view.Rows.clear();
     std::size_t row = 0;
     for (std::size_t slot = 0; slot < kFanGroupSlots; ++slot) {
         const int index = group.Slots[slot];
@@ -285,7 +301,7 @@ void FanControlModel::DrawGroup()
 
 void FanControlModel::ShowGroup()
 {
-    if (m_currentGroup < 0 || static_cast<std::size_t>(m_currentGroup) >= m_groups.size()) {
+    if (!CurrentGroupValid()) {
         m_ui.ShowMessage(kGroupIndexError);
         return;
     }
@@ -327,24 +343,24 @@ void FanControlModel::ApplyFanSwitches()
     const auto enable = m_exports.OCAPI_EnableKelvane;
     const auto setTarget = m_exports.OCAPI_SetKelvaneTarget;
 
-    std::int32_t state = KelvaneInfo(kCpuKelvaneItem);
+    std::int32_t state = KelvaneInfo(OC_ITEM_CPU_KELVANE);
     if (state != 0) {
         if ((committed.EnableKelvane ? 2 : 1) != state && enable != nullptr)
-            enable(committed.EnableKelvane ? 1 : 0, kCpuKelvaneItem);
+            enable(committed.EnableKelvane ? 1 : 0, OC_ITEM_CPU_KELVANE);
         if (committed.EnableKelvane && setTarget != nullptr)
-            setTarget(committed.KelvaneTargetIdx, kCpuProfileItem);
+            setTarget(committed.KelvaneTargetIdx, ACPI_KVINFO_CPU_KELVANE_PROFILE);
     }
 
-    state = KelvaneInfo(kChassisKelvaneItem);
+    state = KelvaneInfo(OC_ITEM_CHASSIS_KELVANE);
     if (state != 0) {
         if ((committed.EnableChKelvane ? 2 : 1) != state) {
             if (enable != nullptr)
-                enable(committed.EnableChKelvane ? 1 : 0, kChassisKelvaneItem);
+                enable(committed.EnableChKelvane ? 1 : 0, OC_ITEM_CHASSIS_KELVANE);
             m_debugLine(kSetKelvaneLine);
         }
         if (committed.EnableChKelvane) {
             if (setTarget != nullptr)
-                setTarget(committed.ChKelvaneTargetIdx, kChassisProfileItem);
+                setTarget(committed.ChKelvaneTargetIdx, OC_ITEM_CHASSIS_KELVANE_PROFILE);
             m_debugLine(kSetKelvaneTargetLine);
         }
     }
@@ -395,24 +411,23 @@ void FanControlModel::StepTargetDown()
     m_view.ProcessorTarget.Text = PresetText(index, m_view.ProcessorTarget.Text);
 }
 
-void FanControlModel::ChooseProcessorTarget()
+void FanControlModel::ChooseTarget(std::int32_t& index, FanChooser::Kind chooser, FanTargetView& target)
 {
-    std::int32_t& index = m_config.Committed.KelvaneTargetIdx;
-    const std::optional<int> chosen = m_ui.ChooseFromList(m_presets, index, {FanChooser::ProcessorTarget, 0});
+    const std::optional<int> chosen = m_ui.ChooseFromList(m_presets, index, {chooser, 0});
     if (chosen && *chosen >= 0 && static_cast<std::size_t>(*chosen) < m_presets.size()) {
         index = *chosen;
-        m_view.ProcessorTarget.Text = PresetText(index, m_view.ProcessorTarget.Text);
+        target.Text = PresetText(index, target.Text);
     }
+}
+
+void FanControlModel::ChooseProcessorTarget()
+{
+    ChooseTarget(m_config.Committed.KelvaneTargetIdx, FanChooser::ProcessorTarget, m_view.ProcessorTarget);
 }
 
 void FanControlModel::ChooseChassisTarget()
 {
-    std::int32_t& index = m_config.Committed.ChKelvaneTargetIdx;
-    const std::optional<int> chosen = m_ui.ChooseFromList(m_presets, index, {FanChooser::ChassisTarget, 0});
-    if (chosen && *chosen >= 0 && static_cast<std::size_t>(*chosen) < m_presets.size()) {
-        index = *chosen;
-        m_view.ChassisTarget.Text = PresetText(index, m_view.ChassisTarget.Text);
-    }
+    ChooseTarget(m_config.Committed.ChKelvaneTargetIdx, FanChooser::ChassisTarget, m_view.ChassisTarget);
 }
 
 void FanControlModel::ChooseGroup()
@@ -430,7 +445,10 @@ void FanControlModel::ChooseOption(int row)
 {
     if (row < 0 || static_cast<std::size_t>(row) >= m_rowItems.size())
         return;
-    SettingItem& item = m_items[static_cast<std::size_t>(m_rowItems[static_cast<std::size_t>(row)])];
+    const int index = m_rowItems[static_cast<std::size_t>(row)];
+    if (index < 0 || static_cast<std::size_t>(index) >= m_items.size())
+        return;
+    SettingItem& item = m_items[static_cast<std::size_t>(index)];
     const std::vector<std::string>& options = m_rowOptions[static_cast<std::size_t>(row)];
     const std::optional<int> chosen = m_ui.ChooseFromList(options, item.Value, {FanChooser::Option, row});
     if (chosen && *chosen >= 0 && static_cast<std::size_t>(*chosen) < options.size()) {

@@ -21,21 +21,17 @@
 
 namespace vantor::monitor {
 
-inline constexpr std::uint32_t kCpuKelvaneItem = 0x04060003;
-inline constexpr std::uint32_t kChassisKelvaneItem = 0x04060006;
-inline constexpr std::uint32_t kCpuProfileItem = 0x04050009;
-inline constexpr std::uint32_t kCpuTargetItem = 0x04030005;
-inline constexpr std::uint32_t kChassisProfileItem = 0x0405000A;
-
 // Profile names the program keeps; more are not shown.
 inline constexpr std::size_t kMaxPresets = 100;
 // Option texts fetched per row at most; a larger OptionCount is cut here.
 inline constexpr std::int32_t kMaxRowOptions = 256;
-// NKELVANE_SetData control words: a trial that answers whether applying
+// OCAPI_NKELVANE_SetData control words: a trial that answers whether applying
 // needs a restart, and the write itself.
 inline constexpr std::uint32_t kGroupTrialControl = 0;
 inline constexpr std::uint32_t kGroupApplyControl = 0x1000;
 
+// Shown texts are also the keys of their translations in the language files,
+// so they stay letter for letter, wording and spelling included.
 inline constexpr std::string_view kKelvaneTitle = "Kelvane";
 inline constexpr std::string_view kAdvancedKelvaneTitle = "Advanced Kelvane";
 inline constexpr std::string_view kCpuKelvaneCaption = "CPU Kelvane";
@@ -176,10 +172,13 @@ private:
     void ReadItems(FanItemInterface from);
     bool GroupInterfaceOffered() const;
     void BuildGroups();
+    bool CurrentGroupValid() const;
     void RefreshSwitch(std::int32_t state, bool& committed, bool& edit, bool& enabled);
     // The target displays as the given switch state shows them.
     void RedrawProcessorTarget(bool on);
     void RedrawChassisTarget(bool on);
+    // The preset list for one of the two targets; a choice becomes its index and label text.
+    void ChooseTarget(std::int32_t& index, FanChooser::Kind chooser, FanTargetView& target);
     void FetchRowOptions();
     void DrawGroup();
     void ShowGroup();
@@ -191,7 +190,7 @@ private:
     Translate m_translate;
     DebugLine m_debugLine;
 
-    std::uint32_t m_targetItem = kCpuTargetItem;
+    std::uint32_t m_targetItem = OC_ITEM_CPU_FAN_TARGET;
     bool m_targetAvailable = false;
     std::vector<std::string> m_presets;
     FanItemInterface m_interface = FanItemInterface::None;

@@ -43,19 +43,12 @@ std::string_view LanguageExportName(LanguageExport which)
     return {};
 }
 
-std::string FolderOfProgramPath(std::string_view programPath)
-{
-    const std::size_t slash = programPath.rfind('\\');
-    return slash == std::string_view::npos ? std::string() : std::string(programPath.substr(0, slash));
-}
-
 std::uint32_t LanguageBinding::BindLanguageLibrary()
 {
     if (m_bound)
         return m_bits;
     m_bound = true;
-    const std::string path =
-            FolderOfProgramPath(m_library.ProgramFilePath()) + "\\" + std::string(kLanguageLibraryName);
+    const std::string path = m_library.ProgramFolder() + std::string(kLanguageLibraryName);
     if (!m_library.Load(path)) {
         // Nothing of the library can be used; the replacements answer every call.
         m_bits = kLanguageNotLoaded | kTranslateStrMissing | kTranslateStrFMissing | kLangPathNameMissing |

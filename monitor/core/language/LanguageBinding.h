@@ -48,8 +48,4 @@ private:
     std::uint32_t m_bits = 0;
 };
 
-// The folder of a program path: everything before its last backslash (the
-// empty when it has none).
-std::string FolderOfProgramPath(std::string_view programPath);
-
 }  // namespace vantor::monitor

@@ -41,8 +41,8 @@ class LanguageLibrary {
 public:
     virtual ~LanguageLibrary() = default;
 
-    // Full path of the program file (at most 260 characters).
-    virtual std::string ProgramFilePath() = 0;
+    // Folder of the program file, with its trailing separator.
+    virtual std::string ProgramFolder() = 0;
     // False when the library cannot be loaded from path.
     virtual bool Load(const std::string& path) = 0;
     // False when the loaded library lacks the function.

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "language/LanguageLibrary_win.h"
+#include "startup/ProgramFolder_win.h"
 
 namespace vantor::monitor {
 
@@ -29,12 +30,7 @@ WinLanguageLibrary::~WinLanguageLibrary()
         FreeLibrary(static_cast<HMODULE>(m_module));
 }
 
-std::string WinLanguageLibrary::ProgramFilePath()
-{
-    std::array<char, MAX_PATH + 1> path{};
-    const DWORD length = GetModuleFileNameA(nullptr, path.data(), MAX_PATH);
-    return length == 0 || length >= MAX_PATH ? std::string() : std::string(path.data(), length);
-}
+std::string WinLanguageLibrary::ProgramFolder() { return ProgramFolderOfProcess(); }
 
 bool WinLanguageLibrary::Load(const std::string& path)
 {

@@ -16,7 +16,7 @@ public:
     // lives for the whole run and keeps it).
     ~WinLanguageLibrary() override;
 
-    std::string ProgramFilePath() override;
+    std::string ProgramFolder() override;
     bool Load(const std::string& path) override;
     bool Resolve(LanguageExport which) override;
     const char* TranslateStr(const char* text) override;

@@ -17,6 +17,8 @@ namespace vantor::monitor {
 inline constexpr std::string_view kPreferenceSection = "Preference";
 inline constexpr std::string_view kCoverSection = "maincover";
 
+// Section and key names stay letter for letter as the Vantor.ini files
+// already written hold them ("bAlwaysonTop", "bEnableAirCraft" included).
 inline constexpr std::string_view kAlwaysOnTopKey = "bAlwaysonTop";
 inline constexpr std::string_view kAirCraftKey = "bEnableAirCraft";
 inline constexpr std::string_view kSoundEffectKey = "bEnableSoundEffect";

@@ -23,8 +23,7 @@ std::vector<std::string> WatchSession::Tick(const WatchReading& reading, std::st
 {
     std::vector<std::string> lines;
     alarm::EvaluationContext context;
-    context.scale = m_config.Committed.Scale == TempScale::Fahrenheit ? TemperatureScale::Fahrenheit
-                                                                      : TemperatureScale::Celsius;
+    context.scale = m_config.Committed.Scale;
     context.hardwareBusy = hardwareBusy;
     context.alertEnabled = m_config.Committed.EnableAlert;
     context.messageBoxEnabled = m_config.Committed.EnableMBox;
@@ -36,7 +35,7 @@ std::vector<std::string> WatchSession::Tick(const WatchReading& reading, std::st
         const SensorTable& table = m_config.Table(gadget.kind);
         alarm::GadgetSensor sensor;
         sensor.gadgetIndex = static_cast<unsigned>(g);
-        sensor.kind = static_cast<alarm::SensorKind>(static_cast<std::uint8_t>(gadget.kind));
+        sensor.kind = gadget.kind;
         sensor.sensorId = table.Descriptors[gadget.index].Id;
         sensor.threshold = table.Configs[gadget.index].Threshold;
         sensor.enabled = table.Configs[gadget.index].Enabled != 0;

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "binding/HwPlatform_win.h"
+#include "startup/ProgramFolder_win.h"
 #include "sound/SoundPlatform_win.h"
 
 namespace vantor::monitor {

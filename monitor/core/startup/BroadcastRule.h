@@ -21,7 +21,7 @@ struct QueuedMessage {
 
 // True when the hook must refresh the fan-control state: the message is the
 // registered broadcast, its target is the application window and wParam is
-// FanSettingsChanged. lParam is ignored. A broadcast id of 0 (registration
+// kFanSettingsChanged. lParam is ignored. A broadcast id of 0 (registration
 // failed) never matches.
 bool ShouldRefreshFanSettings(const QueuedMessage& queued, std::uint32_t broadcastMessage,
                               const void* applicationWindow);

@@ -7,7 +7,7 @@
 #include "startup/DecimalSeparator.h"
 #include "startup/DisplayCheck.h"
 #include "startup/StartupChecks.h"
-#include "binding/HwPlatform_win.h"
+#include "startup/ProgramFolder_win.h"
 
 namespace vantor::monitor {
 

@@ -7,7 +7,7 @@
 
 #include "startup/DisplayCheck.h"
 #include "usage/CpuSampling_win.h"
-#include "binding/HwPlatform_win.h"
+#include "startup/ProgramFolder_win.h"
 
 namespace vantor::monitor {
 namespace {

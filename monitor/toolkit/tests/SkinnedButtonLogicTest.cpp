@@ -115,7 +115,7 @@ TEST(SkinnedButton, CaptureIsHeldWhileTrackingAndWhilePressed)
 
 TEST(SkinnedButton, RolloverFlagsAreSharedBetweenButtons)
 {
-    // A click on one button leaves OverAllowed clear; the next button entered
+    // A click on one button leaves overAllowed clear; the next button entered
     // without leaving a button first shows no rollover, as the flags say.
     RolloverFlags rollover;
     FormMouseState formA, formB;

@@ -75,7 +75,7 @@ TEST(AlarmRule, EachKindAtAndAroundItsThreshold)
         RuleState state;
         const std::uint32_t id = c.kind == SensorKind::Voltage ? kRail33Id
                                  : c.kind == SensorKind::Fan   ? kChassisFanId
-                                                               : kSystemTemperatureId;
+                                                               : OC_ITEM_BOARD_TEMPERATURE;
         const RuleOutcome outcome =
                 ApplyAlarmRule(Input(c.kind, id, c.threshold, c.reading, c.nominal), state, hardware);
         EXPECT_EQ(outcome.abnormal, c.abnormal) << c.label;
@@ -130,27 +130,28 @@ TEST(AlarmRule, SlowFanUnderFanControlIsJudgedByTemperature)
         bool abnormal;
     };
     const Case cases[] = {
-            {"cpu fan, cool processor", kCpuFanId, 2, 44.9f, false, {}, false},
-            {"cpu fan, hot processor", kCpuFanId, 2, 45.0f, false, {}, true},
-            {"start temperature 50, below it", kCpuFanId, 2, 49.9f, true, 50, false},
-            {"start temperature 50, at it", kCpuFanId, 2, 50.0f, true, 50, true},
-            {"start temperature 40 is lower than 45", kCpuFanId, 2, 42.0f, true, 40, true},
-            {"start temperature call fails: 45 stays", kCpuFanId, 2, 44.0f, true, {}, false},
-            {"fan control off: rpm decides", kCpuFanId, 1, 20.0f, false, {}, true},
-            {"no fan control: rpm decides", kCpuFanId, 0, 20.0f, false, {}, true},
+            {"cpu fan, cool processor", OC_ITEM_CPU_FAN, 2, 44.9f, false, {}, false},
+            {"cpu fan, hot processor", OC_ITEM_CPU_FAN, 2, 45.0f, false, {}, true},
+            {"start temperature 50, below it", OC_ITEM_CPU_FAN, 2, 49.9f, true, 50, false},
+            {"start temperature 50, at it", OC_ITEM_CPU_FAN, 2, 50.0f, true, 50, true},
+            {"start temperature 40 is lower than 45", OC_ITEM_CPU_FAN, 2, 42.0f, true, 40, true},
+            {"start temperature call fails: 45 stays", OC_ITEM_CPU_FAN, 2, 44.0f, true, {}, false},
+            {"fan control off: rpm decides", OC_ITEM_CPU_FAN, 1, 20.0f, false, {}, true},
+            {"no fan control: rpm decides", OC_ITEM_CPU_FAN, 0, 20.0f, false, {}, true},
             {"chassis fan, cool system", kChassisFanId, 2, 44.9f, false, {}, false},
             {"chassis fan, hot system", kChassisFanId, 2, 45.0f, false, {}, true},
     };
     for (const Case& c : cases) {
-        const bool cpu = c.fanId == kCpuFanId;
-        const std::uint32_t item = cpu ? kCpuFanControlItem : kChassisFanControlItem;
-        const std::uint32_t temperatureId = cpu ? kCpuTemperatureId : kSystemTemperatureId;
+        const bool cpu = c.fanId == OC_ITEM_CPU_FAN;
+        const std::uint32_t item = cpu ? OC_ITEM_CPU_KELVANE : OC_ITEM_CHASSIS_KELVANE;
+        const std::uint32_t temperatureId = cpu ? OC_ITEM_CPU_TEMPERATURE : OC_ITEM_BOARD_TEMPERATURE;
         FakeAlarmHardware hardware;
         hardware.kelvane[item] = c.kelvaneState;
         // The other fan's sources hold values that would flip the result.
-        hardware.kelvane[cpu ? kChassisFanControlItem : kCpuFanControlItem] = 2 - c.kelvaneState;
+        hardware.kelvane[cpu ? OC_ITEM_CHASSIS_KELVANE : OC_ITEM_CPU_KELVANE] = 2 - c.kelvaneState;
         hardware.readings[temperatureId] = c.temperature;
-        hardware.readings[cpu ? kSystemTemperatureId : kCpuTemperatureId] = c.temperature >= 45 ? 20.0f : 90.0f;
+        hardware.readings[cpu ? OC_ITEM_BOARD_TEMPERATURE : OC_ITEM_CPU_TEMPERATURE] =
+                c.temperature >= 45 ? 20.0f : 90.0f;
         hardware.startTempBound = c.startTempBound;
         hardware.startTemp = c.startTemp;
         RuleState state;
@@ -166,9 +167,9 @@ TEST(AlarmRule, SlowFanUnderFanControlIsJudgedByTemperature)
 TEST(AlarmRule, FanControlIsNotAskedWhileTheFanIsFastEnough)
 {
     FakeAlarmHardware hardware;
-    hardware.kelvane[kCpuFanControlItem] = 2;
+    hardware.kelvane[OC_ITEM_CPU_KELVANE] = 2;
     RuleState state;
-    EXPECT_FALSE(ApplyAlarmRule(Input(SensorKind::Fan, kCpuFanId, 800, 2400.0f), state, hardware).abnormal);
+    EXPECT_FALSE(ApplyAlarmRule(Input(SensorKind::Fan, OC_ITEM_CPU_FAN, 800, 2400.0f), state, hardware).abnormal);
     EXPECT_TRUE(hardware.kelvaneAsked.empty());
     EXPECT_TRUE(hardware.readsAsked.empty());
 }
@@ -178,13 +179,13 @@ TEST(AlarmRule, PowerProfileChangeHoldsTheNextFiveFanEvaluationsOfAnyFan)
     FakeAlarmHardware hardware;
     hardware.ruvelAnswers = {true};
     RuleState state;
-    const RuleInput stoppedCpuFan = Input(SensorKind::Fan, kCpuFanId, 800, 0.0f);
+    const RuleInput stoppedCpuFan = Input(SensorKind::Fan, OC_ITEM_CPU_FAN, 800, 0.0f);
     const RuleInput stoppedChassisFan = Input(SensorKind::Fan, kChassisFanId, 800, 0.0f);
 
     EXPECT_FALSE(ApplyAlarmRule(stoppedCpuFan, state, hardware).abnormal);
     EXPECT_EQ(state.fanAlarmHold, 5);
     // Other kinds leave the hold alone.
-    ApplyAlarmRule(Input(SensorKind::Temperature, kCpuTemperatureId, 600, 20.0f), state, hardware);
+    ApplyAlarmRule(Input(SensorKind::Temperature, OC_ITEM_CPU_TEMPERATURE, 600, 20.0f), state, hardware);
     EXPECT_EQ(state.fanAlarmHold, 5);
     for (int i = 0; i < 5; ++i) {
         const RuleInput& fan = i % 2 == 0 ? stoppedChassisFan : stoppedCpuFan;
@@ -199,10 +200,10 @@ TEST(AlarmRule, HardwareBusyIsNormalButTheFanHoldStillCountsDown)
     FakeAlarmHardware hardware;
     RuleState state;
     state.fanAlarmHold = 2;
-    RuleInput hot = Input(SensorKind::Temperature, kCpuTemperatureId, 600, 99.0f);
+    RuleInput hot = Input(SensorKind::Temperature, OC_ITEM_CPU_TEMPERATURE, 600, 99.0f);
     hot.hardwareBusy = true;
     EXPECT_FALSE(ApplyAlarmRule(hot, state, hardware).abnormal);
-    RuleInput fan = Input(SensorKind::Fan, kCpuFanId, 800, 0.0f);
+    RuleInput fan = Input(SensorKind::Fan, OC_ITEM_CPU_FAN, 800, 0.0f);
     fan.hardwareBusy = true;
     EXPECT_FALSE(ApplyAlarmRule(fan, state, hardware).abnormal);
     EXPECT_EQ(state.fanAlarmHold, 1);
@@ -216,10 +217,10 @@ TEST(AlarmRule, CoolnQuietStateIsTakenAtTheFirstEvaluationOfAnyKind)
     FakeAlarmHardware hardware;
     hardware.cnqActive = true;
     RuleState state;
-    ApplyAlarmRule(Input(SensorKind::Fan, kCpuFanId, 800, 2000.0f), state, hardware);
+    ApplyAlarmRule(Input(SensorKind::Fan, OC_ITEM_CPU_FAN, 800, 2000.0f), state, hardware);
     EXPECT_EQ(state.cnqState, std::optional<bool>(true));
     hardware.cnqActive = false;
-    ApplyAlarmRule(Input(SensorKind::Fan, kCpuFanId, 800, 2000.0f), state, hardware);
+    ApplyAlarmRule(Input(SensorKind::Fan, OC_ITEM_CPU_FAN, 800, 2000.0f), state, hardware);
     EXPECT_EQ(state.cnqState, std::optional<bool>(true)) << "only the core voltage rule updates it";
 }
 
@@ -236,12 +237,12 @@ TEST(AlarmRule, CoreVoltageUnderCoolnQuietUsesTheProcessorRange)
     };
     // Nominal 1.40 V, 10 %: band 1.26..1.54. Processor range 0.80..1.55: band 0.72..1.705.
     const Case cases[] = {
-            {"range used: low voltage is fine", true, true, true, kCoreVoltageId, 0.85f, false},
-            {"range used: over the range", true, true, true, kCoreVoltageId, 1.71f, true},
-            {"range used: under the range", true, true, true, kCoreVoltageId, 0.70f, true},
-            {"export absent: nominal band", false, true, true, kCoreVoltageId, 0.85f, true},
-            {"range call fails: nominal band", true, false, true, kCoreVoltageId, 0.85f, true},
-            {"CnQ off: nominal band", true, true, false, kCoreVoltageId, 0.85f, true},
+            {"range used: low voltage is fine", true, true, true, OC_ITEM_CORE_VOLTAGE, 0.85f, false},
+            {"range used: over the range", true, true, true, OC_ITEM_CORE_VOLTAGE, 1.71f, true},
+            {"range used: under the range", true, true, true, OC_ITEM_CORE_VOLTAGE, 0.70f, true},
+            {"export absent: nominal band", false, true, true, OC_ITEM_CORE_VOLTAGE, 0.85f, true},
+            {"range call fails: nominal band", true, false, true, OC_ITEM_CORE_VOLTAGE, 0.85f, true},
+            {"CnQ off: nominal band", true, true, false, OC_ITEM_CORE_VOLTAGE, 0.85f, true},
             {"other rail: nominal band", true, true, true, kRail33Id, 0.85f, true},
     };
     for (const Case& c : cases) {
@@ -268,12 +269,12 @@ TEST(AlarmRule, CoolnQuietSwitchedOffMeasuresTheNominalAfreshOnce)
     hardware.voltMin = 0.80f;
     hardware.cnqActive = false;
     // First read 1.0, then ten reads of 2.0: the mean approaches 2.0 from below.
-    hardware.readingQueues[kCoreVoltageId] = {1.0f, 2.0f, 2.0f, 2.0f, 2.0f, 2.0f, 2.0f, 2.0f, 2.0f, 2.0f, 2.0f};
+    hardware.readingQueues[OC_ITEM_CORE_VOLTAGE] = {1.0f, 2.0f, 2.0f, 2.0f, 2.0f, 2.0f, 2.0f, 2.0f, 2.0f, 2.0f, 2.0f};
     RuleState state;
     state.cnqState = true;
 
     const RuleOutcome outcome =
-            ApplyAlarmRule(Input(SensorKind::Voltage, kCoreVoltageId, 10, 0.5f, 1.4f), state, hardware);
+            ApplyAlarmRule(Input(SensorKind::Voltage, OC_ITEM_CORE_VOLTAGE, 10, 0.5f, 1.4f), state, hardware);
     EXPECT_FALSE(outcome.abnormal) << "the switch-off evaluation is normal";
     ASSERT_TRUE(outcome.newNominalVoltage);
     EXPECT_FLOAT_EQ(*outcome.newNominalVoltage, 2.0f - 1.0f / 1024.0f);
@@ -283,7 +284,7 @@ TEST(AlarmRule, CoolnQuietSwitchedOffMeasuresTheNominalAfreshOnce)
 
     // Already off: no second measurement, the band applies again.
     const RuleOutcome next =
-            ApplyAlarmRule(Input(SensorKind::Voltage, kCoreVoltageId, 10, 0.5f, 1.4f), state, hardware);
+            ApplyAlarmRule(Input(SensorKind::Voltage, OC_ITEM_CORE_VOLTAGE, 10, 0.5f, 1.4f), state, hardware);
     EXPECT_TRUE(next.abnormal);
     EXPECT_FALSE(next.newNominalVoltage);
     EXPECT_EQ(hardware.readsAsked.size(), 11u);

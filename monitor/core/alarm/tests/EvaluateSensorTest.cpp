@@ -19,10 +19,10 @@ constexpr const char* kDate = "03/15/2006 at 10:24 pm";
 
 GadgetSensor CpuTemperature(float reading)
 {
-    return {1, SensorKind::Temperature, kCpuTemperatureId, 600.0f, true, reading, 0.0f, "CPU"};
+    return {1, SensorKind::Temperature, OC_ITEM_CPU_TEMPERATURE, 600.0f, true, reading, 0.0f, "CPU"};
 }
 
-GadgetSensor CpuFan(float reading) { return {2, SensorKind::Fan, kCpuFanId, 800.0f, true, reading, 0.0f, "CPU"}; }
+GadgetSensor CpuFan(float reading) { return {2, SensorKind::Fan, OC_ITEM_CPU_FAN, 800.0f, true, reading, 0.0f, "CPU"}; }
 
 GadgetSensor Rail12(float reading)
 {
@@ -31,7 +31,7 @@ GadgetSensor Rail12(float reading)
 
 GadgetSensor CoreVoltage(float reading)
 {
-    return {0, SensorKind::Voltage, kCoreVoltageId, 10.0f, true, reading, 1.4f, "Vcore"};
+    return {0, SensorKind::Voltage, OC_ITEM_CORE_VOLTAGE, 10.0f, true, reading, 1.4f, "Vcore"};
 }
 
 // Runs evaluations the way the gadget window does: the state it returns is
@@ -263,7 +263,7 @@ protected:
 
     void Onset(const std::string& name, SensorKind kind)
     {
-        const std::uint32_t id = kind == SensorKind::Fan ? kCpuFanId : kSystemTemperatureId;
+        const std::uint32_t id = kind == SensorKind::Fan ? OC_ITEM_CPU_FAN : OC_ITEM_BOARD_TEMPERATURE;
         GadgetSensor sensor{
                 4,    kind, id, kind == SensorKind::Fan ? 800.0f : 600.0f, true, kind == SensorKind::Fan ? 0.0f : 99.0f,
                 0.0f, name};

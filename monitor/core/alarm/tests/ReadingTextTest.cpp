@@ -24,17 +24,15 @@ TEST(ReadingText, RoundsHalvesAwayFromZero)
         EXPECT_EQ(alarm::FormatReading(c.value, c.decimals), c.expected) << c.value;
 }
 
-TEST(ReadingText, WholeNumbersSaturateAndNaNIsZero)
+TEST(ReadingText, RoundedWholeNumbersSaturateAndNaNIsZero)
 {
     constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_EQ(alarm::TruncateToInt(93.7), 93);
-    EXPECT_EQ(alarm::TruncateToInt(-3.9), -3);
-    EXPECT_EQ(alarm::TruncateToInt(kNaN), 0);
-    EXPECT_EQ(alarm::TruncateToInt(1e30), std::numeric_limits<int>::max());
-    EXPECT_EQ(alarm::TruncateToInt(-1e30), std::numeric_limits<int>::min());
     EXPECT_EQ(alarm::RoundToInt(10.5), 11);
     EXPECT_EQ(alarm::RoundToInt(-10.5), -11);
+    EXPECT_EQ(alarm::RoundToInt(10.4), 10);
     EXPECT_EQ(alarm::RoundToInt(kNaN), 0);
+    EXPECT_EQ(alarm::RoundToInt(1e30), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(alarm::RoundToInt(-1e30), std::numeric_limits<std::int32_t>::min());
 }
 
 TEST(Fahrenheit, WholeDegreesWithTruncatingDivision)

@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <condition_variable>
 #include <map>
+#include <mutex>
 #include <set>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 namespace vantor::monitor {
@@ -69,13 +73,106 @@ std::int32_t __cdecl FakeIsThrottleAc()
     return g_library->throttleAnswer;
 }
 
+// The binding's settle waits on a fake clock: nothing sleeps. A wait's time
+// runs out at once, or, while waits are held, when the test lets it; Set
+// ends every wait. Waits may come from several threads.
+class FakeWaits {
+public:
+    const HwBinding* binding = nullptr;
+    std::function<void()> duringWait;  // runs inside each wait, unlocked
+
+    void Hold() { m_holding = true; }
+    // Lets the time of wait number `ticket` (0 for the first) run out.
+    void Elapse(int ticket)
+    {
+        std::lock_guard lock(m_lock);
+        m_elapsed.insert(ticket);
+        m_changed.notify_all();
+    }
+    void AwaitStarted(std::size_t count)
+    {
+        std::unique_lock lock(m_lock);
+        m_changed.wait(lock, [&] { return m_waits.size() >= count; });
+    }
+
+    bool Wait(std::uint32_t milliseconds)
+    {
+        std::unique_lock lock(m_lock);
+        const int ticket = static_cast<int>(m_waits.size());
+        m_waits.push_back(milliseconds);
+        m_busyAtStart.push_back(binding != nullptr && binding->HardwareBusy());
+        m_changed.notify_all();
+        if (duringWait) {
+            lock.unlock();
+            duringWait();
+            lock.lock();
+        }
+        if (m_holding)
+            m_changed.wait(lock, [&] { return m_set || m_elapsed.count(ticket) != 0; });
+        m_ranOut.push_back(!m_set);
+        return !m_set;
+    }
+    void Set()
+    {
+        std::lock_guard lock(m_lock);
+        m_set = true;
+        m_changed.notify_all();
+    }
+
+    std::vector<std::uint32_t> Waits()
+    {
+        std::lock_guard lock(m_lock);
+        return m_waits;
+    }
+    std::vector<bool> BusyAtStart()
+    {
+        std::lock_guard lock(m_lock);
+        return m_busyAtStart;
+    }
+    // Per ended wait, in the order they ended: true when its time ran out,
+    // false when Set ended it.
+    std::vector<bool> RanOut()
+    {
+        std::lock_guard lock(m_lock);
+        return m_ranOut;
+    }
+
+private:
+    std::mutex m_lock;
+    std::condition_variable m_changed;
+    bool m_holding = false;
+    bool m_set = false;
+    std::set<int> m_elapsed;
+    std::vector<std::uint32_t> m_waits;
+    std::vector<bool> m_busyAtStart;
+    std::vector<bool> m_ranOut;
+};
+
+class FakeStopSignal final : public StopSignal {
+public:
+    explicit FakeStopSignal(FakeWaits& waits) : m_waits(waits) {}
+    bool Wait(std::uint32_t milliseconds) override { return m_waits.Wait(milliseconds); }
+    void Set() override { m_waits.Set(); }
+
+private:
+    FakeWaits& m_waits;
+};
+
+// Stands for the reading thread; a test may give it a real thread that
+// reads as the reading thread would, and Stop then waits for it to end.
 class FakeThread final : public ReadingThread {
 public:
-    explicit FakeThread(std::vector<std::string>& events) : m_events(events) {}
-    void Stop() override { m_events.push_back("reading thread stopped"); }
+    FakeThread(std::vector<std::string>& events, std::thread& reader) : m_events(events), m_reader(reader) {}
+    void Stop() override
+    {
+        if (m_reader.joinable())
+            m_reader.join();
+        m_events.push_back("reading thread stopped");
+    }
 
 private:
     std::vector<std::string>& m_events;
+    std::thread& m_reader;
 };
 
 class FakePlatform final : public HwPlatform {
@@ -84,14 +181,14 @@ public:
     std::vector<std::string> lookedUp;
     std::vector<std::string> messages;
     std::vector<std::uint32_t> sleeps;
-    std::vector<bool> busyDuringSleep;
+    FakeWaits waits;
+    std::thread reader;
     std::set<std::string> absentExports;
     std::set<std::string> openableKeys;
     bool hwLoads = true;
     bool powerLoads = true;
     OsVersion version{5, 1};
     std::function<void()> threadPass;
-    const HwBinding* binding = nullptr;
 
     std::string ProgramFolder() override { return "C:\\Vantor\\"; }
 
@@ -135,11 +232,9 @@ public:
 
     void ShowInformation(std::string_view text) override { messages.emplace_back(text); }
 
-    void SleepMs(std::uint32_t milliseconds) override
-    {
-        sleeps.push_back(milliseconds);
-        busyDuringSleep.push_back(binding != nullptr && binding->HardwareBusy());
-    }
+    void SleepMs(std::uint32_t milliseconds) override { sleeps.push_back(milliseconds); }
+
+    std::unique_ptr<StopSignal> MakeStopSignal() override { return std::make_unique<FakeStopSignal>(waits); }
 
     bool MachineKeyOpens(const std::string& subKey) override { return openableKeys.count(subKey) != 0; }
 
@@ -150,7 +245,7 @@ public:
     {
         events.push_back("reading thread started");
         threadPass = std::move(pass);
-        return std::make_unique<FakeThread>(events);
+        return std::make_unique<FakeThread>(events, reader);
     }
 
 private:
@@ -164,7 +259,7 @@ protected:
     {
         library.events = &platform.events;
         g_library = &library;
-        platform.binding = &binding;
+        platform.waits.binding = &binding;
     }
     void TearDown() override
     {
@@ -315,12 +410,71 @@ TEST_F(HwBindingTest, TheFirstReadAfterASuspendWaitsTenSecondsWhileBusy)
     EXPECT_TRUE(binding.HardwareBusy());  // from the announcement on
 
     EXPECT_FLOAT_EQ(binding.ReadSensor(0x06040000), 2100.0f);
-    EXPECT_EQ(platform.sleeps, (std::vector<std::uint32_t>{10000}));
-    EXPECT_EQ(platform.busyDuringSleep, (std::vector<bool>{true}));
+    EXPECT_EQ(platform.waits.Waits(), (std::vector<std::uint32_t>{10000}));
+    EXPECT_EQ(platform.waits.BusyAtStart(), (std::vector<bool>{true}));
     EXPECT_FALSE(binding.HardwareBusy());
 
     binding.ReadSensor(0x06040000);  // the next read does not wait again
-    EXPECT_EQ(platform.sleeps.size(), 1u);
+    EXPECT_EQ(platform.waits.Waits().size(), 1u);
+    EXPECT_TRUE(platform.sleeps.empty());
+}
+
+TEST_F(HwBindingTest, ASuspendDuringTheSettleWaitKeepsTheHardwareBusyThroughTheWaitItBrings)
+{
+    ASSERT_TRUE(binding.Start());
+    bool suspendedAgain = false;
+    platform.waits.duringWait = [&] {
+        if (!std::exchange(suspendedAgain, true))
+            binding.NoteSuspend();
+    };
+    binding.NoteSuspend();
+    binding.ReadSensor(0x06040000);
+    EXPECT_TRUE(binding.HardwareBusy()) << "the second announcement still waits for its read";
+
+    binding.ReadSensor(0x06040000);
+    EXPECT_EQ(platform.waits.Waits(), (std::vector<std::uint32_t>{10000, 10000}));
+    EXPECT_FALSE(binding.HardwareBusy());
+}
+
+TEST_F(HwBindingTest, TheHardwareStaysBusyUntilTheLastOfTwoReadersHasSettled)
+{
+    ASSERT_TRUE(binding.Start());
+    platform.waits.Hold();
+    binding.NoteSuspend();
+    std::thread first([&] { binding.ReadSensor(0x06040000); });
+    platform.waits.AwaitStarted(1);
+    binding.NoteSuspend();  // while the first reader waits
+    std::thread second([&] { binding.ReadSensor(0x06030000); });
+    platform.waits.AwaitStarted(2);
+
+    platform.waits.Elapse(0);
+    first.join();
+    EXPECT_TRUE(binding.HardwareBusy()) << "the second reader is still waiting";
+
+    platform.waits.Elapse(1);
+    second.join();
+    EXPECT_FALSE(binding.HardwareBusy());
+    EXPECT_EQ(platform.waits.RanOut(), (std::vector<bool>{true, true}));
+}
+
+TEST_F(HwBindingTest, StopEndsASettleWaitUnderWayAndNothingIsReadAfterIt)
+{
+    ASSERT_TRUE(binding.Start());
+    platform.waits.Hold();  // a wait that only Stop can end
+    library.reads.clear();
+    platform.events.clear();
+    binding.NoteSuspend();
+    float reading = -1.0f;
+    // Reading as the reading thread does; Stop waits for it to end.
+    platform.reader = std::thread([&] { reading = binding.ReadSensor(0x06040000); });
+    platform.waits.AwaitStarted(1);
+
+    binding.Stop();
+    EXPECT_EQ(platform.waits.RanOut(), (std::vector<bool>{false}));
+    EXPECT_FLOAT_EQ(reading, 0.0f);
+    EXPECT_TRUE(library.reads.empty());
+    EXPECT_EQ(platform.events, (std::vector<std::string>{"reading thread stopped", "OCAPI_Close", "free VantorHw.dll",
+                                                         "free PowerDll.dll"}));
 }
 
 TEST_F(HwBindingTest, ReadingIntervalStartsAtOneSecondAndIsClamped)

@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "binding/HwBinding.h"
@@ -36,21 +38,46 @@ OcBool __cdecl RecordingClose()
     return g_realClose();
 }
 
+// The ten-second settling wait after a suspend, on the real stop event:
+// counted, shortened to 200 ms unless a test keeps it whole, and noted when
+// the stop signal ended it. Other waits are real.
+struct SettleRecord {
+    std::atomic<int> waits{0};
+    std::atomic<int> endedByStop{0};
+    bool keepWhole = false;
+};
+
+class RecordingStopSignal final : public StopSignal {
+public:
+    RecordingStopSignal(std::unique_ptr<StopSignal> real, SettleRecord& record)
+        : m_real(std::move(real)), m_record(record)
+    {}
+    bool Wait(std::uint32_t milliseconds) override
+    {
+        if (milliseconds < kSuspendSettleMs)
+            return m_real->Wait(milliseconds);
+        ++m_record.waits;
+        const bool ranOut = m_real->Wait(m_record.keepWhole ? milliseconds : 200);
+        if (!ranOut)
+            ++m_record.endedByStop;
+        return ranOut;
+    }
+    void Set() override { m_real->Set(); }
+
+private:
+    std::unique_ptr<StopSignal> m_real;
+    SettleRecord& m_record;
+};
+
 class RecordingPlatform final : public WinHwPlatform {
 public:
     std::vector<std::string> messages;
-    std::atomic<int> settleWaits{0};
+    SettleRecord settle;
 
-    // The ten-second settling wait after a resume is recorded and shortened
-    // so the test stays quick; other waits are real.
-    void SleepMs(std::uint32_t milliseconds) override
+    std::unique_ptr<StopSignal> MakeStopSignal() override
     {
-        if (milliseconds >= 10000) {
-            ++settleWaits;
-            Sleep(200);
-            return;
-        }
-        WinHwPlatform::SleepMs(milliseconds);
+        std::unique_ptr<StopSignal> real = WinHwPlatform::MakeStopSignal();
+        return real ? std::make_unique<RecordingStopSignal>(std::move(real), settle) : nullptr;
     }
 
     void ShowInformation(std::string_view text) override { messages.emplace_back(text); }
@@ -223,7 +250,7 @@ TEST_F(HwBindingWinTest, AfterASuspendOneReaderWaitsWhileTheHardwareIsBusy)
     std::thread other([&] { binding.ReadSensor(0x06040000); });
     const float temperature = binding.ReadSensor(0x06030000);
     other.join();
-    EXPECT_EQ(platform.settleWaits.load(), 1);
+    EXPECT_EQ(platform.settle.waits.load(), 1);
     // The reading thread may be the one that took the wait: the hardware is
     // free again once that wait is over.
     for (int i = 0; i < 100 && binding.HardwareBusy(); ++i)
@@ -232,8 +259,25 @@ TEST_F(HwBindingWinTest, AfterASuspendOneReaderWaitsWhileTheHardwareIsBusy)
     EXPECT_GT(temperature, 20.0f) << "the reading after the wait is a real one";
 
     binding.ReadSensor(0x06030000);
-    EXPECT_EQ(platform.settleWaits.load(), 1) << "the wait is taken once per suspend";
+    EXPECT_EQ(platform.settle.waits.load(), 1) << "the wait is taken once per suspend";
     binding.Stop();
+}
+
+TEST_F(HwBindingWinTest, StopEndsTheReadingThreadsSettleWait)
+{
+    platform.settle.keepWhole = true;
+    HwBinding binding(platform, nullptr);
+    ASSERT_TRUE(binding.Start());
+    binding.NoteSuspend();
+    // The reading thread's next pass takes the ten-second wait.
+    for (int i = 0; i < 250 && platform.settle.waits.load() == 0; ++i)
+        Sleep(20);
+    ASSERT_EQ(platform.settle.waits.load(), 1);
+
+    binding.Stop();
+    EXPECT_EQ(platform.settle.endedByStop.load(), 1) << "the exit does not sit out the ten seconds";
+    EXPECT_TRUE(g_closed);
+    EXPECT_EQ(g_passesAfterClose.load(), 0);
 }
 
 TEST_F(HwBindingWinTest, PassesKeepTheirIntervalWhenAPassIsSlow)

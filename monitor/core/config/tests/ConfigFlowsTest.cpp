@@ -63,7 +63,7 @@ protected:
         config.Voltage.EditThreshold[0] = 0.5f;  // below MinThreshold 1
         CopyCut("  Pump ", config.Fan.EditFanName[0]);
         config.Fan.EditThreshold[0] = 1200.0f;
-        config.Edit.Scale = TempScale::Fahrenheit;
+        config.Edit.Scale = TemperatureScale::Fahrenheit;
         config.Edit.EnableSound = false;
         config.Edit.EnableKelvane = true;
         config.Edit.IntervalField = "250";
@@ -93,7 +93,7 @@ TEST_F(ConfigFlowsTest, ApplyCommitsClampedEditsCallsTheHookAndSaves)
     EXPECT_EQ(config.Voltage.Configs[0].Threshold, 1.0f);
     EXPECT_STREQ(config.Fan.ShortName[0].data(), "  Pump ");  // copied untrimmed
     EXPECT_EQ(config.Fan.Configs[0].Threshold, 1200.0f);
-    EXPECT_EQ(config.Committed.Scale, TempScale::Fahrenheit);
+    EXPECT_EQ(config.Committed.Scale, TemperatureScale::Fahrenheit);
     EXPECT_FALSE(config.Committed.EnableSound);
     EXPECT_TRUE(config.Committed.EnableKelvane);
     EXPECT_EQ(config.Edit.IntervalField, "120");
@@ -137,7 +137,7 @@ TEST_F(ConfigFlowsTest, AbortedFanControlLeavesEverythingUnchanged)
     EXPECT_EQ(config.Temperature.Configs[0].Threshold, before.Temperature.Configs[0].Threshold);
     EXPECT_EQ(config.Temperature.EditThreshold[0], 5000.0f);
     EXPECT_STREQ(config.Fan.ShortName[0].data(), "CPU");
-    EXPECT_EQ(config.Committed.Scale, TempScale::Celsius);
+    EXPECT_EQ(config.Committed.Scale, TemperatureScale::Celsius);
     EXPECT_EQ(config.Committed.PollingIntervalMs, 5000);
     EXPECT_EQ(config.Edit.VolumeField, "75");
 }
@@ -160,7 +160,7 @@ TEST_F(ConfigFlowsTest, ApplyWithReadOnlyFileCommitsButReportsAndStops)
     const FlowResult result = ApplyFlow(config, store, kDatPath, Answer(true), CountingHook());
     EXPECT_EQ(result.Error, "Unable to write to C:\\Vantor\\vantor.dat");
     EXPECT_FALSE(result.Completed);
-    EXPECT_EQ(config.Committed.Scale, TempScale::Fahrenheit);
+    EXPECT_EQ(config.Committed.Scale, TemperatureScale::Fahrenheit);
     EXPECT_FALSE(Has(result.Effects, ConfigEffectKind::PostFanSettingsChanged));
     EXPECT_FALSE(Has(result.Effects, ConfigEffectKind::MarkUnchanged));
 }
@@ -183,7 +183,7 @@ TEST_F(ConfigFlowsTest, CancelRevertsOnlyWhenChanged)
     EXPECT_EQ(config.Temperature.EditThreshold[0], 700.0f);
     EXPECT_EQ(config.Temperature.EditEnabled[0], 1);
     EXPECT_STREQ(config.Fan.EditFanName[0].data(), "CPU");
-    EXPECT_EQ(config.Edit.Scale, TempScale::Celsius);
+    EXPECT_EQ(config.Edit.Scale, TemperatureScale::Celsius);
     EXPECT_EQ(config.Edit.IntervalField, "5");
     EXPECT_EQ(config.Edit.VolumeField, "60");
     EXPECT_TRUE(config.Edit.EnableSound);
@@ -225,8 +225,8 @@ TEST_F(ConfigFlowsTest, DefaultAcceptedRestoresDefaultsButKeepsFanControl)
     EXPECT_EQ(config.Committed.PollingIntervalMs, 5000);
     EXPECT_EQ(config.Edit.IntervalField, "5");
     EXPECT_TRUE(config.Committed.EnableAlert && config.Committed.EnableMBox && config.Committed.EnableSound);
-    EXPECT_EQ(config.Committed.Scale, TempScale::Celsius);
-    EXPECT_EQ(config.Edit.Scale, TempScale::Celsius);
+    EXPECT_EQ(config.Committed.Scale, TemperatureScale::Celsius);
+    EXPECT_EQ(config.Edit.Scale, TemperatureScale::Celsius);
     EXPECT_EQ(config.Committed.Volume, 60);
     EXPECT_EQ(config.Edit.VolumeField, "60");
     EXPECT_TRUE(config.Committed.EnableKelvane);  // fan control is not Default's

@@ -38,6 +38,7 @@ TEST(NumberConversionTest, TruncatesTowardZeroAndSaturates)
 {
     EXPECT_EQ(TruncateToInt(855.9), 855);
     EXPECT_EQ(TruncateToInt(-1.9), -1);
+    EXPECT_EQ(TruncateToInt(-0.5), 0);
     EXPECT_EQ(TruncateToInt(1e20), std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(TruncateToInt(-1e20), std::numeric_limits<std::int32_t>::min());
     EXPECT_EQ(TruncateToInt(std::nan("")), 0);

@@ -75,7 +75,7 @@ TEST_F(SettingsFileTest, WritesCommittedValuesNotEditsAndReplacesInPlace)
     config.Temperature.Configs[0].Threshold = 855.9f;  // truncated
     config.Temperature.Configs[1].Enabled = 0;
     config.Temperature.EditThreshold[1] = 123.0f;  // an edit: not written
-    config.Committed.Scale = TempScale::Fahrenheit;
+    config.Committed.Scale = TemperatureScale::Fahrenheit;
     config.Committed.EnableKelvane = true;
     config.Committed.Volume = 35;
     config.Committed.PollingIntervalMs = 2000;
@@ -153,7 +153,7 @@ TEST_F(SettingsFileTest, MissingFileTakesDefaultsAndStillFanIsOff)
     EXPECT_EQ(config.Temperature.Configs[0].Enabled, 1);
     EXPECT_EQ(config.Temperature.Configs[0].Threshold, 600.0f);
     EXPECT_EQ(config.Voltage.Configs[0].Enabled, 1);
-    EXPECT_EQ(config.Committed.Scale, TempScale::Celsius);
+    EXPECT_EQ(config.Committed.Scale, TemperatureScale::Celsius);
     EXPECT_EQ(config.Committed.Volume, 60);
     EXPECT_EQ(config.Committed.PollingIntervalMs, 5000);
     EXPECT_TRUE(config.Committed.EnableAlert);
@@ -208,7 +208,7 @@ TEST_F(SettingsFileTest, DamagedValuesFallBackAndThresholdsAreClamped)
     EXPECT_EQ(config.Fan.Configs[0].Enabled, 0);
     EXPECT_EQ(config.Fan.Configs[0].Threshold, 800.0f);
     EXPECT_STREQ(config.Fan.ShortName[0].data(), "Radiator ");  // 9 characters
-    EXPECT_EQ(config.Committed.Scale, TempScale::Celsius);
+    EXPECT_EQ(config.Committed.Scale, TemperatureScale::Celsius);
     EXPECT_TRUE(config.Committed.EnableAlert);
     EXPECT_FALSE(config.Committed.EnableMBox);
     EXPECT_EQ(config.Committed.Volume, 99);

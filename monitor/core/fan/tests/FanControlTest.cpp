@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <deque>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "fan/tests/SimulatedBoard.h"
 #include "config/ConfigFlows.h"
@@ -216,11 +219,64 @@ TEST(FanControlClassic, ShowsTheChassisGroupChosenFromTheGroupList)
     EXPECT_EQ(f.RowsEnabled(), (std::vector<bool>{true, true, false}));
 }
 
+// The board's text without the [item ...] sections of the given ids.
+std::string BoardWithoutItems(const std::string& board, const std::vector<std::string>& ids)
+{
+    std::istringstream in(testing::BoardText(board));
+    std::string text;
+    std::string line;
+    bool dropping = false;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.front() == '[')
+            dropping = std::any_of(ids.begin(), ids.end(),
+                                   [&line](const std::string& id) { return line == "[item " + id + "]"; });
+        if (!dropping)
+            text += line + "\n";
+    }
+    return text;
+}
+
+TEST(FanControlClassic, ARefreshThatShrinksTheItemsRebuildsTheRows)
+{
+    Fixture f("classic");
+    f.ui.answers = {1};
+    f.model.ChooseGroup();  // the chassis fan's rows, the last items of the list
+    ASSERT_EQ(f.model.View().GroupName, "Chassis FAN");
+    const std::size_t itemsBefore = f.model.Items().size();
+
+    // The firmware now lists no processor fan settings.
+    hw::sim::CloseSimulatedLibrary();
+    ASSERT_TRUE(hw::sim::OpenSimulatedLibrary(
+            BoardWithoutItems("classic", {"0x04080111", "0x04050112", "0x04080113", "0x04030114"})));
+    f.model.RefreshFanControl();
+
+    EXPECT_EQ(f.model.Items().size(), itemsBefore - 4);
+    // The chassis fan stays shown, now as the first group.
+    ASSERT_FALSE(f.model.Groups().empty());
+    EXPECT_EQ(f.model.Groups()[0].Name, "Chassis FAN");
+    EXPECT_EQ(f.model.CurrentGroup(), 0);
+    EXPECT_EQ(f.model.View().GroupName, "Chassis FAN");
+    EXPECT_EQ(f.RowTitles(), (std::vector<std::string>{"Mode:", "Duty Cycle:", "Target Temperature:"}));
+    EXPECT_EQ(f.model.RowOptions().size(), 3u);
+
+    // The rows choose among the items as they are now.
+    f.ui.answers = {4};
+    f.model.ChooseOption(2);
+    ASSERT_EQ(f.ui.lists.size(), 2u);
+    EXPECT_EQ(f.ui.lists[1], (std::vector<std::string>{"35", "40", "45", "50", "55", "60"}));
+    EXPECT_EQ(f.Item(0x04030124).Value, 4);
+    EXPECT_EQ(f.model.View().Rows[2].Content, "55");
+
+    // A row beyond the shown ones opens nothing.
+    f.model.ChooseOption(3);
+    EXPECT_EQ(f.ui.lists.size(), 2u);
+}
+
 TEST(FanControlClassic, RefreshReadsSwitchesTargetsAndPresets)
 {
     Fixture f("classic");
     // The classic board picks its profile through the older target item.
-    EXPECT_EQ(f.model.TargetItem(), kCpuTargetItem);
+    EXPECT_EQ(f.model.TargetItem(), OC_ITEM_CPU_FAN_TARGET);
     EXPECT_TRUE(f.model.TargetAvailable());
     EXPECT_FALSE(f.model.View().ProfileLayout);
     EXPECT_FALSE(f.model.View().ProcessorSwitchCaption.has_value());
@@ -335,7 +391,7 @@ TEST(FanControlClassic, ReadBackTakesTheTargetFromTheHardware)
     EXPECT_EQ(f.config.Committed.KelvaneTargetIdx, 1);
     EXPECT_EQ(f.model.View().ProcessorTarget.Text, "Standard");
 
-    f.sim.Exports().OCAPI_SetKelvaneTarget(3, kCpuProfileItem);
+    f.sim.Exports().OCAPI_SetKelvaneTarget(3, ACPI_KVINFO_CPU_KELVANE_PROFILE);
     f.model.ReadBackTarget(false);
     EXPECT_EQ(f.config.Committed.KelvaneTargetIdx, 3);
     EXPECT_EQ(f.model.View().ProcessorTarget.Text, "Full Speed");

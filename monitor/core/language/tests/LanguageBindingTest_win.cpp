@@ -12,6 +12,8 @@
 #include "language/LayoutSnapshot.h"
 #include "language/MemoryControl.h"
 #include "language/LanguageLibrary_win.h"
+#include "language/ToolkitLanguage.h"
+#include "toolkit/LanguageState.h"
 
 namespace vantor::monitor {
 namespace {
@@ -59,11 +61,11 @@ private:
 // The real library loader with the program file placed in a scratch folder.
 class ScratchProgram final : public WinLanguageLibrary {
 public:
-    explicit ScratchProgram(const ScratchFolder& folder) : m_programPath(folder.Root() + "\\Vantor.exe") {}
-    std::string ProgramFilePath() override { return m_programPath; }
+    explicit ScratchProgram(const ScratchFolder& folder) : m_folder(folder.Root() + "\\") {}
+    std::string ProgramFolder() override { return m_folder; }
 
 private:
-    std::string m_programPath;
+    std::string m_folder;
 };
 
 TEST(LanguageBindingWin, TheShippedSettingIsEnglish)
@@ -117,6 +119,34 @@ TEST(LanguageBindingWin, JapaneseLaysLabelsLowerInShiftJis)
     // Both texts arrive in code page 932.
     for (const std::string& text : {label.caption, image.hint})
         EXPECT_GT(MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, text.c_str(), -1, nullptr, 0), 0) << text;
+}
+
+TEST(LanguageBindingWin, TheToolkitSeesTheBindingsLanguage)
+{
+    struct Case {
+        const char* language;  // null: no library in the program folder
+        bool japanese;
+        bool translatedSkins;
+    };
+    const Case cases[] = {{"German", false, true}, {"Japanese", true, true}, {nullptr, false, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language != nullptr ? c.language : "no library");
+        const ScratchFolder folder(c.language);
+        ScratchProgram program(folder);
+        LanguageBinding binding(program);
+        const ToolkitLanguage language(binding);
+        toolkit::SetLanguageState(&language);
+
+        const toolkit::LanguageState& seen = toolkit::CurrentLanguage();
+        EXPECT_EQ(seen.Name(), c.language != nullptr ? c.language : "");
+        EXPECT_EQ(toolkit::IsJapanese(seen), c.japanese);
+        const auto skin = toolkit::LanguageSkinPath(folder.Root() + "\\Res\\main\\cover.bmp", seen);
+        if (c.translatedSkins)
+            EXPECT_EQ(skin, folder.Root() + "\\Language\\" + c.language + "\\main\\cover.bmp");
+        else
+            EXPECT_FALSE(skin.has_value());
+        toolkit::SetLanguageState(nullptr);
+    }
 }
 
 TEST(LanguageBindingWin, WithoutTheLibraryTheProgramStaysEnglish)

@@ -1,4 +1,5 @@
-// The pure start-up rules: colour depth, control messages, the broadcast.
+// The pure start-up rules: colour depth, control messages, the broadcast,
+// the program folder.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -6,9 +7,27 @@
 #include "startup/BroadcastRule.h"
 #include "startup/ControlMessages.h"
 #include "startup/DisplayCheck.h"
+#include "startup/ProgramFolder.h"
 
 namespace vantor::monitor {
 namespace {
+
+TEST(ProgramFolderTest, IsThePathUpToItsLastSeparator)
+{
+    struct Case {
+        const char* path;
+        const char* folder;
+    };
+    const Case cases[] = {
+            {"C:\\Program Files\\Vantor\\Vantor.exe", "C:\\Program Files\\Vantor\\"},
+            {"C:\\Vantor.exe", "C:\\"},
+            {"Z:/tmp/vantor/Vantor.exe", "Z:/tmp/vantor/"},
+            {"Vantor.exe", ""},
+            {"", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FolderOfProgramPath(c.path), c.folder) << c.path;
+}
 
 TEST(DisplayCheckTest, RefusesFewerThan256Colours)
 {
