@@ -23,6 +23,7 @@
 #include "prefs/Preferences.h"
 #include "sound/SoundPlatform_win.h"
 #include "startup/DisplayCheck.h"
+#include "startup/ProgramFolder_win.h"
 #include "toolkit/LanguageState.h"
 
 namespace vantor::views {

@@ -3,6 +3,8 @@
 // auto-repeat timer, the close box and magnet switch, the drag forwarding,
 // and the effects of its sensor's evaluation.
 #include "gadget/TfrmHexagon.h"
+#include "startup/ProgramFolder_win.h"
+#include "config/NumberConversion.h"
 
 #include <exception>
 #include <type_traits>
@@ -357,10 +359,9 @@ void TfrmHexagon::ApplySize(GadgetSize size)
     const float reading =
             m_slot.index < list.Count() ? list.Values()[m_slot.index].load(std::memory_order_relaxed) : 0.0f;
     const bool fahrenheit = m_slot.kind == SensorKind::Temperature &&
-                            m_set.Configuration().Committed.Scale == monitor::TempScale::Fahrenheit;
+                            m_set.Configuration().Committed.Scale == monitor::TemperatureScale::Fahrenheit;
     const std::string text =
-            fahrenheit ? monitor::alarm::FormatReading(
-                                 monitor::CelsiusToFahrenheit(monitor::alarm::TruncateToInt(reading)), 0)
+            fahrenheit ? monitor::alarm::FormatReading(monitor::CelsiusToFahrenheit(monitor::TruncateToInt(reading)), 0)
                        : monitor::alarm::FormatReading(reading, m_slot.kind == SensorKind::Voltage ? 2 : 0);
     DrawLedText("imgSensor", text, kGreenDigits);
     InvalidateRect(Handle(), nullptr, FALSE);
@@ -409,7 +410,8 @@ void TfrmHexagon::RefreshUnits()
         m_unitNormal = "imgV";
         break;
     case SensorKind::Temperature:
-        m_unitNormal = m_set.Configuration().Committed.Scale == monitor::TempScale::Fahrenheit ? "imgDF" : "imgDC";
+        m_unitNormal =
+                m_set.Configuration().Committed.Scale == monitor::TemperatureScale::Fahrenheit ? "imgDF" : "imgDC";
         break;
     case SensorKind::Fan:
         m_unitNormal = "imgRPM";
@@ -471,7 +473,7 @@ void TfrmHexagon::EvaluateSensor()
 
     alarm::GadgetSensor sensor;
     sensor.gadgetIndex = static_cast<unsigned>(m_index);
-    sensor.kind = static_cast<alarm::SensorKind>(m_slot.kind);
+    sensor.kind = m_slot.kind;
     sensor.sensorId = i < table.Descriptors.size() ? table.Descriptors[i].Id : 0;
     sensor.threshold = table.Configs.at(i).Threshold;
     sensor.enabled = table.Configs.at(i).Enabled != 0;
@@ -481,7 +483,7 @@ void TfrmHexagon::EvaluateSensor()
     sensor.shortName = ShortName();
 
     alarm::EvaluationContext context;
-    context.scale = configuration.Committed.Scale == monitor::TempScale::Fahrenheit
+    context.scale = configuration.Committed.Scale == monitor::TemperatureScale::Fahrenheit
                             ? monitor::TemperatureScale::Fahrenheit
                             : monitor::TemperatureScale::Celsius;
     context.hardwareBusy = binding.HardwareBusy();

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "alarm/ReadingText.h"
+#include "config/NumberConversion.h"
 #include "alarm/Temperature.h"
 
 namespace vantor::views {
@@ -28,13 +29,13 @@ float SteppedThreshold(monitor::SensorKind kind, const monitor::SensorConfig& co
     return config.Threshold > config.MinThreshold ? config.Threshold - step : config.Threshold;
 }
 
-std::string ThresholdButtonText(monitor::SensorKind kind, float threshold, monitor::TempScale scale)
+std::string ThresholdButtonText(monitor::SensorKind kind, float threshold, monitor::TemperatureScale scale)
 {
     if (kind != monitor::SensorKind::Temperature)
         return NumberText(threshold);
     const double degrees = threshold * 0.1;
-    if (scale == monitor::TempScale::Fahrenheit)
-        return std::to_string(monitor::CelsiusToFahrenheit(monitor::alarm::TruncateToInt(degrees)));
+    if (scale == monitor::TemperatureScale::Fahrenheit)
+        return std::to_string(monitor::CelsiusToFahrenheit(monitor::TruncateToInt(degrees)));
     return NumberText(degrees);
 }
 

@@ -25,6 +25,6 @@ float SteppedThreshold(monitor::SensorKind kind, const monitor::SensorConfig& co
 // Temperatures in degrees with their tenth when there is one (905 shows
 // 90.5), or in whole degrees Fahrenheit; voltages in percent and fans in
 // rpm as the number itself.
-std::string ThresholdButtonText(monitor::SensorKind kind, float threshold, monitor::TempScale scale);
+std::string ThresholdButtonText(monitor::SensorKind kind, float threshold, monitor::TemperatureScale scale);
 
 }  // namespace vantor::views

@@ -1,4 +1,5 @@
 #include "option/SensorRowText.h"
+#include "config/NumberConversion.h"
 
 #include "alarm/ReadingText.h"
 #include "alarm/Temperature.h"
@@ -18,12 +19,12 @@ std::string NominalRangeText(float minVolts, float maxVolts)
     return FormatReading(minVolts, 3) + " - " + FormatReading(maxVolts, 3);
 }
 
-std::string CurrentValueText(SensorKind kind, float reading, monitor::TempScale scale)
+std::string CurrentValueText(SensorKind kind, float reading, monitor::TemperatureScale scale)
 {
     if (kind == SensorKind::Voltage)
         return FormatReading(reading, 2);
-    if (kind == SensorKind::Temperature && scale == monitor::TempScale::Fahrenheit)
-        return std::to_string(monitor::CelsiusToFahrenheit(monitor::alarm::TruncateToInt(reading)));
+    if (kind == SensorKind::Temperature && scale == monitor::TemperatureScale::Fahrenheit)
+        return std::to_string(monitor::CelsiusToFahrenheit(monitor::TruncateToInt(reading)));
     return FormatReading(reading, 0);
 }
 

@@ -17,6 +17,6 @@ std::string NominalRangeText(float minVolts, float maxVolts);
 
 // Voltages "12.19"; temperatures in whole degrees (Fahrenheit from the whole
 // degrees Celsius); fans in whole rpm.
-std::string CurrentValueText(monitor::SensorKind kind, float reading, monitor::TempScale scale);
+std::string CurrentValueText(monitor::SensorKind kind, float reading, monitor::TemperatureScale scale);
 
 }  // namespace vantor::views

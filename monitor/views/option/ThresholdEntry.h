@@ -14,7 +14,7 @@ namespace vantor::views {
 
 struct ThresholdField {
     monitor::SensorKind kind = monitor::SensorKind::Temperature;
-    monitor::TempScale scale = monitor::TempScale::Celsius;
+    monitor::TemperatureScale scale = monitor::TemperatureScale::Celsius;
     monitor::SensorConfig limits;  // MinThreshold and MaxThreshold are used
 };
 

@@ -243,7 +243,7 @@ TEST_F(GadgetWindows, ThresholdButtonsStepOncePerClickAndTheCloseBoxDisablesTheS
     EXPECT_EQ(cpu.Threshold, before - 10);
 
     // The committed scale and a new name reach the window through its messages.
-    m_config.Committed.Scale = monitor::TempScale::Fahrenheit;
+    m_config.Committed.Scale = monitor::TemperatureScale::Fahrenheit;
     monitor::CopyCut("Core", m_config.Temperature.ShortName[0]);
     SendMessageA(Window(8), kWmGadgetUnits, 0, 0);
     SendMessageA(Window(8), kWmGadgetRefresh, 0, 0);

@@ -7,7 +7,7 @@ namespace {
 
 using monitor::SensorConfig;
 using monitor::SensorKind;
-using monitor::TempScale;
+using monitor::TemperatureScale;
 
 TEST(SteppedThreshold, StepsWhileInsideTheRangeAndMayEndOneStepPastIt)
 {
@@ -40,17 +40,17 @@ TEST(ThresholdButtonText, DegreesWithTheirTenthOrWholeFahrenheitAndOtherKindsAsT
     struct Case {
         SensorKind kind;
         float threshold;
-        TempScale scale;
+        TemperatureScale scale;
         const char* expected;
     };
     const Case cases[] = {
-            {SensorKind::Temperature, 905, TempScale::Celsius, "90.5"},
-            {SensorKind::Temperature, 900, TempScale::Celsius, "90"},
-            {SensorKind::Temperature, 1005, TempScale::Celsius, "100.5"},
-            {SensorKind::Temperature, 905, TempScale::Fahrenheit, "194"},
-            {SensorKind::Temperature, 1000, TempScale::Fahrenheit, "212"},
-            {SensorKind::Voltage, 10, TempScale::Fahrenheit, "10"},
-            {SensorKind::Fan, 800, TempScale::Celsius, "800"},
+            {SensorKind::Temperature, 905, TemperatureScale::Celsius, "90.5"},
+            {SensorKind::Temperature, 900, TemperatureScale::Celsius, "90"},
+            {SensorKind::Temperature, 1005, TemperatureScale::Celsius, "100.5"},
+            {SensorKind::Temperature, 905, TemperatureScale::Fahrenheit, "194"},
+            {SensorKind::Temperature, 1000, TemperatureScale::Fahrenheit, "212"},
+            {SensorKind::Voltage, 10, TemperatureScale::Fahrenheit, "10"},
+            {SensorKind::Fan, 800, TemperatureScale::Celsius, "800"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ThresholdButtonText(c.kind, c.threshold, c.scale), c.expected) << c.threshold;

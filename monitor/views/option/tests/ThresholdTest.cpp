@@ -14,7 +14,7 @@ namespace {
 
 using monitor::SensorConfig;
 using monitor::SensorKind;
-using monitor::TempScale;
+using monitor::TemperatureScale;
 
 constexpr SensorConfig kTemperatureLimits{.MaxThreshold = 1250, .MinThreshold = 550};
 constexpr SensorConfig kVoltageLimits{.MaxThreshold = 30, .MinThreshold = 1};
@@ -25,49 +25,52 @@ TEST(ThresholdTest, ShowsThresholdsInTheCommittedScale)
     struct Case {
         SensorKind kind;
         float threshold;
-        TempScale scale;
+        TemperatureScale scale;
         const char* text;
     };
     const Case cases[] = {
-            {SensorKind::Temperature, 900, TempScale::Celsius, "90"},
-            {SensorKind::Temperature, 900, TempScale::Fahrenheit, "194"},
-            {SensorKind::Temperature, 899.9f, TempScale::Celsius, "89"},
-            {SensorKind::Temperature, -55, TempScale::Celsius, "-5"},
-            {SensorKind::Temperature, -55, TempScale::Fahrenheit, "23"},
-            {SensorKind::Voltage, 10, TempScale::Fahrenheit, "10"},
-            {SensorKind::Voltage, 10.5f, TempScale::Celsius, "11"},
-            {SensorKind::Fan, 1500.9f, TempScale::Fahrenheit, "1500"},
+            {SensorKind::Temperature, 900, TemperatureScale::Celsius, "90"},
+            {SensorKind::Temperature, 900, TemperatureScale::Fahrenheit, "194"},
+            {SensorKind::Temperature, 899.9f, TemperatureScale::Celsius, "89"},
+            {SensorKind::Temperature, -55, TemperatureScale::Celsius, "-5"},
+            {SensorKind::Temperature, -55, TemperatureScale::Fahrenheit, "23"},
+            {SensorKind::Voltage, 10, TemperatureScale::Fahrenheit, "10"},
+            {SensorKind::Voltage, 10.5f, TemperatureScale::Celsius, "11"},
+            {SensorKind::Fan, 1500.9f, TemperatureScale::Fahrenheit, "1500"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(ThresholdDisplayText(c.kind, c.threshold, c.scale), c.text);
     }
-    EXPECT_EQ(ThresholdUnitText(SensorKind::Temperature, TempScale::Celsius), "C");
-    EXPECT_EQ(ThresholdUnitText(SensorKind::Temperature, TempScale::Fahrenheit), "F");
-    EXPECT_EQ(ThresholdUnitText(SensorKind::Voltage, TempScale::Fahrenheit), "%");
-    EXPECT_EQ(ThresholdUnitText(SensorKind::Fan, TempScale::Celsius), "rpm");
+    EXPECT_EQ(ThresholdUnitText(SensorKind::Temperature, TemperatureScale::Celsius), "C");
+    EXPECT_EQ(ThresholdUnitText(SensorKind::Temperature, TemperatureScale::Fahrenheit), "F");
+    EXPECT_EQ(ThresholdUnitText(SensorKind::Voltage, TemperatureScale::Fahrenheit), "%");
+    EXPECT_EQ(ThresholdUnitText(SensorKind::Fan, TemperatureScale::Celsius), "rpm");
 }
 
 TEST(ThresholdTest, FahrenheitEntriesStoreWholeDegreesCelsius)
 {
-    EXPECT_EQ(ThresholdFromDisplayNumber(SensorKind::Temperature, 194, TempScale::Fahrenheit), 900.0f);
-    EXPECT_EQ(ThresholdFromDisplayNumber(SensorKind::Temperature, 100, TempScale::Fahrenheit), 380.0f);
-    EXPECT_EQ(ThresholdFromDisplayNumber(SensorKind::Temperature, -40, TempScale::Fahrenheit), -400.0f);
-    EXPECT_EQ(ThresholdFromDisplayNumber(SensorKind::Temperature, 90, TempScale::Celsius), 900.0f);
-    EXPECT_EQ(ThresholdFromDisplayNumber(SensorKind::Voltage, 15, TempScale::Fahrenheit), 15.0f);
-    EXPECT_EQ(ThresholdFromDisplayNumber(SensorKind::Fan, 1500, TempScale::Celsius), 1500.0f);
+    EXPECT_EQ(ThresholdFromDisplayNumber(SensorKind::Temperature, 194, TemperatureScale::Fahrenheit), 900.0f);
+    EXPECT_EQ(ThresholdFromDisplayNumber(SensorKind::Temperature, 100, TemperatureScale::Fahrenheit), 380.0f);
+    EXPECT_EQ(ThresholdFromDisplayNumber(SensorKind::Temperature, -40, TemperatureScale::Fahrenheit), -400.0f);
+    EXPECT_EQ(ThresholdFromDisplayNumber(SensorKind::Temperature, 90, TemperatureScale::Celsius), 900.0f);
+    EXPECT_EQ(ThresholdFromDisplayNumber(SensorKind::Voltage, 15, TemperatureScale::Fahrenheit), 15.0f);
+    EXPECT_EQ(ThresholdFromDisplayNumber(SensorKind::Fan, 1500, TemperatureScale::Celsius), 1500.0f);
 
     // Whatever the window shows can be typed back unchanged, and a typed
     // number comes back at most one degree off (Fahrenheit is the finer scale).
     for (int celsius = -60; celsius <= 150; ++celsius) {
-        const std::string shown = ThresholdDisplayText(SensorKind::Temperature, celsius * 10.0f, TempScale::Fahrenheit);
+        const std::string shown =
+                ThresholdDisplayText(SensorKind::Temperature, celsius * 10.0f, TemperatureScale::Fahrenheit);
         const float stored =
-                ThresholdFromDisplayNumber(SensorKind::Temperature, std::stoi(shown), TempScale::Fahrenheit);
-        EXPECT_EQ(ThresholdDisplayText(SensorKind::Temperature, stored, TempScale::Fahrenheit), shown);
+                ThresholdFromDisplayNumber(SensorKind::Temperature, std::stoi(shown), TemperatureScale::Fahrenheit);
+        EXPECT_EQ(ThresholdDisplayText(SensorKind::Temperature, stored, TemperatureScale::Fahrenheit), shown);
     }
     for (int typed = -76; typed <= 302; ++typed) {
-        const float stored = ThresholdFromDisplayNumber(SensorKind::Temperature, typed, TempScale::Fahrenheit);
-        EXPECT_LE(std::abs(ThresholdDisplayNumber(SensorKind::Temperature, stored, TempScale::Fahrenheit) - typed), 1)
+        const float stored = ThresholdFromDisplayNumber(SensorKind::Temperature, typed, TemperatureScale::Fahrenheit);
+        EXPECT_LE(
+                std::abs(ThresholdDisplayNumber(SensorKind::Temperature, stored, TemperatureScale::Fahrenheit) - typed),
+                1)
                 << typed;
     }
 }
@@ -76,7 +79,7 @@ TEST(ThresholdTest, TakesOnlyWholeNumbersWithinTheSensorsLimits)
 {
     struct Case {
         SensorKind kind;
-        TempScale scale;
+        TemperatureScale scale;
         SensorConfig limits;
         const char* text;
         float stored;         // NaN: refused
@@ -87,29 +90,33 @@ TEST(ThresholdTest, TakesOnlyWholeNumbersWithinTheSensorsLimits)
     const SensorConfig inverted{.MaxThreshold = 500, .MinThreshold = 1000};
     const SensorConfig unknown{.MaxThreshold = refused, .MinThreshold = refused};
     const Case cases[] = {
-            {SensorKind::Temperature, TempScale::Celsius, kTemperatureLimits, "90", 900, ""},
-            {SensorKind::Temperature, TempScale::Celsius, kTemperatureLimits, "55", 550, ""},
-            {SensorKind::Temperature, TempScale::Celsius, kTemperatureLimits, "125", 1250, ""},
-            {SensorKind::Temperature, TempScale::Celsius, kTemperatureLimits, "54", refused, "from 55 to 125 C"},
-            {SensorKind::Temperature, TempScale::Celsius, kTemperatureLimits, "126", refused, "126 C is out of range"},
-            {SensorKind::Temperature, TempScale::Celsius, kTemperatureLimits, "", refused, "is empty"},
-            {SensorKind::Temperature, TempScale::Celsius, kTemperatureLimits, "9x", refused, "\"9x\" is not a number"},
-            {SensorKind::Temperature, TempScale::Celsius, kTemperatureLimits, "9.5", refused, "not a number"},
-            {SensorKind::Temperature, TempScale::Fahrenheit, kTemperatureLimits, "194", 900, ""},
-            {SensorKind::Temperature, TempScale::Fahrenheit, kTemperatureLimits, "131", 550, ""},
-            {SensorKind::Temperature, TempScale::Fahrenheit, kTemperatureLimits, "257", 1250, ""},
-            {SensorKind::Temperature, TempScale::Fahrenheit, kTemperatureLimits, "130", refused, "from 131 to 257 F"},
-            {SensorKind::Temperature, TempScale::Fahrenheit, kTemperatureLimits, "258", refused, "from 131 to 257 F"},
+            {SensorKind::Temperature, TemperatureScale::Celsius, kTemperatureLimits, "90", 900, ""},
+            {SensorKind::Temperature, TemperatureScale::Celsius, kTemperatureLimits, "55", 550, ""},
+            {SensorKind::Temperature, TemperatureScale::Celsius, kTemperatureLimits, "125", 1250, ""},
+            {SensorKind::Temperature, TemperatureScale::Celsius, kTemperatureLimits, "54", refused, "from 55 to 125 C"},
+            {SensorKind::Temperature, TemperatureScale::Celsius, kTemperatureLimits, "126", refused,
+             "126 C is out of range"},
+            {SensorKind::Temperature, TemperatureScale::Celsius, kTemperatureLimits, "", refused, "is empty"},
+            {SensorKind::Temperature, TemperatureScale::Celsius, kTemperatureLimits, "9x", refused,
+             "\"9x\" is not a number"},
+            {SensorKind::Temperature, TemperatureScale::Celsius, kTemperatureLimits, "9.5", refused, "not a number"},
+            {SensorKind::Temperature, TemperatureScale::Fahrenheit, kTemperatureLimits, "194", 900, ""},
+            {SensorKind::Temperature, TemperatureScale::Fahrenheit, kTemperatureLimits, "131", 550, ""},
+            {SensorKind::Temperature, TemperatureScale::Fahrenheit, kTemperatureLimits, "257", 1250, ""},
+            {SensorKind::Temperature, TemperatureScale::Fahrenheit, kTemperatureLimits, "130", refused,
+             "from 131 to 257 F"},
+            {SensorKind::Temperature, TemperatureScale::Fahrenheit, kTemperatureLimits, "258", refused,
+             "from 131 to 257 F"},
             // 35 C would store 350, below the minimum of 35.5 C.
-            {SensorKind::Temperature, TempScale::Celsius, oddMinimum, "35", refused, "from 36 to 125 C"},
-            {SensorKind::Voltage, TempScale::Celsius, kVoltageLimits, "20", 20, ""},
-            {SensorKind::Voltage, TempScale::Celsius, kVoltageLimits, "0", refused, "from 1 to 30 %"},
-            {SensorKind::Voltage, TempScale::Celsius, kVoltageLimits, "31", refused, "from 1 to 30 %"},
-            {SensorKind::Fan, TempScale::Celsius, kFanLimits, "20000", 20000, ""},
-            {SensorKind::Fan, TempScale::Celsius, kFanLimits, "799", refused, "from 800 to 20000 rpm"},
-            {SensorKind::Fan, TempScale::Celsius, kFanLimits, "99999999999", refused, "not a number"},
-            {SensorKind::Fan, TempScale::Celsius, inverted, "700", refused, "no valid range"},
-            {SensorKind::Fan, TempScale::Celsius, unknown, "700", refused, "no valid range"},
+            {SensorKind::Temperature, TemperatureScale::Celsius, oddMinimum, "35", refused, "from 36 to 125 C"},
+            {SensorKind::Voltage, TemperatureScale::Celsius, kVoltageLimits, "20", 20, ""},
+            {SensorKind::Voltage, TemperatureScale::Celsius, kVoltageLimits, "0", refused, "from 1 to 30 %"},
+            {SensorKind::Voltage, TemperatureScale::Celsius, kVoltageLimits, "31", refused, "from 1 to 30 %"},
+            {SensorKind::Fan, TemperatureScale::Celsius, kFanLimits, "20000", 20000, ""},
+            {SensorKind::Fan, TemperatureScale::Celsius, kFanLimits, "799", refused, "from 800 to 20000 rpm"},
+            {SensorKind::Fan, TemperatureScale::Celsius, kFanLimits, "99999999999", refused, "not a number"},
+            {SensorKind::Fan, TemperatureScale::Celsius, inverted, "700", refused, "no valid range"},
+            {SensorKind::Fan, TemperatureScale::Celsius, unknown, "700", refused, "no valid range"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.text) + " with " + ThresholdUnitText(c.kind, c.scale));
@@ -153,13 +160,13 @@ TEST(ThresholdTest, EditKeepsTheEntryValueUntilATypedTextIsAcceptable)
 TEST(ThresholdTest, FahrenheitEntryOf194StoresNinetyDegreesAndShowsItBack)
 {
     const ThresholdField field{
-            .kind = SensorKind::Temperature, .scale = TempScale::Fahrenheit, .limits = kTemperatureLimits};
+            .kind = SensorKind::Temperature, .scale = TemperatureScale::Fahrenheit, .limits = kTemperatureLimits};
     ThresholdEdit edit;
     edit.Enter(600);
     edit.KeyTyped();
     const std::optional<float> stored = edit.Changed("194", field);
     ASSERT_EQ(stored, 900.0f);
-    EXPECT_EQ(ThresholdDisplayText(SensorKind::Temperature, *stored, TempScale::Fahrenheit), "194");
+    EXPECT_EQ(ThresholdDisplayText(SensorKind::Temperature, *stored, TemperatureScale::Fahrenheit), "194");
 }
 
 TEST(ThresholdTest, KnobEndsAreTheLimits)
@@ -201,11 +208,11 @@ TEST(ThresholdTest, RowReadingTexts)
     EXPECT_EQ(NominalText(SensorKind::Voltage, 3.3f), "3.30");
     EXPECT_EQ(NominalText(SensorKind::Temperature, 3.3f), "");
     EXPECT_EQ(NominalRangeText(0.8f, 1.35f), "0.800 - 1.350");
-    EXPECT_EQ(CurrentValueText(SensorKind::Voltage, 12.188f, TempScale::Fahrenheit), "12.19");
-    EXPECT_EQ(CurrentValueText(SensorKind::Voltage, -11.996f, TempScale::Celsius), "-12.00");
-    EXPECT_EQ(CurrentValueText(SensorKind::Temperature, 45.6f, TempScale::Celsius), "46");
-    EXPECT_EQ(CurrentValueText(SensorKind::Temperature, 45.6f, TempScale::Fahrenheit), "113");
-    EXPECT_EQ(CurrentValueText(SensorKind::Fan, 1234.4f, TempScale::Celsius), "1234");
+    EXPECT_EQ(CurrentValueText(SensorKind::Voltage, 12.188f, TemperatureScale::Fahrenheit), "12.19");
+    EXPECT_EQ(CurrentValueText(SensorKind::Voltage, -11.996f, TemperatureScale::Celsius), "-12.00");
+    EXPECT_EQ(CurrentValueText(SensorKind::Temperature, 45.6f, TemperatureScale::Celsius), "46");
+    EXPECT_EQ(CurrentValueText(SensorKind::Temperature, 45.6f, TemperatureScale::Fahrenheit), "113");
+    EXPECT_EQ(CurrentValueText(SensorKind::Fan, 1234.4f, TemperatureScale::Celsius), "1234");
 }
 
 }  // namespace
