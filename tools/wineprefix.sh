@@ -73,7 +73,8 @@ install_driver() {
         exit 1
     fi
     mkdir -p "$boards_unix"
-    cp -f "$boards"/*.ini "$boards_unix/"
+    # The board files and the files they name beside themselves (PCI snapshots).
+    find "$boards" -maxdepth 1 -type f -exec cp -f {} "$boards_unix/" \;
     cp -f "$driver" "$WINEPREFIX/drive_c/windows/system32/drivers/zykacpi.sys"
 
     if service_running; then

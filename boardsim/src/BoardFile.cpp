@@ -157,7 +157,7 @@ bool IsBesideName(std::string_view name)
     for (std::size_t i = 0; i <= name.size(); ++i) {
         const bool end = i == name.size() || name[i] == '/' || name[i] == '\\';
         if (end) {
-            if (name.substr(partStart, i - partStart) == "..") {
+            if (std::string_view(name.data() + partStart, i - partStart) == "..") {
                 return false;
             }
             partStart = i + 1;

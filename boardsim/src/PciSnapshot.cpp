@@ -248,7 +248,7 @@ bool SnapshotParser::Bytes(std::string_view line, unsigned number)
         return false;
     }
     if (!wellFormed) {
-        Fail(number).Text("expected 16 bytes as two hex digits each after '").Text(line.substr(0, 4)).Text("'");
+        Fail(number).Text("expected 16 bytes as two hex digits each after '").Text(std::string_view(line.data(), line.size() < 4 ? line.size() : 4)).Text("'");
         return false;
     }
     if (!rest.empty()) {
@@ -314,7 +314,7 @@ BsStatus SnapshotParser::Parse(std::string_view text)
                 return m_status;
             }
         }
-        if (!Line(text.substr(start, end - start), number)) {
+        if (!Line(std::string_view(text.data() + start, end - start), number)) {
             return m_status;
         }
         start = end + 1;
