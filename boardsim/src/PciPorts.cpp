@@ -22,8 +22,9 @@ std::uint8_t DataByte(const PciSpace& space, std::uint32_t lane)
     if (!function) {
         return 0xFF;  // no device answers: the bus reads all ones
     }
+    // What the snapshot did not capture reads as an unreadable register.
     const std::uint32_t offset = (address & 0xFC) + lane;
-    return offset < function->length ? function->bytes[offset] : 0;
+    return offset < function->length ? function->bytes[offset] : 0xFF;
 }
 
 std::uint8_t PortByte(const PciSpace& space, std::uint32_t port)

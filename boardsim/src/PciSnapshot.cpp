@@ -248,7 +248,10 @@ bool SnapshotParser::Bytes(std::string_view line, unsigned number)
         return false;
     }
     if (!wellFormed) {
-        Fail(number).Text("expected 16 bytes as two hex digits each after '").Text(std::string_view(line.data(), line.size() < 4 ? line.size() : 4)).Text("'");
+        Fail(number)
+                .Text("expected 16 bytes as two hex digits each after '")
+                .Text(std::string_view(line.data(), line.size() < 4 ? line.size() : 4))
+                .Text("'");
         return false;
     }
     if (!rest.empty()) {
@@ -279,6 +282,11 @@ bool SnapshotParser::Line(std::string_view line, unsigned number)
     }
     if (line.empty()) {
         return EndFunction();
+    }
+    // lspci -vvx puts its verbose reading of each function between the slot
+    // line and the bytes, indented: it is not configuration space.
+    if (line.front() == '\t' || line.front() == ' ') {
+        return true;
     }
     Slot slot{};
     if (ParseSlotLine(line, slot)) {

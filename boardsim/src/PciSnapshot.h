@@ -1,8 +1,9 @@
 // A board's PCI configuration space, read from the text `lspci -x` (or -xxx,
 // -xxxx) prints: for each function a line "[DDDD:]BB:DD.F description", then
-// its bytes sixteen a line as "OFFSET: XX XX ..." from offset 00 on. The
-// text comes from outside and is never trusted: every line is checked and a
-// bad one fails the load with its line number.
+// its bytes sixteen a line as "OFFSET: XX XX ..." from offset 00 on. Lines
+// indented by a tab or a blank are lspci's verbose reading (-vvx) and are
+// passed over. The text comes from outside and is never trusted: every
+// other line is checked and a bad one fails the load with its line number.
 //
 // Ports 0xCF8/0xCFC reach the first 256 bytes of each function of one PCI
 // segment (domain); bytes past 256 are checked but not kept.
@@ -28,7 +29,7 @@ struct PciFunction {
     std::uint8_t device;
     std::uint8_t function;
     std::uint32_t length;  // bytes the snapshot holds, up to kPciConfigSize
-    std::uint8_t* bytes;   // kPciConfigSize bytes; zero past `length`
+    std::uint8_t* bytes;   // kPciConfigSize bytes, of which `length` hold the snapshot
     PciFunction* next;
 };
 

@@ -80,7 +80,7 @@ TEST_F(PciBoard, ServesConfigurationSpaceThroughTheMechanismOnePorts)
             {"subordinate bus", Address(0, 28, 4, 0x18), 0xCFE, 1, 0x1b},
             {"word straddling the window's end", Address(0, 28, 4, 0x3C), 0xCFF, 2, 0xFF00},
             {"low address bits are ignored", Address(0, 0, 0, 0x00) | 3, 0xCFC, 4, 0x2a008086},
-            {"past the snapshot reads 0", Address(0, 28, 4, 0x40), 0xCFC, 4, 0},
+            {"past the snapshot reads all ones", Address(0, 28, 4, 0x40), 0xCFC, 4, 0xFFFFFFFF},
             {"absent device reads all ones", Address(0, 1, 0, 0x00), 0xCFC, 4, 0xFFFFFFFF},
             {"absent function of a present device", Address(0, 0, 1, 0x00), 0xCFC, 4, 0xFFFFFFFF},
             {"absent bus", Address(4, 0, 0, 0x00), 0xCFC, 2, 0xFFFF},
@@ -171,9 +171,12 @@ TEST(PciSnapshot, ServesTheChosenDomain)
 TEST(PciSnapshot, AcceptsEveryFormLspciPrints)
 {
     // Extended space (-xxxx) past 256 bytes is checked and dropped, CRLF
-    // line ends and a byte-order mark are fine, a slot line may stand alone.
+    // line ends and a byte-order mark are fine, a slot line may stand alone,
+    // and the indented verbose reading of -vvx is passed over.
     std::string snapshot = "\xEF\xBB\xBF"
-                           "00:02.0\r\n";
+                           "00:02.0\r\n"
+                           "\tSubsystem: Fujitsu Limited. Device 13fe\r\n"
+                           "\t\tCapabilities: [40] 00: not bytes\r\n";
     for (unsigned offset = 0; offset < 0x200; offset += 16) {
         char line[64];
         std::snprintf(line, sizeof line, "%02x: %02x 11 22 33 44 55 66 77 88 99 aa bb cc dd ee FF\r\n", offset,

@@ -131,8 +131,8 @@ BsStatus BsReadMsr(const BsBoard* board, uint32_t msr, uint64_t* value);
  * the address register (enable bit 31, bus 23-16, device 15-11, function
  * 10-8, register 7-2), and 0xCFC-0xCFF are the bytes of the addressed
  * 32-bit register. A function the snapshot lacks, a disabled address and
- * every other port read all ones; bytes of a function past what its snapshot
- * holds read 0. Writes other than to the address register change nothing:
+ * every other port read all ones, and so do the bytes of a function past
+ * what its snapshot holds. Writes other than to the address register change nothing:
  * configuration space is read-only here. Neither call needs test control.
  * BS_BAD_REQUEST for a null board or value, a width other than 1, 2 or 4, or
  * an access past port 0xFFFF. */
