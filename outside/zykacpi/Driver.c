@@ -240,8 +240,8 @@ static NTSTATUS ParseBoard(const char* text, ULONG length, PCUNICODE_STRING boar
     files.context = &folder;
     status = BsBoardLoadWithFiles(&g_allocator, &files, text, length, board, error);
     if (status != BS_OK) {
-        DbgPrint("zykacpi: board file rejected, %s%sline %u: %s\n", error->file, error->file[0] ? " " : "",
-                 error->line, error->message);
+        DbgPrint("zykacpi: board file rejected, %s%sline %u: %s\n", error->file, error->file[0] ? " " : "", error->line,
+                 error->message);
         return StatusFromEngine(status);
     }
     return STATUS_SUCCESS;
