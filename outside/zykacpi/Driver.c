@@ -194,7 +194,8 @@ static BsStatus ReadBesideBoard(void* context, const char* name, const char** te
     }
 
     folderChars = (USHORT)(folder->boardPath->Length / sizeof(WCHAR));
-    while (folderChars > 0 && folder->boardPath->Buffer[folderChars - 1] != L'\\')
+    while (folderChars > 0 && folder->boardPath->Buffer[folderChars - 1] != L'\\' &&
+           folder->boardPath->Buffer[folderChars - 1] != L'/')
         --folderChars;
     while (name[nameChars] != '\0')
         ++nameChars;
