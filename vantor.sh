@@ -20,13 +20,14 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 # Debian packages the build, the tests and the benchmarks need (dmidecode is
 # the yardstick of bench_dmi_decode; clang and its runtime libraries, which
-# hold libFuzzer, build the fuzz targets).
+# hold libFuzzer, build the fuzz targets; pci.ids holds the names ZyPci.dll
+# shows and is copied beside the Windows programs).
 packages=(
     cmake ninja-build g++ googletest libgtest-dev
     libbenchmark-dev g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
     wine wine64 xvfb xauth imagemagick chromium python3
-    dmidecode ccache clang libclang-rt-dev
+    dmidecode ccache clang libclang-rt-dev pci.ids
 )
 
 say() { printf '\n== %s\n' "$*"; }
@@ -161,27 +162,32 @@ run_ctest() {
     return "$status"
 }
 
-# The DMI pages ZyDmi.dll made from a real machine's table during the Wine
-# tests (build/win64/dmi-pages), rendered by a current browser into
-# build/screens/. Pages that were not generated fail the run; a browser that
-# fails or is slow only warns.
+# The DMI pages ZyDmi.dll made from a real machine's table and the PCI pages
+# ZyPci.dll made from the classic board during the Wine tests
+# (build/win64/dmi-pages, build/win64/pci-pages), rendered by a current
+# browser into build/screens/. Pages that were not generated fail the run; a
+# browser that fails or is slow only warns.
 screenshot_info_pages() {
-    local pages="$build/win64/dmi-pages" screens="$build/screens" shot page
-    for page in index.htm Type4.htm Type17-1.htm; do
-        if [[ ! -f "$pages/$page" ]]; then
-            echo "information pages: $pages/$page was not generated" >&2
+    local screens="$build/screens" shot page pages
+    local shots=(dmi-pages:index.htm:dmi-index.png dmi-pages:Type4.htm:dmi-processor.png
+        dmi-pages:Type17-1.htm:dmi-memory-device.png pci-pages:index.htm:pci-index.png
+        pci-pages:0-31-2.htm:pci-sata-controller.png)
+    for shot in "${shots[@]}"; do
+        IFS=: read -r pages page _ <<<"$shot"
+        if [[ ! -f "$build/win64/$pages/$page" ]]; then
+            echo "information pages: $build/win64/$pages/$page was not generated" >&2
             return 1
         fi
     done
     mkdir -p "$screens"
     local browser=(chromium --headless --disable-gpu --hide-scrollbars --window-size=1024,768)
     [[ $(id -u) -eq 0 ]] && browser+=(--no-sandbox)  # the sandbox refuses to run as root
-    for shot in index.htm:dmi-index.png Type4.htm:dmi-processor.png Type17-1.htm:dmi-memory-device.png; do
-        page=${shot%%:*}
-        if timeout 120 "${browser[@]}" --screenshot="$screens/${shot#*:}" "file://$pages/$page" >/dev/null 2>&1; then
-            echo "information pages: $screens/${shot#*:}"
+    for shot in "${shots[@]}"; do
+        IFS=: read -r pages page png <<<"$shot"
+        if timeout 120 "${browser[@]}" --screenshot="$screens/$png" "file://$build/win64/$pages/$page" >/dev/null 2>&1; then
+            echo "information pages: $screens/$png"
         else
-            echo "information pages: warning: no screenshot of $page (browser failed or timed out)" >&2
+            echo "information pages: warning: no screenshot of $pages/$page (browser failed or timed out)" >&2
         fi
     done
 }

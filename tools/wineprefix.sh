@@ -65,6 +65,10 @@ service_running() {
     "$wine" sc query zykacpi 2>/dev/null | tr -d '\r' | grep -q 'RUNNING'
 }
 
+service_stopped() {
+    "$wine" sc query zykacpi 2>/dev/null | tr -d '\r' | grep -q 'STOPPED'
+}
+
 install_driver() {
     local driver=$1 boards=$2 board=$3
     local board_file="$boards/$board.ini"
@@ -73,12 +77,14 @@ install_driver() {
         exit 1
     fi
     mkdir -p "$boards_unix"
-    cp -f "$boards"/*.ini "$boards_unix/"
+    # The board files and the files they name beside themselves (PCI snapshots).
+    find "$boards" -maxdepth 1 -type f -exec cp -f {} "$boards_unix/" \;
     cp -f "$driver" "$WINEPREFIX/drive_c/windows/system32/drivers/zykacpi.sys"
 
     if service_running; then
         "$wine" sc stop zykacpi >/dev/null || true
-        for _ in $(seq 50); do service_running || break; sleep 0.1; done
+        # Not running is not yet stopped: a start while the stop is pending fails.
+        for _ in $(seq 50); do service_stopped && break; sleep 0.1; done
     fi
     if ! "$wine" sc query zykacpi >/dev/null 2>&1; then
         "$wine" sc create zykacpi type= kernel start= demand \

@@ -6,6 +6,7 @@
 #define BOARDSIM_BOARD_H
 
 #include "Arena.h"
+#include "PciSnapshot.h"
 #include "Waveform.h"
 
 #include <cstdint>
@@ -175,6 +176,7 @@ struct BsBoard {
     bool hasPowerProfile;
     bool powerProfile;  // GPLV
     boardsim::Cpu cpu;
+    boardsim::PciSpace pci;  // empty without a snapshot
 };
 
 namespace boardsim {

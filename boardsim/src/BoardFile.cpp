@@ -35,11 +35,13 @@ enum BoardKey {
     kBoardMbifVersion,
     kBoardMbifValues,
     kBoardPowerProfile,
+    kBoardPci,
+    kBoardPciDomain,
     kBoardKeyCount
 };
 constexpr KeyRule kBoardKeys[kBoardKeyCount] = {
-        {"name", true},         {"test_control", false},  {"mbif_version", false},
-        {"mbif_values", false}, {"power_profile", false},
+        {"name", true},           {"test_control", false}, {"mbif_version", false}, {"mbif_values", false},
+        {"power_profile", false}, {"pci", false},          {"pci_domain", false},
 };
 
 enum SensorKey {
@@ -101,7 +103,7 @@ struct KeyNeed {
     int key;
     int needs;
 };
-constexpr KeyNeed kBoardNeeds[] = {{kBoardMbifValues, kBoardMbifVersion}};
+constexpr KeyNeed kBoardNeeds[] = {{kBoardMbifValues, kBoardMbifVersion}, {kBoardPciDomain, kBoardPci}};
 constexpr KeyNeed kItemNeeds[] = {
         {kItemRange, kItemOcifObject},   {kItemAttribute, kItemOcifObject}, {kItemWords, kItemKvifObject},
         {kItemExtra1, kItemGroupObject}, {kItemExtra2, kItemGroupObject},   {kItemSteps, kItemGroupObject},
@@ -130,7 +132,7 @@ SectionRules RulesOf(Section section)
     case Section::None:
         break;
     case Section::Board:
-        return {kBoardKeys, kBoardKeyCount, kBoardNeeds, 1, "[board]"};
+        return {kBoardKeys, kBoardKeyCount, kBoardNeeds, sizeof kBoardNeeds / sizeof kBoardNeeds[0], "[board]"};
     case Section::Sensor:
         return {kSensorKeys, kSensorKeyCount, nullptr, 0, "this [sensor]"};
     case Section::Item:
@@ -143,11 +145,41 @@ SectionRules RulesOf(Section section)
 
 std::uint32_t NameWord(std::string_view name) { return BS_METHOD_NAME(name[0], name[1], name[2], name[3]); }
 
+// A file named beside the board file: a relative path of letters, digits,
+// '.', '_', '-' and separators, with no root and no ".." part, so that it
+// cannot leave the board's folder.
+bool IsBesideName(std::string_view name)
+{
+    if (name.empty() || name.front() == '/' || name.front() == '\\') {
+        return false;
+    }
+    std::size_t partStart = 0;
+    for (std::size_t i = 0; i <= name.size(); ++i) {
+        const bool end = i == name.size() || name[i] == '/' || name[i] == '\\';
+        if (end) {
+            if (std::string_view(name.data() + partStart, i - partStart) == "..") {
+                return false;
+            }
+            partStart = i + 1;
+            continue;
+        }
+        const char c = name[i];
+        const bool allowed = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
+                             c == '_' || c == '-';
+        if (!allowed) {
+            return false;
+        }
+    }
+    return true;
+}
+
 class BoardFileParser {
 public:
-    BoardFileParser(Arena& arena, BsLoadError* error) : m_arena(arena), m_error(error ? error : &m_scratch)
+    BoardFileParser(Arena& arena, const BsFileReader* files, BsLoadError* error)
+        : m_arena(arena), m_files(files), m_error(error ? error : &m_scratch)
     {
         m_error->line = 0;
+        m_error->file[0] = '\0';
         m_error->message[0] = '\0';
     }
 
@@ -181,6 +213,7 @@ private:
     bool CpuEntry(int key, const IniLine& line);
     bool EndItem();
     bool BuildMethods();
+    bool LoadPciSnapshot();
 
     bool Integer(const IniLine& line, std::int64_t minimum, std::int64_t maximum, std::int64_t& value);
     bool Word(const IniLine& line, std::uint32_t& word);
@@ -193,6 +226,7 @@ private:
     bool ClaimObject(unsigned line, std::string_view name, std::uint32_t& word);
 
     Arena& m_arena;
+    const BsFileReader* m_files;
     BsLoadError* m_error;
     BsLoadError m_scratch;
     BsStatus m_status = BS_OK;
@@ -204,6 +238,9 @@ private:
     unsigned* m_itemLines = nullptr;
     unsigned m_boardLine = 0;
     unsigned m_cpuLine = 0;
+    std::string_view m_pciName;  // NUL-terminated in the arena
+    unsigned m_pciLine = 0;
+    std::uint32_t m_pciDomain = 0;
 
     // Every descriptor object's name and the line that named it: sensors and
     // the items' KVIF, OCIF and group objects share one namespace.
@@ -542,6 +579,24 @@ bool BoardFileParser::BoardEntry(int key, const IniLine& line)
     case kBoardPowerProfile:
         m_board->hasPowerProfile = true;
         return Switch(line, m_board->powerProfile);
+    case kBoardPci:
+        if (!IsBesideName(line.value)) {
+            Fail(line.number)
+                    .Text("pci: ")
+                    .Quoted(line.value)
+                    .Text(" is not a file beside the board file (letters, digits, . _ - and /, no '..')");
+            return false;
+        }
+        m_pciLine = line.number;
+        return Text(line, line.value, m_pciName);
+    case kBoardPciDomain: {
+        std::int64_t domain = 0;
+        if (!Integer(line, 0, kMaxU32, domain)) {
+            return false;
+        }
+        m_pciDomain = static_cast<std::uint32_t>(domain);
+        return true;
+    }
     }
     return false;
 }
@@ -961,6 +1016,32 @@ bool BoardFileParser::BuildMethods()
     return true;
 }
 
+// The snapshot the board names, through the host's reader. Its own errors
+// carry its name and its line numbers.
+bool BoardFileParser::LoadPciSnapshot()
+{
+    if (m_pciName.empty() || !m_files || !m_files->Read) {
+        return true;
+    }
+    const char* text = nullptr;
+    std::size_t length = 0;
+    if (m_files->Read(m_files->context, m_pciName.data(), &text, &length) != BS_OK || (!text && length != 0)) {
+        Fail(m_pciLine).Text("pci: cannot read the snapshot ").Quoted(m_pciName);
+        return false;
+    }
+    BsStatus status =
+            ParsePciSnapshot(m_arena, std::string_view(text ? text : "", length), m_pciDomain, m_board->pci, *m_error);
+    if (m_files->Release) {
+        m_files->Release(m_files->context, text);
+    }
+    if (status != BS_OK) {
+        m_status = status;
+        ErrorText(m_error->file, sizeof m_error->file).Text(m_pciName);
+        return false;
+    }
+    return true;
+}
+
 BsStatus BoardFileParser::Parse(std::string_view text, Board*& board)
 {
     m_board = m_arena.New<Board>();
@@ -968,7 +1049,7 @@ BsStatus BoardFileParser::Parse(std::string_view text, Board*& board)
         OutOfMemory();
         return m_status;
     }
-    if (!CountSections(text) || !FillBoard(text) || !BuildMethods()) {
+    if (!CountSections(text) || !FillBoard(text) || !BuildMethods() || !LoadPciSnapshot()) {
         return m_status;
     }
     board = m_board;
@@ -977,11 +1058,12 @@ BsStatus BoardFileParser::Parse(std::string_view text, Board*& board)
 
 }  // namespace
 
-BsStatus LoadBoard(const BsAllocator& allocator, std::string_view text, Board*& board, BsLoadError* error)
+BsStatus LoadBoard(const BsAllocator& allocator, const BsFileReader* files, std::string_view text, Board*& board,
+                   BsLoadError* error)
 {
     Arena arena;
     arena.Init(allocator);
-    BoardFileParser parser(arena, error);
+    BoardFileParser parser(arena, files, error);
     Board* loaded = nullptr;
     BsStatus status = parser.Parse(text, loaded);
     if (status != BS_OK) {

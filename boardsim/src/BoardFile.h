@@ -13,8 +13,10 @@
 namespace boardsim {
 
 // BS_OK with `board` set; BS_BAD_BOARD or BS_NO_MEMORY with `error` (when
-// non-null) naming the line and the fault.
-BsStatus LoadBoard(const BsAllocator& allocator, std::string_view text, Board*& board, BsLoadError* error);
+// non-null) naming the line and the fault. `files` reads the PCI snapshot
+// the board names; without it the board has no configuration space.
+BsStatus LoadBoard(const BsAllocator& allocator, const BsFileReader* files, std::string_view text, Board*& board,
+                   BsLoadError* error);
 
 void FreeBoard(Board* board);
 

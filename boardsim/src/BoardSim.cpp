@@ -4,6 +4,7 @@
 #include "Board.h"
 #include "BoardFile.h"
 #include "Firmware.h"
+#include "PciPorts.h"
 #include "RequestDecoder.h"
 #include "TestControl.h"
 
@@ -28,15 +29,22 @@ std::span<const std::uint8_t> Payload(const void* payload, size_t length)
 
 BsStatus BsBoardLoad(const BsAllocator* allocator, const char* text, size_t length, BsBoard** board, BsLoadError* error)
 {
+    return BsBoardLoadWithFiles(allocator, nullptr, text, length, board, error);
+}
+
+BsStatus BsBoardLoadWithFiles(const BsAllocator* allocator, const BsFileReader* files, const char* text, size_t length,
+                              BsBoard** board, BsLoadError* error)
+{
     if (error) {
         error->line = 0;
+        error->file[0] = '\0';
         error->message[0] = '\0';
     }
     if (!allocator || !allocator->Allocate || !allocator->Release || !board || (!text && length != 0)) {
         return BS_BAD_REQUEST;
     }
     *board = nullptr;
-    return LoadBoard(*allocator, std::string_view(text ? text : "", length), *board, error);
+    return LoadBoard(*allocator, files, std::string_view(text ? text : "", length), *board, error);
 }
 
 void BsBoardFree(BsBoard* board) { FreeBoard(board); }
@@ -86,5 +94,32 @@ BsStatus BsReadMsr(const BsBoard* board, uint32_t msr, uint64_t* value)
         return BS_NO_SUCH_ITEM;
     }
     *value = board->cpu.miscEnable;
+    return BS_OK;
+}
+
+namespace {
+
+bool PortAccessFits(std::uint32_t port, std::uint32_t width)
+{
+    return (width == 1 || width == 2 || width == 4) && port <= 0x10000u - width;
+}
+
+}  // namespace
+
+BsStatus BsPortRead(BsBoard* board, uint32_t port, uint32_t width, uint32_t* value)
+{
+    if (!board || !value || !PortAccessFits(port, width)) {
+        return BS_BAD_REQUEST;
+    }
+    *value = ReadPorts(board->pci, port, width);
+    return BS_OK;
+}
+
+BsStatus BsPortWrite(BsBoard* board, uint32_t port, uint32_t width, uint32_t value)
+{
+    if (!board || !PortAccessFits(port, width)) {
+        return BS_BAD_REQUEST;
+    }
+    WritePorts(board->pci, port, width, value);
     return BS_OK;
 }

@@ -252,6 +252,41 @@ std::string ReadFile(const std::string& path)
     return text.str();
 }
 
+BsFileReader BesideFiles::Get()
+{
+    BsFileReader reader{};
+    reader.context = this;
+    reader.Read = [](void* context, const char* name, const char** text, std::size_t* length) -> BsStatus {
+        auto* self = static_cast<BesideFiles*>(context);
+        std::string content;
+        if (const auto found = self->texts.find(name); found != self->texts.end()) {
+            content = found->second;
+        } else if (!self->folder.empty()) {
+            std::ifstream file(self->folder + "/" + name, std::ios::binary);
+            if (!file) {
+                return BS_BAD_BOARD;
+            }
+            std::ostringstream bytes;
+            bytes << file.rdbuf();
+            content = bytes.str();
+        } else {
+            return BS_BAD_BOARD;
+        }
+        // An exact-size copy, so AddressSanitizer sees any read past it.
+        char* copy = static_cast<char*>(std::malloc(content.size() ? content.size() : 1));
+        std::copy(content.begin(), content.end(), copy);
+        *text = copy;
+        *length = content.size();
+        ++self->outstanding;
+        return BS_OK;
+    };
+    reader.Release = [](void* context, const char* text) {
+        --static_cast<BesideFiles*>(context)->outstanding;
+        std::free(const_cast<char*>(text));
+    };
+    return reader;
+}
+
 LoadedBoard::~LoadedBoard() { BsBoardFree(m_board); }
 
 BsStatus LoadedBoard::Load(const std::string& text, BsLoadError* error)
@@ -259,7 +294,8 @@ BsStatus LoadedBoard::Load(const std::string& text, BsLoadError* error)
     BsBoardFree(m_board);
     m_board = nullptr;
     m_allocator = allocator.Get();
-    return BsBoardLoad(&m_allocator, text.data(), text.size(), &m_board, error);
+    const BsFileReader reader = files.Get();
+    return BsBoardLoadWithFiles(&m_allocator, &reader, text.data(), text.size(), &m_board, error);
 }
 
 LoadedBoard::Answer LoadedBoard::Call(const Bytes& request, std::uint64_t nowMs)

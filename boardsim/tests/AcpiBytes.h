@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <map>
 #include <span>
 #include <string>
 #include <vector>
@@ -79,6 +80,21 @@ struct CountingAllocator {
 
 std::string ReadFile(const std::string& path);
 
+// The files a board file names, for BsBoardLoadWithFiles: texts by name
+// first, then files of `folder` (when set). A name found in neither cannot
+// be read. Counts the texts handed out and not yet released.
+struct BesideFiles {
+    std::map<std::string, std::string> texts;
+#ifdef BOARDSIM_BOARDS_DIR
+    std::string folder = BOARDSIM_BOARDS_DIR;  // the shipped boards' snapshots
+#else
+    std::string folder;
+#endif
+    int outstanding = 0;
+
+    BsFileReader Get();
+};
+
 // A loaded board, freed on destruction.
 class LoadedBoard {
 public:
@@ -87,6 +103,7 @@ public:
     LoadedBoard(const LoadedBoard&) = delete;
     LoadedBoard& operator=(const LoadedBoard&) = delete;
 
+    // Loads with `files` as the reader of the files the board names.
     BsStatus Load(const std::string& text, BsLoadError* error = nullptr);
     BsBoard* get() const { return m_board; }
 
@@ -99,6 +116,7 @@ public:
     Answer Call(const Bytes& request, std::uint64_t nowMs = 0);
 
     CountingAllocator allocator;
+    BesideFiles files;
 
 private:
     BsAllocator m_allocator{};

@@ -1,7 +1,8 @@
 /*
- * ZyIO.dll: processor registers and physical memory for user-mode code.
+ * ZyIO.dll: processor registers, I/O ports and physical memory for
+ * user-mode code.
  *
- * The hardware access library and the DMI library load it by file name and
+ * The hardware access, DMI and PCI libraries load it by file name and
  * find every entry point by name with GetProcAddress, so this header gives the
  * names and the pointer types their callers bind. All use the C calling
  * convention; words are 32-bit unsigned.
@@ -55,7 +56,10 @@ typedef void(__cdecl* ZyioUnmapMemFn)(const void* address, uint32_t length);
 #define ZYIO_MAP_MEM_NAME "ZYIO_MapMem"
 #define ZYIO_UNMAP_MEM_NAME "ZYIO_UnmapMem"
 
-/* Port access: resolved by the DMI library, never called. */
+/* Processor I/O ports: a byte or a 32-bit word read from or written to
+ * `port`. A port with nothing behind it reads all ones. The PCI library
+ * reads configuration space through them (mechanism 1: the address to
+ * 0xCF8, the register from 0xCFC); the DMI library resolves them only. */
 typedef uint8_t(__cdecl* ZyioInPortBFn)(uint16_t port);
 typedef void(__cdecl* ZyioOutPortBFn)(uint16_t port, uint8_t value);
 typedef uint32_t(__cdecl* ZyioInPortDFn)(uint16_t port);

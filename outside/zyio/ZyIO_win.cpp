@@ -1,6 +1,7 @@
-// ZyIO.dll: processor registers and physical memory for user-mode callers.
-// Needs Windows for the device requests to \\.\ZYKACPI (model-specific
-// registers of the simulated board) and the performance counter.
+// ZyIO.dll: processor registers, I/O ports and physical memory for user-mode
+// callers. Needs Windows for the device requests to \\.\ZYKACPI (model-
+// specific registers and I/O ports of the simulated board) and the
+// performance counter.
 //
 // CPUID runs on whichever processor the calling thread is on. Physical memory
 // is the SMBIOS table Windows gives (GetSystemFirmwareTable 'RSMB'), or the
@@ -25,23 +26,87 @@
 
 namespace {
 
+// The simulated board's device, opened on first use and kept open until the
+// library is closed or unloaded: a walk of PCI configuration space makes
+// thousands of port accesses, and opening the device costs as much as a
+// request. A request that fails on the kept handle is tried once more on a
+// fresh one, so a restarted device is found again.
+class BoardDevice {
+public:
+    ~BoardDevice() { Close(); }
+
+    bool Request(DWORD code, const void* input, DWORD inputSize, void* output, DWORD outputSize, DWORD& returned)
+    {
+        const std::lock_guard lock(m_lock);
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            const bool fresh = m_handle == INVALID_HANDLE_VALUE;
+            if (fresh)
+                m_handle = CreateFileA(ZYKACPI_DEVICE_PATH, GENERIC_READ | GENERIC_WRITE,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+            if (m_handle == INVALID_HANDLE_VALUE)
+                return false;
+            returned = 0;
+            if (DeviceIoControl(m_handle, code, const_cast<void*>(input), inputSize, output, outputSize, &returned,
+                                nullptr))
+                return true;
+            CloseLocked();
+            if (fresh)
+                return false;
+        }
+        return false;
+    }
+
+    void Close()
+    {
+        const std::lock_guard lock(m_lock);
+        CloseLocked();
+    }
+
+private:
+    void CloseLocked()
+    {
+        if (m_handle != INVALID_HANDLE_VALUE)
+            CloseHandle(m_handle);
+        m_handle = INVALID_HANDLE_VALUE;
+    }
+
+    std::mutex m_lock;
+    HANDLE m_handle = INVALID_HANDLE_VALUE;
+};
+
+BoardDevice g_device;
+
 // The board's model-specific register through the device, or false when the
 // device or the register is not there.
 bool ReadBoardMsr(std::uint32_t msr, std::uint64_t& value)
 {
-    HANDLE device = CreateFileA(ZYKACPI_DEVICE_PATH, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, 0, nullptr);
-    if (device == INVALID_HANDLE_VALUE)
-        return false;
     DWORD returned = 0;
     std::uint64_t answer = 0;
-    const BOOL ok = DeviceIoControl(device, IOCTL_ZYKACPI_READ_MSR, &msr, sizeof msr, &answer, sizeof answer, &returned,
-                                    nullptr);
-    CloseHandle(device);
-    if (!ok || returned != sizeof answer)
+    if (!g_device.Request(IOCTL_ZYKACPI_READ_MSR, &msr, sizeof msr, &answer, sizeof answer, returned) ||
+        returned != sizeof answer)
         return false;
     value = answer;
     return true;
+}
+
+// `width` bytes from a port of the board; all ones when the device is not
+// there, as a port with nothing behind it reads.
+std::uint32_t ReadBoardPort(std::uint16_t port, std::uint32_t width)
+{
+    const ZykacpiPortAccess access{port, width, 0};
+    std::uint32_t value = 0;
+    DWORD returned = 0;
+    if (!g_device.Request(IOCTL_ZYKACPI_PORT_READ, &access, sizeof access, &value, sizeof value, returned) ||
+        returned != sizeof value)
+        return width == 4 ? 0xFFFFFFFFu : (1u << (8 * width)) - 1;
+    return value;
+}
+
+void WriteBoardPort(std::uint16_t port, std::uint32_t width, std::uint32_t value)
+{
+    const ZykacpiPortAccess access{port, width, value};
+    DWORD returned = 0;
+    g_device.Request(IOCTL_ZYKACPI_PORT_WRITE, &access, sizeof access, nullptr, 0, returned);
 }
 
 // Time-stamp counter ticks over a short busy interval of the performance
@@ -121,7 +186,7 @@ vantor::zyio::PhysicalWindows g_memory;
 
 ZYIO_EXPORT int __cdecl ZYIO_Open(const char*) { return 1; }
 
-ZYIO_EXPORT void __cdecl ZYIO_Close() {}
+ZYIO_EXPORT void __cdecl ZYIO_Close() { g_device.Close(); }
 
 ZYIO_EXPORT int __cdecl ZYIO_GetCpuID(std::uint32_t leaf, std::uint32_t* words)
 {
@@ -184,9 +249,13 @@ ZYIO_EXPORT void __cdecl ZYIO_UnmapMem(const void* address, std::uint32_t)
     g_memory.Unmap(address);
 }
 
-// I/O ports are out of reach of user mode; reads answer all ones, as a port
-// with nothing behind it does, and writes go nowhere.
-ZYIO_EXPORT std::uint8_t __cdecl ZYIO_InPortB(std::uint16_t) { return 0xFF; }
-ZYIO_EXPORT void __cdecl ZYIO_OutPortB(std::uint16_t, std::uint8_t) {}
-ZYIO_EXPORT std::uint32_t __cdecl ZYIO_InPortD(std::uint16_t) { return 0xFFFFFFFFu; }
-ZYIO_EXPORT void __cdecl ZYIO_OutPortD(std::uint16_t, std::uint32_t) {}
+// I/O ports are out of reach of user mode: the board's ports are answered by
+// the device (PCI configuration mechanism 1 at 0xCF8/0xCFC; every other port
+// reads all ones and takes writes nowhere).
+ZYIO_EXPORT std::uint8_t __cdecl ZYIO_InPortB(std::uint16_t port)
+{
+    return static_cast<std::uint8_t>(ReadBoardPort(port, 1));
+}
+ZYIO_EXPORT void __cdecl ZYIO_OutPortB(std::uint16_t port, std::uint8_t value) { WriteBoardPort(port, 1, value); }
+ZYIO_EXPORT std::uint32_t __cdecl ZYIO_InPortD(std::uint16_t port) { return ReadBoardPort(port, 4); }
+ZYIO_EXPORT void __cdecl ZYIO_OutPortD(std::uint16_t port, std::uint32_t value) { WriteBoardPort(port, 4, value); }

@@ -12,14 +12,11 @@
  */
 #include <ntddk.h>
 
-#include "boardsim/BoardSim.h"
+#include "DefaultBoard.h"
 #include "ZykacpiIoctl.h"
+#include "boardsim/BoardSim.h"
 
 #define ZYKACPI_POOL_TAG 0x694B795A /* 'ZyKi' */
-
-/* The classic board, compiled in, served when the service key names no file. */
-extern const char g_defaultBoardText[];
-extern const unsigned long g_defaultBoardLength;
 
 DRIVER_INITIALIZE DriverEntry;
 static DRIVER_UNLOAD ZykUnload;
@@ -133,12 +130,119 @@ static NTSTATUS ReadWholeFile(PUNICODE_STRING path, char** text, ULONG* length)
     return STATUS_SUCCESS;
 }
 
-static NTSTATUS ParseBoard(const char* text, ULONG length, BsBoard** board)
+/* A load error that is no line of a file: `text` and the NTSTATUS in hex. */
+static void DescribeFailure(BsLoadError* error, const char* text, NTSTATUS status)
 {
-    BsLoadError error;
-    BsStatus status = BsBoardLoad(&g_allocator, text, length, board, &error);
+    static const char digits[] = "0123456789ABCDEF";
+    size_t at = 0;
+    int shift;
+
+    error->line = 0;
+    error->file[0] = '\0';
+    while (*text != '\0' && at + 1 < sizeof(error->message))
+        error->message[at++] = *text++;
+    if (at + 22 < sizeof(error->message)) {
+        const char* prefix = " (NTSTATUS 0x";
+        while (*prefix != '\0')
+            error->message[at++] = *prefix++;
+        for (shift = 28; shift >= 0; shift -= 4)
+            error->message[at++] = digits[((ULONG)status >> shift) & 0xFu];
+        error->message[at++] = ')';
+    }
+    error->message[at] = '\0';
+}
+
+/* The files a board file names beside itself (its PCI snapshot) come from
+ * the folder of the board file, or for the compiled-in board from the files
+ * compiled in with it. */
+typedef struct BoardFolder {
+    PCUNICODE_STRING boardPath; /* NT path of the board file; NULL: compiled in */
+} BoardFolder;
+
+static int SameName(const char* a, const char* b)
+{
+    while (*a != '\0' && *a == *b) {
+        ++a;
+        ++b;
+    }
+    return *a == *b;
+}
+
+/* The engine has checked the name: a relative path of plain characters,
+ * no drive, root or ".." part. */
+static BsStatus ReadBesideBoard(void* context, const char* name, const char** text, size_t* length)
+{
+    const BoardFolder* folder = (const BoardFolder*)context;
+    USHORT folderChars;
+    ULONG nameChars = 0;
+    ULONG bytes;
+    UNICODE_STRING path;
+    char* buffer;
+    ULONG read;
+    NTSTATUS status;
+    ULONG i;
+
+    if (folder->boardPath == NULL) {
+        for (i = 0; i < g_defaultBoardFileCount; ++i) {
+            if (g_defaultBoardFiles[i].name != NULL && SameName(g_defaultBoardFiles[i].name, name)) {
+                *text = g_defaultBoardFiles[i].text;
+                *length = g_defaultBoardFiles[i].length;
+                return BS_OK;
+            }
+        }
+        return BS_BAD_BOARD;
+    }
+
+    folderChars = (USHORT)(folder->boardPath->Length / sizeof(WCHAR));
+    while (folderChars > 0 && folder->boardPath->Buffer[folderChars - 1] != L'\\' &&
+           folder->boardPath->Buffer[folderChars - 1] != L'/')
+        --folderChars;
+    while (name[nameChars] != '\0')
+        ++nameChars;
+    bytes = ((ULONG)folderChars + nameChars) * sizeof(WCHAR);
+    if (folderChars == 0 || nameChars == 0 || bytes > 0xFFF0u)
+        return BS_BAD_BOARD;
+    path.Buffer = ExAllocatePoolWithTag(PagedPool, bytes, ZYKACPI_POOL_TAG);
+    if (path.Buffer == NULL)
+        return BS_NO_MEMORY;
+    RtlCopyMemory(path.Buffer, folder->boardPath->Buffer, folderChars * sizeof(WCHAR));
+    for (i = 0; i < nameChars; ++i)
+        path.Buffer[folderChars + i] = name[i] == '/' ? L'\\' : (WCHAR)(unsigned char)name[i];
+    path.Length = (USHORT)bytes;
+    path.MaximumLength = (USHORT)bytes;
+    status = ReadWholeFile(&path, &buffer, &read);
+    if (!NT_SUCCESS(status))
+        DbgPrint("zykacpi: cannot read %wZ (0x%08lx)\n", &path, (unsigned long)status);
+    ExFreePoolWithTag(path.Buffer, ZYKACPI_POOL_TAG);
+    if (!NT_SUCCESS(status))
+        return BS_BAD_BOARD;
+    *text = buffer;
+    *length = read;
+    return BS_OK;
+}
+
+static void ReleaseBesideBoard(void* context, const char* text)
+{
+    const BoardFolder* folder = (const BoardFolder*)context;
+    if (folder->boardPath != NULL && text != NULL)
+        ExFreePoolWithTag((void*)text, ZYKACPI_POOL_TAG);
+}
+
+static NTSTATUS ParseBoard(const char* text, ULONG length, PCUNICODE_STRING boardPath, BsBoard** board,
+                           BsLoadError* error)
+{
+    BoardFolder folder;
+    BsFileReader files;
+    BsStatus status;
+
+    folder.boardPath = boardPath;
+    files.Read = ReadBesideBoard;
+    files.Release = ReleaseBesideBoard;
+    files.context = &folder;
+    status = BsBoardLoadWithFiles(&g_allocator, &files, text, length, board, error);
     if (status != BS_OK) {
-        DbgPrint("zykacpi: board file rejected, line %u: %s\n", error.line, error.message);
+        DbgPrint("zykacpi: board file rejected, %s%sline %u: %s\n", error->file, error->file[0] ? " " : "", error->line,
+                 error->message);
         return StatusFromEngine(status);
     }
     return STATUS_SUCCESS;
@@ -146,7 +250,7 @@ static NTSTATUS ParseBoard(const char* text, ULONG length, BsBoard** board)
 
 /* Loads the board file at an NT path ("\??\C:\...") or, when path is NULL,
  * the compiled-in default board. */
-static NTSTATUS LoadBoardFrom(PUNICODE_STRING path, BsBoard** board)
+static NTSTATUS LoadBoardFrom(PUNICODE_STRING path, BsBoard** board, BsLoadError* error)
 {
     char* text;
     ULONG length;
@@ -154,14 +258,15 @@ static NTSTATUS LoadBoardFrom(PUNICODE_STRING path, BsBoard** board)
 
     *board = NULL;
     if (path == NULL)
-        return ParseBoard(g_defaultBoardText, g_defaultBoardLength, board);
+        return ParseBoard(g_defaultBoardText, g_defaultBoardLength, NULL, board, error);
 
     status = ReadWholeFile(path, &text, &length);
     if (!NT_SUCCESS(status)) {
         DbgPrint("zykacpi: cannot read board file %wZ (0x%08lx)\n", path, (unsigned long)status);
+        DescribeFailure(error, "cannot read the board file", status);
         return status;
     }
-    status = ParseBoard(text, length, board);
+    status = ParseBoard(text, length, path, board, error);
     ExFreePoolWithTag(text, ZYKACPI_POOL_TAG);
     return status;
 }
@@ -225,34 +330,39 @@ static NTSTATUS ConfiguredBoardPath(PUNICODE_STRING ntPath)
 }
 
 /* The board the service is configured with: its BoardFile, or the default. */
-static NTSTATUS LoadConfiguredBoard(BsBoard** board)
+static NTSTATUS LoadConfiguredBoard(BsBoard** board, BsLoadError* error)
 {
     UNICODE_STRING path;
     NTSTATUS status = ConfiguredBoardPath(&path);
     if (status == STATUS_OBJECT_NAME_NOT_FOUND)
-        return LoadBoardFrom(NULL, board);
-    if (!NT_SUCCESS(status))
+        return LoadBoardFrom(NULL, board, error);
+    if (!NT_SUCCESS(status)) {
+        DescribeFailure(error, "cannot read the service's BoardFile value", status);
         return status;
-    status = LoadBoardFrom(&path, board);
+    }
+    status = LoadBoardFrom(&path, board, error);
     ExFreePoolWithTag(path.Buffer, ZYKACPI_POOL_TAG);
     return status;
 }
 
-/* IOCTL_ZYKACPI_RELOAD: input is an ANSI Windows path, or empty. */
-static NTSTATUS ReloadBoard(const char* input, ULONG inputLength)
+/* IOCTL_ZYKACPI_RELOAD: input is an ANSI Windows path, or empty. The board
+ * serving now keeps serving unless the new one loads. */
+static NTSTATUS ReloadBoard(const char* input, ULONG inputLength, BsLoadError* error)
 {
     BsBoard* board = NULL;
     BsBoard* old;
     NTSTATUS status;
 
     if (inputLength == 0) {
-        status = LoadConfiguredBoard(&board);
+        status = LoadConfiguredBoard(&board, error);
     } else {
         WCHAR* wide;
         ULONG chars = 0;
         UNICODE_STRING path;
-        if (inputLength > 1024u)
+        if (inputLength > 1024u) {
+            DescribeFailure(error, "the board file's path is longer than 1024 characters", STATUS_NAME_TOO_LONG);
             return STATUS_NAME_TOO_LONG;
+        }
         while (chars < inputLength && input[chars] != '\0')
             ++chars;
         wide = ExAllocatePoolWithTag(PagedPool, (chars + 1u) * sizeof(WCHAR), ZYKACPI_POOL_TAG);
@@ -263,9 +373,11 @@ static NTSTATUS ReloadBoard(const char* input, ULONG inputLength)
             wide[i] = (WCHAR)(unsigned char)input[i];
         status = MakeNtPath(wide, (USHORT)chars, &path);
         ExFreePoolWithTag(wide, ZYKACPI_POOL_TAG);
-        if (!NT_SUCCESS(status))
+        if (!NT_SUCCESS(status)) {
+            DescribeFailure(error, "the board file's path is not usable", status);
             return status;
-        status = LoadBoardFrom(&path, &board);
+        }
+        status = LoadBoardFrom(&path, &board, error);
         ExFreePoolWithTag(path.Buffer, ZYKACPI_POOL_TAG);
     }
     if (!NT_SUCCESS(status))
@@ -326,7 +438,54 @@ static NTSTATUS ReadMsr(void* buffer, ULONG inputLength, ULONG outputLength, ULO
     return STATUS_SUCCESS;
 }
 
-static NTSTATUS TestControl(ULONG code, const void* input, ULONG inputLength)
+/* IOCTL_ZYKACPI_PORT_READ and _WRITE: a ZykacpiPortAccess in, a u32 out. */
+static NTSTATUS PortAccess(ULONG code, void* buffer, ULONG inputLength, ULONG outputLength, ULONG_PTR* written)
+{
+    ZykacpiPortAccess access;
+    uint32_t value = 0;
+    BsStatus result;
+
+    if (buffer == NULL || inputLength != sizeof(access))
+        return STATUS_INVALID_PARAMETER;
+    if (code == IOCTL_ZYKACPI_PORT_READ && outputLength < sizeof(value))
+        return STATUS_BUFFER_TOO_SMALL;
+    RtlCopyMemory(&access, buffer, sizeof(access));
+    LockBoard();
+    if (code == IOCTL_ZYKACPI_PORT_READ)
+        result = BsPortRead(g_board, access.port, access.width, &value);
+    else
+        result = BsPortWrite(g_board, access.port, access.width, access.value);
+    UnlockBoard();
+    if (result != BS_OK)
+        return StatusFromEngine(result);
+    if (code == IOCTL_ZYKACPI_PORT_READ) {
+        RtlCopyMemory(buffer, &value, sizeof(value));
+        *written = sizeof(value);
+    }
+    return STATUS_SUCCESS;
+}
+
+/* IOCTL_ZYKACPI_RELOAD. With room for a result, the load's outcome travels
+ * in it (a failed request would bring back no bytes). */
+static NTSTATUS Reload(void* buffer, ULONG inputLength, ULONG outputLength, ULONG_PTR* written)
+{
+    ZykacpiReloadResult result;
+
+    if (outputLength == 0) {
+        BsLoadError ignored;
+        return ReloadBoard((const char*)buffer, inputLength, &ignored);
+    }
+    if (outputLength < sizeof(result) || buffer == NULL)
+        return STATUS_BUFFER_TOO_SMALL;
+    RtlZeroMemory(&result, sizeof(result));
+    /* The input path is read before the result overwrites the buffer. */
+    result.status = ReloadBoard((const char*)buffer, inputLength, &result.error);
+    RtlCopyMemory(buffer, &result, sizeof(result));
+    *written = sizeof(result);
+    return STATUS_SUCCESS;
+}
+
+static NTSTATUS TestControl(ULONG code, void* input, ULONG inputLength, ULONG outputLength, ULONG_PTR* written)
 {
     BsStatus result;
 
@@ -337,7 +496,7 @@ static NTSTATUS TestControl(ULONG code, const void* input, ULONG inputLength)
     }
     if (code == IOCTL_ZYKACPI_RELOAD) {
         UnlockBoard();
-        return ReloadBoard(input, inputLength);
+        return Reload(input, inputLength, outputLength, written);
     }
     result = code == IOCTL_ZYKACPI_SET_RAW ? BsSetRaw(g_board, input, inputLength)
                                            : BsFailMethod(g_board, input, inputLength);
@@ -366,10 +525,14 @@ static NTSTATUS NTAPI ZykDeviceControl(PDEVICE_OBJECT device, PIRP irp)
     case IOCTL_ZYKACPI_READ_MSR:
         status = ReadMsr(buffer, inputLength, outputLength, &written);
         break;
+    case IOCTL_ZYKACPI_PORT_READ:
+    case IOCTL_ZYKACPI_PORT_WRITE:
+        status = PortAccess(code, buffer, inputLength, outputLength, &written);
+        break;
     case IOCTL_ZYKACPI_SET_RAW:
     case IOCTL_ZYKACPI_FAIL_METHOD:
     case IOCTL_ZYKACPI_RELOAD:
-        status = TestControl(code, buffer, inputLength);
+        status = TestControl(code, buffer, inputLength, outputLength, &written);
         break;
     default:
         status = STATUS_INVALID_DEVICE_REQUEST;
@@ -405,6 +568,7 @@ static void NTAPI ZykUnload(PDRIVER_OBJECT driver)
 NTSTATUS NTAPI DriverEntry(PDRIVER_OBJECT driver, PUNICODE_STRING registryPath)
 {
     PDEVICE_OBJECT device = NULL;
+    BsLoadError loadError;
     NTSTATUS status;
 
     KeInitializeMutex(&g_boardLock, 0);
@@ -417,7 +581,7 @@ NTSTATUS NTAPI DriverEntry(PDRIVER_OBJECT driver, PUNICODE_STRING registryPath)
     g_registryPath.Length = registryPath->Length;
     g_registryPath.MaximumLength = (USHORT)(registryPath->Length + sizeof(WCHAR));
 
-    status = LoadConfiguredBoard(&g_board);
+    status = LoadConfiguredBoard(&g_board, &loadError);
     if (NT_SUCCESS(status))
         status = IoCreateDevice(driver, 0, &g_deviceName, FILE_DEVICE_UNKNOWN, 0, FALSE, &device);
     if (NT_SUCCESS(status)) {

@@ -61,7 +61,9 @@ std::string ResolveBoard(const std::string& board)
     return {};
 }
 
-int Send(DWORD code, const void* input, DWORD length)
+// One test-control request; `output` receives what the device answers.
+int Send(DWORD code, const void* input, DWORD length, void* output = nullptr, DWORD outputSize = 0,
+         DWORD* returned = nullptr)
 {
     HANDLE device = CreateFileA(ZYKACPI_DEVICE_PATH, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, 0, nullptr);
@@ -70,16 +72,47 @@ int Send(DWORD code, const void* input, DWORD length)
                      GetLastError());
         return kExitMissing;
     }
-    DWORD returned = 0;
-    const BOOL ok = DeviceIoControl(device, code, const_cast<void*>(input), length, nullptr, 0, &returned, nullptr);
+    DWORD answered = 0;
+    const BOOL ok =
+            DeviceIoControl(device, code, const_cast<void*>(input), length, output, outputSize, &answered, nullptr);
     const DWORD error = ok ? 0 : GetLastError();
     CloseHandle(device);
+    if (returned != nullptr)
+        *returned = answered;
     if (ok)
         return kExitOk;
     if (error == ERROR_ACCESS_DENIED)
         std::fprintf(stderr, "vantorctl: refused: the board served now does not enable test control\n");
     else
         std::fprintf(stderr, "vantorctl: the device refused the request (system error %lu)\n", error);
+    return kExitRefused;
+}
+
+// Has the device load a board file and says why when it would not: the
+// board file's line and reason as the simulator found them.
+int LoadBoard(const std::string& path)
+{
+    ZykacpiReloadResult result{};
+    DWORD returned = 0;
+    const int code =
+            Send(IOCTL_ZYKACPI_RELOAD, path.data(), static_cast<DWORD>(path.size()), &result, sizeof result, &returned);
+    if (code != kExitOk)
+        return code;
+    if (returned != sizeof result) {
+        std::fprintf(stderr, "vantorctl: the device did not say whether the board loaded\n");
+        return kExitRefused;
+    }
+    if (result.status == 0)
+        return kExitOk;
+    result.error.file[sizeof result.error.file - 1] = '\0';
+    result.error.message[sizeof result.error.message - 1] = '\0';
+    std::string where;
+    if (result.error.file[0] != '\0')
+        where = std::string(result.error.file) + " ";
+    if (result.error.line != 0)
+        where += "line " + std::to_string(result.error.line) + ": ";
+    std::fprintf(stderr, "vantorctl: board not loaded: %s%s (the board served before goes on)\n", where.c_str(),
+                 result.error.message);
     return kExitRefused;
 }
 
@@ -121,7 +154,7 @@ int RunSim(const std::vector<std::string>& args)
             std::fprintf(stderr, "vantorctl: no board file or shipped board named '%s'\n", args[1].c_str());
             return kExitUsage;
         }
-        return Send(IOCTL_ZYKACPI_RELOAD, path.data(), static_cast<DWORD>(path.size()));
+        return LoadBoard(path);
     }
     return SimUsage();
 }

@@ -52,13 +52,32 @@ typedef struct BsBoard BsBoard;
 /* Where a board file failed to load. */
 typedef struct BsLoadError {
     unsigned line;     /* 1-based line of the offending text, 0 for none */
+    char file[64];     /* the file of that line: empty for the board file
+                          itself, else the name the board file gives it */
     char message[120]; /* NUL-terminated, English */
 } BsLoadError;
 
+/* Reads the files a board file names beside itself (its PCI snapshot). The
+ * engine passes the name as the board file gives it: a relative path of
+ * letters, digits, '.', '_', '-' and the separators '/' or '\', never with a
+ * drive, a root or a ".." part, to be taken relative to the board file's
+ * folder. Read answers BS_OK with the bytes in memory the host keeps until
+ * the engine hands them to Release, or any other status when the file cannot
+ * be read (then the load fails naming the file). */
+typedef struct BsFileReader {
+    BsStatus (*Read)(void* context, const char* name, const char** text, size_t* length);
+    void (*Release)(void* context, const char* text);
+    void* context;
+} BsFileReader;
+
 /* Parses board-file text (INI form, see boardsim/README.md). On success
- * *board receives a new board owned by the caller (free with BsBoardFree). */
+ * *board receives a new board owned by the caller (free with BsBoardFree).
+ * BsBoardLoad reads no other file: a board loaded by it has no PCI
+ * configuration space (its ports answer as on a board without one). */
 BsStatus BsBoardLoad(const BsAllocator* allocator, const char* text, size_t length, BsBoard** board,
                      BsLoadError* error);
+BsStatus BsBoardLoadWithFiles(const BsAllocator* allocator, const BsFileReader* files, const char* text, size_t length,
+                              BsBoard** board, BsLoadError* error);
 void BsBoardFree(BsBoard* board);
 
 /* Display name of the board (from its file); never null. */
@@ -105,6 +124,20 @@ BsStatus BsFailMethod(BsBoard* board, const void* payload, size_t length);
  * BS_NO_SUCH_ITEM. A read changes nothing, so test control need not be on.
  * BS_BAD_REQUEST when board or value is null. */
 BsStatus BsReadMsr(const BsBoard* board, uint32_t msr, uint64_t* value);
+
+/* Processor port I/O: `width` is 1, 2 or 4 bytes from `port` on (a wider
+ * access reads or writes the ports above it too). The board answers PCI
+ * configuration mechanism 1 from its snapshot: a 32-bit access of 0xCF8 is
+ * the address register (enable bit 31, bus 23-16, device 15-11, function
+ * 10-8, register 7-2), and 0xCFC-0xCFF are the bytes of the addressed
+ * 32-bit register. A function the snapshot lacks, a disabled address and
+ * every other port read all ones, and so do the bytes of a function past
+ * what its snapshot holds. Writes other than to the address register change nothing:
+ * configuration space is read-only here. Neither call needs test control.
+ * BS_BAD_REQUEST for a null board or value, a width other than 1, 2 or 4, or
+ * an access past port 0xFFFF. */
+BsStatus BsPortRead(BsBoard* board, uint32_t port, uint32_t width, uint32_t* value);
+BsStatus BsPortWrite(BsBoard* board, uint32_t port, uint32_t width, uint32_t value);
 
 /* Four ASCII characters as the 32-bit method-name word (first character in
  * the lowest byte). C++ gets named casts so that -Wold-style-cast builds can

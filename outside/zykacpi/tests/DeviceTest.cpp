@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -220,9 +221,104 @@ TEST_F(DeviceTest, AnswersTheBoardsModelSpecificRegister)
     EXPECT_NE(Control(m_raw, IOCTL_ZYKACPI_READ_MSR, &unknown, 2, &value, sizeof value), 0u) << "short input";
 }
 
+// One port access; the system error code, or 0.
+DWORD Port(HANDLE device, DWORD code, std::uint32_t port, std::uint32_t width, std::uint32_t& value)
+{
+    const ZykacpiPortAccess access{port, width, value};
+    DWORD returned = 0;
+    const DWORD error = Control(device, code, &access, sizeof access, &value, sizeof value, &returned);
+    if (error == 0 && code == IOCTL_ZYKACPI_PORT_READ) {
+        EXPECT_EQ(returned, sizeof value);
+    }
+    return error;
+}
+
+TEST_F(DeviceTest, ServesTheBoardsConfigurationSpaceThroughPorts)
+{
+    // Configuration mechanism 1 over the classic board's snapshot.
+    struct Case {
+        const char* what;
+        std::uint32_t address;
+        std::uint32_t port;
+        std::uint32_t width;
+        std::uint32_t value;
+    };
+    const Case cases[] = {
+            {"00:1f.2 vendor and device", 0x8000FA00, 0xCFC, 4, 0x28298086},
+            {"00:1f.2 class as a word", 0x8000FA08, 0xCFE, 2, 0x0106},
+            {"00:1f.2 programming interface as a byte", 0x8000FA08, 0xCFD, 1, 0x01},
+            {"1d:00.0 behind the CardBus bridge", 0x801D0000, 0xCFC, 4, 0x600110B7},
+            {"no device at 00:05.0", 0x80002800, 0xCFC, 4, 0xFFFFFFFF},
+    };
+    for (const Case& c : cases) {
+        std::uint32_t value = c.address;
+        ASSERT_EQ(Port(m_raw, IOCTL_ZYKACPI_PORT_WRITE, 0xCF8, 4, value), 0u) << c.what;
+        value = 0;
+        ASSERT_EQ(Port(m_raw, IOCTL_ZYKACPI_PORT_READ, c.port, c.width, value), 0u) << c.what;
+        EXPECT_EQ(value, c.value) << c.what;
+    }
+    std::uint32_t value = 0;
+    ASSERT_EQ(Port(m_raw, IOCTL_ZYKACPI_PORT_READ, 0xCF8, 4, value), 0u);
+    EXPECT_EQ(value, 0x80002800u) << "the address register reads back";
+    EXPECT_EQ(Port(m_raw, IOCTL_ZYKACPI_PORT_READ, 0xCFC, 3, value), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    EXPECT_EQ(Port(m_raw, IOCTL_ZYKACPI_PORT_READ, 0xFFFE, 4, value), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    const std::uint16_t shortInput = 0xCFC;
+    EXPECT_NE(Control(m_raw, IOCTL_ZYKACPI_PORT_READ, &shortInput, sizeof shortInput, &value, sizeof value), 0u);
+}
+
+// A reload that asks for its result: why a board did not load, and the
+// board before it goes on serving.
+TEST_F(DeviceTest, RejectedBoardIsExplainedAndTheServingBoardStays)
+{
+    struct Case {
+        const char* board;
+        unsigned line;
+        const char* file;
+        const char* message;
+    };
+    const Case cases[] = {
+            {VANTOR_TEST_BOARDS_DIR "\\novalue.ini", 4, "", "this [sensor] lacks the key 'value'"},
+            {VANTOR_TEST_BOARDS_DIR "\\badpci.ini", 3, "badpci.lspci", "expected 16 bytes"},
+            {VANTOR_TEST_BOARDS_DIR "\\nosuchboard.ini", 0, "", "cannot read the board file (NTSTATUS 0xC0000034)"},
+    };
+    for (const Case& c : cases) {
+        const std::string path = c.board;
+        ZykacpiReloadResult result;
+        std::memset(&result, 0x5A, sizeof result);
+        DWORD returned = 0;
+        ASSERT_EQ(Control(m_raw, IOCTL_ZYKACPI_RELOAD, path.data(), static_cast<DWORD>(path.size()), &result,
+                          sizeof result, &returned),
+                  0u)
+                << c.board;
+        ASSERT_EQ(returned, sizeof result) << c.board;
+        EXPECT_NE(result.status, 0) << c.board;
+        EXPECT_EQ(result.error.line, c.line) << c.board << ": " << result.error.message;
+        EXPECT_STREQ(result.error.file, c.file) << c.board;
+        EXPECT_NE(std::string(result.error.message).find(c.message), std::string::npos)
+                << c.board << ": " << result.error.message;
+        EXPECT_GE(Listed("VSIF").size(), 6u) << "the classic board still serves after " << c.board;
+    }
+
+    // A board that loads says so, and one that asks for no result still
+    // fails the request as before.
+    const std::string good = VANTOR_BOARDS_DIR "\\group.ini";
+    ZykacpiReloadResult result{};
+    DWORD returned = 0;
+    ASSERT_EQ(Control(m_raw, IOCTL_ZYKACPI_RELOAD, good.data(), static_cast<DWORD>(good.size()), &result, sizeof result,
+                      &returned),
+              0u);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_STREQ(result.error.message, "");
+    ASSERT_EQ(Control(m_raw, IOCTL_ZYKACPI_RELOAD, nullptr, 0, nullptr, 0), 0u);  // back to classic
+    const std::string bad = cases[0].board;
+    EXPECT_NE(Control(m_raw, IOCTL_ZYKACPI_RELOAD, bad.data(), static_cast<DWORD>(bad.size()), nullptr, 0), 0u);
+    EXPECT_NE(Control(m_raw, IOCTL_ZYKACPI_RELOAD, bad.data(), static_cast<DWORD>(bad.size()), &result, 8), 0u)
+            << "too little room for the result";
+}
+
 TEST_F(DeviceTest, ReloadServesAnotherBoardUntilTheServiceRestarts)
 {
-    const std::string path = VANTOR_LOCKED_BOARD_PATH;
+    const std::string path = VANTOR_TEST_BOARDS_DIR "\\locked.ini";
     ASSERT_EQ(Control(m_raw, IOCTL_ZYKACPI_RELOAD, path.data(), static_cast<DWORD>(path.size()), nullptr, 0), 0u);
     // That board lists one voltage and refuses test control.
     EXPECT_EQ(Listed("VSIF").size(), 1u);
