@@ -529,6 +529,21 @@ PAINTERS[f'{NEW}/report down.bmp'] = lambda: inactive_tab(140, 24, KEY)
 buttons(NEW, 'clear', 80, 22, 'CLEAR', corner=BAY)
 buttons(NEW, 'save_as', 80, 22, 'SAVE AS', corner=BAY)
 
+
+def ready_led(lit):
+    """The report window's system information light, in the button bay: a
+    small round lamp, green when the report is in, amber while it is made."""
+    c = Canvas(11, 11, BAY)
+    core = SEG_G if lit else AMBER
+    c.circle(5.5, 5.5, 5.2, EDGE)
+    c.circle(5.5, 5.5, 4.2, vgrad(1, 10, mix(core, (255, 255, 255), 0.35), mix(core, (0, 0, 0), 0.35)))
+    c.circle(4.2, 4.0, 1.4, mix(core, (255, 255, 255), 0.7))
+    return c
+
+
+PAINTERS[f'{NEW}/led_ready.bmp'] = lambda: ready_led(True)
+PAINTERS[f'{NEW}/led_wait.bmp'] = lambda: ready_led(False)
+
 U = 'Res/usage'
 USAGE_TABS = [(0, 115), (115, 115), (230, 115)]     # Hard Disk, Memory, CPU
 

@@ -18,6 +18,9 @@ public:
     void AddLine(const std::string& line);
     std::string Text() const;
     bool ReadOnly = true;
+    // Both set before the window is made.
+    bool Border = true;
+    bool HorizontalScroll = false;  // long lines scroll instead of wrapping
 
 protected:
     WindowSpec Spec() const override;

@@ -32,8 +32,8 @@ std::string TMemo::Text() const { return WindowText(Handle()); }
 TWinControl::WindowSpec TMemo::Spec() const
 {
     return {"EDIT",
-            static_cast<DWORD>(ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP | WS_BORDER |
-                               (ReadOnly ? ES_READONLY : 0)),
+            static_cast<DWORD>(ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP | (Border ? WS_BORDER : 0) |
+                               (HorizontalScroll ? WS_HSCROLL | ES_AUTOHSCROLL : 0) | (ReadOnly ? ES_READONLY : 0)),
             0};
 }
 

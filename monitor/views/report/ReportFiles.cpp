@@ -75,6 +75,8 @@ std::string SavedReportPath(std::string_view chosen, ReportTab tab)
     return path;
 }
 
+std::string ViewTextOf(std::string_view fileText) { return WithLineEnds(fileText); }
+
 std::string SavedReportBytes(std::string_view viewText)
 {
     std::string bytes = WithLineEnds(viewText);

@@ -44,6 +44,10 @@ SaveTarget SaveTargetFor(ReportTab tab);
 // my.txt gives my.txt.log on the alert log tab.
 std::string SavedReportPath(std::string_view chosen, ReportTab tab);
 
+// A report file's text as the text view takes it: lines joined with CR LF,
+// whatever line ends the file had.
+std::string ViewTextOf(std::string_view fileText);
+
 // The view's text as the saved file holds it: every line ended with CR LF.
 std::string SavedReportBytes(std::string_view viewText);
 

@@ -50,6 +50,20 @@ TEST(ReportFilesTest, SavedLinesEndWithCarriageReturnAndLineFeed)
         EXPECT_EQ(SavedReportBytes(view), bytes) << view;
 }
 
+// The edit control breaks lines only at CR LF: a file written with bare
+// line feeds must not show as one long line.
+TEST(ReportFilesTest, TheViewTakesEveryLineEndAsCarriageReturnAndLineFeed)
+{
+    const std::pair<const char*, const char*> cases[] = {
+            {"", ""},
+            {"a\nb\n", "a\r\nb\r\n"},
+            {"a\r\nb", "a\r\nb"},
+            {"\n\n\tx", "\r\n\r\n\tx"},
+    };
+    for (const auto& [file, view] : cases)
+        EXPECT_EQ(ViewTextOf(file), view) << file;
+}
+
 TEST(ReportFilesTest, WaitingTextIsAWindowsTextFile)
 {
     monitor::test::FakeAlertFiles files;
