@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "app/Views.h"
-#include "gadget/LayoutAdapter.h"
+#include "app/ControlLayout.h"
 #include "language/LanguageLibrary_win.h"
 #include "language/layouts/LayoutTables.h"
 #include "list/ListView.h"
@@ -166,8 +166,7 @@ bool TfrmReport::CreateReport(HWND owner)
     m_watch = &AddTimer("tmrSysReport", kWatchMs, [this](toolkit::TTimer&) { WatchSystemReport(); });
     m_watch->SetEnabled(false);
 
-    LayoutAdapter root(Root(), true);
-    m_layoutResult = monitor::ApplyLayoutSnapshot(root, monitor::kReportLayout, monitor::ProgramLanguage());
+    m_layoutResult = ApplyWindowLayout(Root(), monitor::kReportLayout, monitor::ProgramLanguage());
     return true;
 }
 

@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "app/Views.h"
-#include "gadget/LayoutAdapter.h"
+#include "app/ControlLayout.h"
 #include "language/LanguageLibrary_win.h"
 #include "language/layouts/LayoutTables.h"
 #include "sound/Sounds.h"
@@ -192,8 +192,7 @@ bool TfrmUsage::CreateUsage(HWND owner)
     if (owner)
         SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
 
-    LayoutAdapter root(Root(), true);
-    m_layoutResult = monitor::ApplyLayoutSnapshot(root, monitor::kUsageLayout, monitor::ProgramLanguage());
+    m_layoutResult = ApplyWindowLayout(Root(), monitor::kUsageLayout, monitor::ProgramLanguage());
     LoadPictures();
     ShapeToBackground(*this, *FindImage("imgBackground"));
     BindHandlers();

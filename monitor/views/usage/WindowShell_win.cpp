@@ -1,4 +1,5 @@
 #include "usage/WindowShell_win.h"
+#include "startup/ProgramFolder_win.h"
 
 #include "app/Views.h"
 #include "binding/HwPlatform_win.h"

@@ -11,6 +11,7 @@
 #include <sstream>
 #include <thread>
 
+#include "testing/NullViews.h"
 #include "WineMouse.h"
 #include "WineScreen.h"
 #include "app/Views.h"
@@ -28,7 +29,7 @@ using toolkit::test::Pump;
 
 constexpr int kLeft = 300, kTop = 200;
 
-class FakeList final : public ListView {
+class FakeList final : public ::vantor::views::testing::NullList {
 public:
     void PlaceAt(int left, int top) override { placedAt = {left, top}; }
     void SetItems(std::vector<std::string>) override {}

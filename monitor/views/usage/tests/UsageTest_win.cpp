@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "testing/NullViews.h"
 #include "WineMouse.h"
 #include "WineScreen.h"
 #include "app/Views.h"
