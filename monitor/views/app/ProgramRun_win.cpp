@@ -20,6 +20,8 @@
 #include "list/ListView.h"
 #include "mainpanel/MainPanelView.h"
 #include "option/OptionsView.h"
+#include "report/ReportView.h"
+#include "usage/UsageView.h"
 #include "prefs/Preferences.h"
 #include "sound/SoundPlatform_win.h"
 #include "startup/DisplayCheck.h"
@@ -114,15 +116,16 @@ int RunVantor(const monitor::StartupOptions& options)
             // The hook is the main panel's to install; it comes first so the
             // broadcast is heard from the first window on.
             broadcast.Install();
-            std::unique_ptr<ProgramWindow> mainPanel = CreateMainPanel();
-            ProgramWindow* mainWindow = mainPanel.get();
-            windows.Add(std::move(mainPanel));
+            windows.Add(CreateMainPanel());
             windows.Add(CreateCover());
             windows.Add(CreateOptionsWindow());
             windows.Add(CreateListWindow());
-            // The loop's first show: the main panel places itself on the cover.
-            if (mainWindow != nullptr)
-                mainWindow->ShowAsMainWindow();
+            windows.Add(CreateUsageWindow());
+            windows.Add(CreateReportWindow());
+            // The loop's first show: the main panel places itself on the
+            // cover, shows it and the enabled sensors' gadgets.
+            if (MainPanelView* panel = TheViews().mainPanel)
+                panel->ShowPanel();
             RunMessageLoop();
         });
         Guarded([&] { windows.DestroyAll(); });

@@ -7,10 +7,6 @@ namespace vantor::views {
 class ProgramWindow {
 public:
     virtual ~ProgramWindow() = default;
-
-    // The message loop's show of the application's main window (the first
-    // window created); the other windows are never shown by the entry.
-    virtual void ShowAsMainWindow() {}
 };
 
 }  // namespace vantor::views

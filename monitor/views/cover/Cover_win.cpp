@@ -18,6 +18,7 @@
 #include "mainpanel/WindowDrag.h"
 #include "prefs/Preferences.h"
 #include "sound/SoundPlatform_win.h"
+#include "report/ReportView.h"
 #include "startup/DebugLog.h"
 #include "toolkit/ButtonHandlers.h"
 #include "toolkit/SkinBitmaps.h"
@@ -125,13 +126,15 @@ void TfrmCover::SetUpControls()
     Image("imgHexagon").SetHint("Open record window");
     Image("imgHide").SetHint("Hide");
     Image("imgClose").SetHint("Exit");
-    // The options and report windows are not part of this program yet: the
-    // click only leaves its trace.
+    // The options window has no pages yet: the click only leaves its trace.
     Image("imgOption").OnClick = [](toolkit::Control&) {
         monitor::DebugLog("imgOptionClick: the options window is not available");
     };
     Image("imgHexagon").OnClick = [](toolkit::Control&) {
-        monitor::DebugLog("imgHexagonClick: the report window is not available");
+        if (ReportView* report = TheViews().report)
+            report->ShowModal();
+        else
+            monitor::DebugLog("imgHexagonClick: the report window is not available");
     };
     Image("imgHide").OnClick = [this](toolkit::Control&) { HideToTray(); };
     Image("imgClose").OnClick = [this](toolkit::Control&) { Exit(); };

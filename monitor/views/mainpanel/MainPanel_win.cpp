@@ -25,6 +25,7 @@
 #include "prefs/AutoStart_win.h"
 #include "prefs/Preferences.h"
 #include "startup/ControlMessages.h"
+#include "usage/UsageView.h"
 #include "startup/DebugLog.h"
 #include "toolkit/ButtonHandlers.h"
 #include "toolkit/SkinBitmaps.h"
@@ -243,11 +244,17 @@ void TfrmMainPanel::SetUpControls()
         image.SetHint(button.hint);
         const std::string name = button.name;
         image.OnClick = [name, tag = button.tag](toolkit::Control&) {
-            // The information browser and the usage window are not part of
-            // this program yet: the click only leaves its trace.
-            monitor::DebugLog(tag == 0 ? name + "Click: the usage window is not available"
-                                       : name + "Click: the information browser (page " + std::to_string(tag) +
-                                                 ") is not available");
+            if (tag == 0) {
+                if (UsageView* usage = TheViews().usage)
+                    usage->ShowModal();
+                else
+                    monitor::DebugLog(name + "Click: the usage window is not available");
+                return;
+            }
+            // The information browser is not part of this program yet: the
+            // click only leaves its trace.
+            monitor::DebugLog(name + "Click: the information browser (page " + std::to_string(tag) +
+                              ") is not available");
         };
     }
     Image("imgSlideForm").SetHint("Open / Close preference panel");

@@ -15,6 +15,7 @@
 #include "app/Views.h"
 #include "app/WindowLayout_win.h"
 #include "binding/BindingHardware.h"
+#include "cover/CoverView.h"
 #include "binding/HwBinding.h"
 #include "binding/HwPlatform_win.h"
 #include "config/ConfigFlows.h"
@@ -137,6 +138,9 @@ bool OptionsWindow::Create()
                                       [this](toolkit::TTimer&) { PollingTick(); });
 
     m_binding.Start();  // without the library the program runs on without sensors
+    // The cover hears the system's suspend and resume notices and passes them on.
+    if (CoverView* cover = TheViews().cover)
+        cover->SetHwBinding(&m_binding);
     m_config = monitor::MakeSensorConfiguration(m_binding.Voltages().Descriptors(),
                                                 m_binding.Temperatures().Descriptors(), m_binding.Fans().Descriptors());
     monitor::BuildDefaults(m_config, monitor::SensorKind::Temperature, m_hardware);
@@ -176,6 +180,8 @@ OptionsWindow::~OptionsWindow()
         if (saved.Error)
             ShowStandardError(*saved.Error);
     }
+    if (CoverView* cover = TheViews().cover)
+        cover->SetHwBinding(nullptr);
     m_binding.Stop();
     if (TheViews().options == this)
         TheViews().options = nullptr;
