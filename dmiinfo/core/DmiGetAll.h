@@ -6,6 +6,8 @@
 // without Windows.
 #pragma once
 
+#include "InfoPaths.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -61,12 +63,13 @@ public:
     virtual void ShowMessage(std::string_view text, std::string_view caption) = 0;
 };
 
-// "C:", "C:\a", "C:\a\b" for "C:\a\b": every prefix of the path that ends
-// before a backslash, then the whole path (a trailing backslash adds none).
-std::vector<std::string> FolderPrefixes(std::string_view path);
+using infoini::FolderPrefixes;
 
 // "%s\%s" of folder and name; empty when it would not fit kPathBufferSize.
-std::string JoinPath(std::string_view folder, std::string_view name);
+inline std::string JoinPath(std::string_view folder, std::string_view name)
+{
+    return infoini::JoinPath(folder, name, kPathBufferSize);
+}
 
 // The whole call. False when a path does not fit its buffer (before anything
 // is loaded or written), when SmBIOS.ini cannot be opened, or when

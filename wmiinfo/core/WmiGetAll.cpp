@@ -13,18 +13,6 @@ std::string EnumerateFailedText(std::string_view className)
     return "Enumerate Device " + std::string(className) + " Fail !!";
 }
 
-std::vector<std::string> FolderPrefixes(std::string_view path)
-{
-    std::vector<std::string> prefixes;
-    for (std::size_t at = path.find('\\'); at != std::string_view::npos; at = path.find('\\', at + 1)) {
-        if (at > 0)
-            prefixes.emplace_back(path.substr(0, at));
-    }
-    if (!path.empty() && path.back() != '\\')
-        prefixes.emplace_back(path);
-    return prefixes;
-}
-
 namespace {
 
 // ZyWmi.ini through the profile functions. Until the file has been created

@@ -4,6 +4,8 @@
 // others go on), and the pages made by the HTML generator.
 #pragma once
 
+#include "InfoPaths.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,9 +24,7 @@ inline constexpr std::string_view kErrorCaption = "Error Message";
 // "Enumerate Device <class> Fail !!".
 std::string EnumerateFailedText(std::string_view className);
 
-// "C:", "C:\a", "C:\a\b" for "C:\a\b": every prefix of the path that ends
-// before a backslash, then the whole path.
-std::vector<std::string> FolderPrefixes(std::string_view path);
+using infoini::FolderPrefixes;
 
 // The whole call. False when the INI path does not fit its buffer (nothing
 // is done then), when COM cannot be started on this thread, when

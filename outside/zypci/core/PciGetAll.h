@@ -5,6 +5,8 @@
 // runs natively against a simulated board.
 #pragma once
 
+#include "InfoPaths.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,10 +49,12 @@ public:
     virtual void Report(std::string_view text) = 0;
 };
 
-// "C:", "C:\a", "C:\a\b" for "C:\a\b".
-std::vector<std::string> FolderPrefixes(std::string_view path);
+using infoini::FolderPrefixes;
 // "%s\%s" of folder and name; empty when it would not fit kPathBufferSize.
-std::string JoinPath(std::string_view folder, std::string_view name);
+inline std::string JoinPath(std::string_view folder, std::string_view name)
+{
+    return infoini::JoinPath(folder, name, kPathBufferSize);
+}
 
 // The functions of the segment behind `space`, decoded and described.
 std::vector<FunctionReport> ReadPciFunctions(ConfigSpace& space, const PciIds& ids);

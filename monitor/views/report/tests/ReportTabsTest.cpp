@@ -12,7 +12,7 @@ namespace {
 using monitor::test::FakeAlertFiles;
 
 // Files that exist but cannot be read, or cannot be removed.
-class StubbornFiles : public FakeAlertFiles {
+class UnreadableOrUndeletableFiles : public FakeAlertFiles {
 public:
     std::string unreadable;
     bool removable = true;
@@ -27,7 +27,7 @@ public:
 class ReportTabsTest : public ::testing::Test {
 protected:
     ReportPaths paths = ReportPathsFor("C:\\Vantor\\Vantor.exe");
-    StubbornFiles files;
+    UnreadableOrUndeletableFiles files;
     monitor::AlertLog log{files, paths.alert};
     monitor::ReportTexts texts;
 
