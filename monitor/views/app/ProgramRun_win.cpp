@@ -26,19 +26,11 @@
 #include "sound/SoundPlatform_win.h"
 #include "startup/DisplayCheck.h"
 #include "startup/ProgramFolder_win.h"
+#include "language/ToolkitLanguage.h"
 #include "toolkit/LanguageState.h"
 
 namespace vantor::views {
 namespace {
-
-// The toolkit asks the program's translation library about the language
-// (translated skins, the Japanese label shift).
-class ProgramLanguageState final : public toolkit::LanguageState {
-public:
-    bool FullyAvailable() const override { return monitor::ProgramLanguage().IsLanguageAvailable(); }
-    std::string Folder() const override { return monitor::ProgramLanguage().LanguageFolder(); }
-    std::string Name() const override { return monitor::ProgramLanguage().LanguageName(); }
-};
 
 std::string ProgramFilePath()
 {
@@ -92,7 +84,9 @@ void Guarded(Step step)
 
 int RunVantor(const monitor::StartupOptions& options)
 {
-    ProgramLanguageState language;
+    // The toolkit asks the program's translation library about the language
+    // (translated skins, the Japanese label shift).
+    monitor::ToolkitLanguage language(monitor::ProgramLanguage());
     toolkit::SetLanguageState(&language);
 
     monitor::WinProfileStore profiles;
