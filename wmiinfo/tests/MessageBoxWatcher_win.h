@@ -21,7 +21,16 @@ struct ShownMessage {
 
 class MessageBoxWatcher {
 public:
-    MessageBoxWatcher() : m_thread([this] { Watch(); }) {}
+    MessageBoxWatcher()
+    {
+        // The window system starts on this thread before the watcher's first
+        // call. Under Wine a thread making its first window call while another
+        // loads a library that registers a window class can deadlock the two
+        // (the display driver's one-time start against the loader lock); the
+        // program itself has its windows before any library call.
+        GetDesktopWindow();
+        m_thread = std::thread([this] { Watch(); });
+    }
     ~MessageBoxWatcher() { Stop(); }
     MessageBoxWatcher(const MessageBoxWatcher&) = delete;
     MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
