@@ -70,13 +70,15 @@ AlertLog::AlertLog(AlertFiles& files, AlertLogPaths paths) : m_files(files), m_p
 AppendOutcome AlertLog::AppendAlertLine(std::string_view line, AlertPage page, const ReportTexts& texts)
 {
     AppendOutcome outcome;
+    std::string bytes(line);
+    bytes += kLineEnd;
+    outcome.lineWritten = m_files.Append(m_paths.log, bytes);
+    // Composed after the line is in the log, so an open alert page shows the
+    // event that has just happened under a count that includes it.
     if (page == AlertPage::Shown) {
         ComposeAlertReport(texts);
         outcome.reportComposed = true;
     }
-    std::string bytes(line);
-    bytes += kLineEnd;
-    outcome.lineWritten = m_files.Append(m_paths.log, bytes);
     return outcome;
 }
 

@@ -48,9 +48,9 @@ class AlertLog {
 public:
     AlertLog(AlertFiles& files, AlertLogPaths paths);
 
-    // AppendAlertLine: with the alert page shown, the report is composed
-    // first (the page reloads it); then the line and CR LF are appended. A
-    // log that cannot be opened loses the line silently.
+    // AppendAlertLine: the line and CR LF are appended; with the alert page
+    // shown, the report is then composed from the log (the page reloads it).
+    // A log that cannot be opened loses the line silently.
     AppendOutcome AppendAlertLine(std::string_view line, AlertPage page, const ReportTexts& texts);
 
     // ComposeAlertReport: rewrites the report from the log; false when the

@@ -12,6 +12,7 @@
 #include "gadget/GadgetSet.h"
 #include "mainpanel/MainPanelView.h"
 #include "prefs/Preferences.h"
+#include "report/ReportView.h"
 #include "toolkit/SystemHelpers.h"
 
 namespace vantor::views {
@@ -262,7 +263,14 @@ void GadgetSet::AfterCommit()
 
 void GadgetSet::AppendAlertLine(const std::string& line)
 {
-    m_alertLog->AppendAlertLine(line, monitor::AlertPage::Hidden, monitor::ReportTexts{});
+    // An open alert page is composed again with the new line and reloads it.
+    ReportView* report = TheViews().report;
+    const bool shown = report != nullptr && report->AlertPageShown();
+    const monitor::AppendOutcome outcome =
+            m_alertLog->AppendAlertLine(line, shown ? monitor::AlertPage::Shown : monitor::AlertPage::Hidden,
+                                        shown ? report->AlertReportTexts() : monitor::ReportTexts{});
+    if (outcome.reportComposed)
+        report->ReloadAlertPage();
 }
 
 std::unique_ptr<GadgetsView> CreateGadgets(monitor::HwBinding& binding, monitor::SensorConfiguration& configuration)

@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "alertlog/AlertLog.h"
 #include "app/ProgramWindow.h"
 
 namespace vantor::views {
@@ -21,6 +22,8 @@ public:
     // An alert was logged while the alert page is shown and the alert report
     // was composed for it: the view loads that report again.
     virtual void ReloadAlertPage() = 0;
+    // The alert report's title and count label in the program's language.
+    virtual monitor::ReportTexts AlertReportTexts() const = 0;
     // The information worker has written the system information report. Any
     // thread: the reload runs on the window's thread, and only while the
     // system information page is shown.

@@ -41,6 +41,7 @@ public:
     bool AlertPageShown() const override { return m_alertPageShown; }
     bool SystemInfoPageShown() const override { return m_systemInfoPageShown; }
     void ReloadAlertPage() override;
+    monitor::ReportTexts AlertReportTexts() const override { return Texts(); }
     void SystemReportWritten() override;
 
     // Shown without the modal loop (the show handler); Close empties the view.

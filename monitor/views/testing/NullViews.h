@@ -12,6 +12,7 @@
 #include "list/ListView.h"
 #include "mainpanel/MainPanelView.h"
 #include "option/OptionsView.h"
+#include "report/ReportView.h"
 
 namespace vantor::views::testing {
 
@@ -76,6 +77,16 @@ public:
     void RefreshFanControl() override {}
     void* WindowHandle() const override { return nullptr; }
     std::vector<std::string> TargetTemperatureTexts() const override { return {}; }
+};
+
+class NullReport : public ReportView {
+public:
+    void ShowModal() override {}
+    bool AlertPageShown() const override { return false; }
+    bool SystemInfoPageShown() const override { return false; }
+    void ReloadAlertPage() override {}
+    monitor::ReportTexts AlertReportTexts() const override { return {}; }
+    void SystemReportWritten() override {}
 };
 
 }  // namespace vantor::views::testing

@@ -101,13 +101,13 @@ TEST_F(AlertLogFixture, LongLinesAreCopiedWhole)
     EXPECT_EQ(ReportBytes(), Report("Number = 1", longLine + "\r\n"));
 }
 
-TEST_F(AlertLogFixture, ShownAlertPageGetsTheReportBeforeTheLineIsAdded)
+TEST_F(AlertLogFixture, ShownAlertPageGetsTheReportWithTheNewLine)
 {
     m_log.AppendAlertLine("first", AlertPage::Hidden, m_texts);
     const AppendOutcome outcome = m_log.AppendAlertLine("second", AlertPage::Shown, m_texts);
     EXPECT_TRUE(outcome.reportComposed);
     EXPECT_TRUE(outcome.lineWritten);
-    EXPECT_EQ(ReportBytes(), Report("Number = 1", "first\r\n"));
+    EXPECT_EQ(ReportBytes(), Report("Number = 2", "first\r\nsecond\r\n"));
     EXPECT_EQ(LogBytes(), "first\r\nsecond\r\n");
 }
 

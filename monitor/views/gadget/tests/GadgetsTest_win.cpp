@@ -120,6 +120,33 @@ TEST_F(GadgetWindows, EverySensorGetsASkinnedGadgetOwnedByTheCoverWithGreenDigit
     EXPECT_EQ(m_panel.trayImage, 0);
 }
 
+// The report window open on its alert page while an alarm starts.
+class OpenAlertPage final : public testing::NullReport {
+public:
+    bool AlertPageShown() const override { return true; }
+    void ReloadAlertPage() override { ++reloads; }
+    int reloads = 0;
+};
+
+TEST_F(GadgetWindows, AnOpenAlertPageIsGivenTheReportWithTheNewLine)
+{
+    Open("classic");
+    const monitor::AlertLogPaths paths = monitor::AlertLogPathsFor(std::string(__argv[0]));
+    const std::size_t linesBefore = monitor::CountLogLines(ReadAll(paths.log));
+    OpenAlertPage report;
+    TheViews().report = &report;
+    SetRaw("RTMP", 0x06030000, 981);
+    Tick();
+    TheViews().report = nullptr;
+    const std::string log = ReadAll(paths.log);
+    ASSERT_NE(log.find("] CPU Temperature Abnormal, 98 degrees centigrade\r\n"), std::string::npos) << log;
+    // Once per logged line, and the report holds the whole log, the newest line included.
+    EXPECT_EQ(static_cast<std::size_t>(report.reloads), monitor::CountLogLines(log) - linesBefore);
+    const std::string text = ReadAll(paths.report);
+    ASSERT_GE(text.size(), log.size());
+    EXPECT_EQ(text.substr(text.size() - log.size()), log);
+}
+
 TEST_F(GadgetWindows, TwoGadgetsDraggedWithin25PixelsDockFlushAndThenMoveTogether)
 {
     Open("classic");
