@@ -99,6 +99,7 @@ private:
     bool m_outlineDrawn = false;
     HDC m_screen = nullptr;
 
+    toolkit::TTimer* m_documentCheck = nullptr;
     toolkit::TPanel* m_page = nullptr;
     toolkit::TLabel* m_title = nullptr;
 };

@@ -33,6 +33,7 @@ using toolkit::TImage;
 using toolkit::TLabel;
 
 constexpr const char* kFramePieces[] = {"Image1", "Image2", "Image3", "Image4", "Image5", "Image6", "Image7", "Image8"};
+constexpr const char* kFallbackControls[] = {"lbNoBrowser", "lbPageFile", "lbOpenPageFace", "lbOpenPage"};
 constexpr int kCorners[] = {0, 2, 5, 7};  // Image1, Image3, Image6, Image8
 constexpr int kEdges[] = {1, 3, 4, 6};    // Image2, Image4, Image5, Image7, stretched
 
@@ -44,7 +45,15 @@ constexpr toolkit::ColourRef kButtonFace = RGB(38, 92, 118);
 constexpr toolkit::ColourRef kButtonText = RGB(255, 255, 255);
 
 constexpr std::string_view kNoBrowserText = "This page cannot be shown inside Vantor.";
+constexpr std::string_view kGatheringText = "Gathering system information, please wait...";
+constexpr std::string_view kAbsentText = "This information is not available.";
 constexpr std::string_view kOpenPageText = "Open in web browser";
+
+// How long a navigation may take before a control without a document is
+// taken for one that cannot render.
+constexpr unsigned kDocumentCheckMs = 1500;
+
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 std::string Translate(std::string_view text) { return monitor::ProgramLanguage().TranslateText(text); }
 
@@ -118,16 +127,20 @@ void TfrmInfoBrowserE::AddControls()
     path.SetTextColour(kPathColour);
     path.SetAlignment(toolkit::TextAlign::Centre);
     path.SetFont({"Arial", -12, 1});
+    // The open button: a face with its caption on it, both clickable.
+    TLabel& face = Add<TLabel>("lbOpenPageFace");
+    face.SetTransparent(false);
+    face.SetBackColour(kButtonFace);
     TLabel& open = Add<TLabel>("lbOpenPage");
     open.SetCaption(std::string(kOpenPageText));
-    open.SetTransparent(false);
-    open.SetBackColour(kButtonFace);
     open.SetTextColour(kButtonText);
     open.SetAlignment(toolkit::TextAlign::Centre);
     open.SetFont({"Arial", -12, 1});
-    open.CursorShape = toolkit::crHandPoint;
-    open.SetHint("Open the page in your web browser");
-    for (const char* name : {"lbNoBrowser", "lbPageFile", "lbOpenPage"})
+    for (TLabel* part : {&face, &open}) {
+        part->CursorShape = toolkit::crHandPoint;
+        part->SetHint("Open the page in your web browser");
+    }
+    for (const char* name : kFallbackControls)
         FindControl(name)->SetVisible(false);
 
     m_page = &Add<toolkit::TPanel>("cwbInfo");
@@ -174,10 +187,20 @@ void TfrmInfoBrowserE::BindHandlers()
     grip.OnMouseUp = [this](toolkit::Control&, const toolkit::MouseEvent&) { GripUp(); };
     toolkit::AttachButtonHandlers(*this, *FindImage("imgClose"));
     FindControl("imgClose")->OnClick = [this](toolkit::Control&) { Close(); };
-    FindControl("lbOpenPage")->OnClick = [this](toolkit::Control&) {
-        if (OpenExternally && !m_shownAddress.empty())
-            OpenExternally(m_shownAddress);
-    };
+    for (const char* part : {"lbOpenPageFace", "lbOpenPage"}) {
+        FindControl(part)->OnClick = [this](toolkit::Control&) {
+            if (OpenExternally && !m_shownAddress.empty())
+                OpenExternally(m_shownAddress);
+        };
+    }
+    m_documentCheck = &AddTimer("tmrDocumentCheck", kDocumentCheckMs, [this](toolkit::TTimer& timer) {
+        timer.SetEnabled(false);
+        if (m_browser && !m_browser->HasDocument()) {
+            m_browser.reset();
+            ShowAddress(m_shownAddress);
+        }
+    });
+    m_documentCheck->SetEnabled(false);
 }
 
 bool TfrmInfoBrowserE::CreateBrowser(HWND owner)
@@ -275,9 +298,11 @@ void TfrmInfoBrowserE::SizeBrowser()
     const int left = m_page->Left() + 24;
     const int width = std::max(0, size.width - 48);
     const int middle = m_page->Top() + size.height / 2;
-    FindControl("lbNoBrowser")->SetBounds(left, middle - 60, width, 20);
-    FindControl("lbPageFile")->SetBounds(left, middle - 30, width, 36);
-    FindControl("lbOpenPage")->SetBounds(m_page->Left() + (size.width - 180) / 2, middle + 16, 180, 26);
+    const int buttonLeft = m_page->Left() + (size.width - 180) / 2;
+    FindControl("lbNoBrowser")->SetBounds(left, middle - 50, width, 20);
+    FindControl("lbPageFile")->SetBounds(left, middle - 20, width, 36);
+    FindControl("lbOpenPageFace")->SetBounds(buttonLeft, middle + 26, 180, 26);
+    FindControl("lbOpenPage")->SetBounds(buttonLeft, middle + 32, 180, 16);
     if (m_browser)
         m_browser->Fit();
 }
@@ -321,11 +346,28 @@ void TfrmInfoBrowserE::ShowAddress(const std::string& address)
     m_shownAddress = address;
     const bool fallback = !m_browser || !m_browser->Navigate(address);
     if (fallback && m_browser)
-        m_browser.reset();  // it refused a page: from here on the fallback
+        m_browser.reset();  // it refused a page: from here on the stand-in
+    if (!fallback)
+        m_documentCheck->SetEnabled(true);
     m_page->SetVisible(!fallback);
-    for (const char* name : {"lbNoBrowser", "lbPageFile", "lbOpenPage"})
-        FindControl(name)->SetVisible(fallback && !address.empty());
+
+    // The stand-in: what the page is, its file, and the button that opens it
+    // outside (not for a page whose library made nothing).
+    const bool exists = !address.empty() && FileExists(address);
+    const bool waiting = address == WaitPageFile(m_setup.programFolder);
+    std::string_view note = kNoBrowserText;
+    if (waiting)
+        note = kGatheringText;
+    else if (!exists)
+        note = kAbsentText;
+    dynamic_cast<TLabel*>(FindControl("lbNoBrowser"))->SetCaption(Translate(note));
     dynamic_cast<TLabel*>(FindControl("lbPageFile"))->SetCaption(address);
+    dynamic_cast<TLabel*>(FindControl("lbOpenPage"))->SetCaption(Translate(kOpenPageText));
+    const bool shown = fallback && !address.empty();
+    FindControl("lbNoBrowser")->SetVisible(shown);
+    FindControl("lbPageFile")->SetVisible(shown);
+    FindControl("lbOpenPageFace")->SetVisible(shown && exists);
+    FindControl("lbOpenPage")->SetVisible(shown && exists);
 }
 
 void TfrmInfoBrowserE::ShowPage(int page)

@@ -198,6 +198,15 @@ public:
         m_browser->put_Height(r.bottom - r.top);
     }
 
+    bool HasDocument() override
+    {
+        IDispatch* document = nullptr;
+        if (FAILED(m_browser->get_Document(&document)) || !document)
+            return false;
+        document->Release();
+        return true;
+    }
+
 private:
     Site m_site;
     bool m_oleStarted = false;

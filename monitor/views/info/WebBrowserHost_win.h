@@ -22,6 +22,9 @@ public:
     virtual bool Navigate(const std::string& address) = 0;
     // The parent changed size: the control fills it again.
     virtual void Fit() = 0;
+    // The control holds a document: false some while after a navigation
+    // means it cannot render pages (a system without an HTML engine).
+    virtual bool HasDocument() = 0;
 };
 
 }  // namespace vantor::views

@@ -129,6 +129,7 @@ TEST_F(InfoBrowser, ThePageShownFollowsItsLibraryAndTheReportWaitsForTheReportWi
     EXPECT_EQ(Caption("lbWindowTitle"), "PCI Information");
     EXPECT_TRUE(Shown("lbPageFile"));
     EXPECT_EQ(Caption("lbPageFile"), wait);
+    EXPECT_EQ(Caption("lbNoBrowser"), "Gathering system information, please wait...");
     SaveScreenshot("info-browser-waiting");
 
     ReleaseLibraries();
@@ -173,6 +174,9 @@ TEST_F(InfoBrowser, AMissingLibraryGivesAnAbsentPageAndAThrowingOneIsSurvived)
     window.ShowPage(2);
     EXPECT_EQ(window.ShownAddress(), m_folder.Path() + "PCIInfo\\index.htm") << "the absent page, not the waiting one";
     EXPECT_FALSE(m_folder.Exists("PCIInfo\\index.htm"));
+    EXPECT_EQ(Caption("lbNoBrowser"), "This information is not available.");
+    EXPECT_FALSE(Shown("lbOpenPage")) << "nothing to open";
+    SaveScreenshot("info-browser-absent-page");
 
     const std::string report = m_folder.Read("Vantor.ifo");
     EXPECT_TRUE(Contains(report, "[ Win32_OperatingSystem ]\r\nCaption = Fake Windows\r\n\r\n"))
@@ -184,10 +188,15 @@ TEST_F(InfoBrowser, AMissingLibraryGivesAnAbsentPageAndAThrowingOneIsSurvived)
 TEST_F(InfoBrowser, WithoutABrowserControlThePageAreaNamesTheFileAndOpensItOutside)
 {
     TfrmInfoBrowserE& window = Create(false);
+    window.ReportWindowReady();
+    ASSERT_TRUE(PumpUntil([&] { return window.Worker().Finished(); })) << "the page stays as it is from here on";
     window.Open();
     window.ShowPage(3);
     Pump(200);
+    EXPECT_EQ(window.ShownAddress(), m_folder.Path() + "DMIInfo\\index.htm");
     EXPECT_EQ(Caption("lbWindowTitle"), "DMI Information");
+    EXPECT_EQ(Caption("lbNoBrowser"), "This page cannot be shown inside Vantor.");
+    SaveScreenshot("info-browser-dmi-page");
     EXPECT_FALSE(Shown("cwbInfo"));
     ASSERT_TRUE(Shown("lbOpenPage"));
     EXPECT_TRUE(Shown("lbNoBrowser"));
@@ -208,7 +217,7 @@ TEST_F(InfoBrowser, TheSystemBrowserControlOrItsStandInShowsThePage)
     TfrmInfoBrowserE& window = Create(true);
     window.Open();
     window.ShowPage(3);
-    Pump(500);
+    Pump(2500);  // a control that cannot render is found out by then
     if (window.HasBrowserControl()) {
         EXPECT_TRUE(Shown("cwbInfo"));
         EXPECT_FALSE(Shown("lbOpenPage"));
