@@ -76,6 +76,7 @@ private:
     void RebuildRegion();
     void SizeBrowser();
     void ShowAddress(const std::string& address);
+    void FollowOwnerTopmost();
     void GripDown();
     void GripMove();
     void GripUp();

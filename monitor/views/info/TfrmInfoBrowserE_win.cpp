@@ -234,8 +234,12 @@ bool TfrmInfoBrowserE::CreateBrowser(HWND owner)
 
     ApplyWindowLayout(*this, monitor::kInfoBrowserLayout);
     const BoxSize size = InitialBrowserSize(FindControl("Image3")->Left(), FindControl("Image6")->Top());
-    toolkit::Control& root = Root();
-    root.SetBounds(root.Left(), root.Top(), size.width, size.height);
+    // It opens in the middle of the desktop.
+    RECT desk{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &desk, 0);
+    const int left = std::max<int>(desk.left, desk.left + (desk.right - desk.left - size.width) / 2);
+    const int top = std::max<int>(desk.top, desk.top + (desk.bottom - desk.top - size.height) / 2);
+    Root().SetBounds(left, top, size.width, size.height);
 
     if (m_setup.tryBrowserControl && m_page->Handle())
         m_browser = WebBrowserHost::Create(m_page->Handle());
@@ -374,13 +378,30 @@ void TfrmInfoBrowserE::ShowPage(int page)
 {
     m_currentPage = page;
     const PageShown shown = ShowPageFor(page, m_worker ? m_worker->Files() : PageFiles(m_setup.programFolder));
-    if (shown.title)
-        m_title->SetCaption(Translate(*shown.title));
+    if (shown.title) {
+        const std::string title = Translate(*shown.title);
+        m_title->SetCaption(title);
+        // The window's own text follows, for the task switcher and for tests.
+        if (Handle())
+            SetWindowTextA(Handle(), title.c_str());
+    }
     ShowAddress(shown.address);
+}
+
+void TfrmInfoBrowserE::FollowOwnerTopmost()
+{
+    // Above its owner even when the owner is always on top (the program's
+    // "Always on Top"), which Windows does not pass to an owned window that
+    // was hidden when its owner changed.
+    HWND owner = GetWindow(Handle(), GW_OWNER);
+    const bool topmost = owner && (GetWindowLongA(owner, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    SetWindowPos(Handle(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
 }
 
 void TfrmInfoBrowserE::Open()
 {
+    FollowOwnerTopmost();
     SizeBrowser();
     m_browserShown = true;
     m_open = true;
@@ -397,6 +418,7 @@ void TfrmInfoBrowserE::Close()
 void TfrmInfoBrowserE::ShowPageModal(int page)
 {
     ShowPage(page);
+    FollowOwnerTopmost();
     SizeBrowser();
     m_browserShown = true;
     m_open = true;
