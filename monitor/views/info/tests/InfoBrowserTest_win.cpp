@@ -10,8 +10,10 @@
 #include <memory>
 #include <string>
 
+#include "app/Views.h"
 #include "info/InfoPages.h"
 #include "info/TfrmInfoBrowserE.h"
+#include "report/ReportView.h"
 #include "testing/ScreenInput_win.h"
 #include "testing/VantorProcess_win.h"
 #include "toolkit/Control.h"
@@ -46,6 +48,24 @@ bool PumpUntil(const std::function<bool()>& done, DWORD boundMs = 60000)
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
+// The report window as far as the worker's hand-over reaches it.
+class FakeReport final : public ReportView {
+public:
+    void ShowModal() override {}
+    bool AlertPageShown() const override { return false; }
+    bool SystemInfoPageShown() const override { return systemPageShown; }
+    void ReloadAlertPage() override {}
+    void SystemReportWritten() override
+    {
+        reloadsOnThisThread += GetCurrentThreadId() == uiThread ? 1 : 0;
+        ++reloads;
+    }
+    bool systemPageShown = true;
+    DWORD uiThread = GetCurrentThreadId();
+    int reloads = 0;
+    int reloadsOnThisThread = 0;
+};
+
 class InfoBrowser : public ::testing::Test {
 protected:
     void SetUp() override
@@ -66,6 +86,7 @@ protected:
             CloseHandle(m_release);
         }
         m_window.reset();
+        TheViews().report = nullptr;
         SetEnvironmentVariableA(kWaitVariable, nullptr);
         SetEnvironmentVariableA(kThrowVariable, nullptr);
     }
@@ -147,8 +168,12 @@ TEST_F(InfoBrowser, ThePageShownFollowsItsLibraryAndTheReportWaitsForTheReportWi
     Pump(300);
     EXPECT_FALSE(window.Worker().Finished()) << "no report before the report window has written its waiting text";
     EXPECT_FALSE(m_folder.Exists("Vantor.ifo"));
+    FakeReport reportWindow;
+    TheViews().report = &reportWindow;
     ReportWindowCreated();
     ASSERT_TRUE(PumpUntil([&] { return window.Worker().Finished(); }));
+    EXPECT_TRUE(PumpUntil([&] { return reportWindow.reloads > 0; }, 5000));
+    EXPECT_EQ(reportWindow.reloadsOnThisThread, 1) << "the report page showing reloads, on the window's thread";
     const std::string report = m_folder.Read("Vantor.ifo");
     EXPECT_EQ(report.rfind(std::string(51, '=') + "\r\nZYKO Vantor\r\n\r\nSystem Information Report\r\n\r\nDate: ", 0),
               0u)
@@ -163,9 +188,14 @@ TEST_F(InfoBrowser, AMissingLibraryGivesAnAbsentPageAndAThrowingOneIsSurvived)
 {
     FakeLibrary("ZyWmi.dll");
     SetEnvironmentVariableA(kThrowVariable, "1");
+    FakeReport reportWindow;
+    reportWindow.systemPageShown = false;
+    TheViews().report = &reportWindow;
     TfrmInfoBrowserE& window = Create();
     window.ReportWindowReady();
     ASSERT_TRUE(PumpUntil([&] { return window.Worker().Finished(); }));
+    Pump(300);
+    EXPECT_EQ(reportWindow.reloads, 0) << "the alert page showing: nothing to reload";
     EXPECT_EQ(window.Worker().RunOf(2), LibraryRun::Missing);
     EXPECT_EQ(window.Worker().RunOf(1), LibraryRun::Threw);
     EXPECT_EQ(window.Worker().RunOf(3), LibraryRun::Ran);
