@@ -115,7 +115,7 @@ void TfrmInfoBrowserE::AddControls()
     m_title = &Add<TLabel>("lbWindowTitle");
     m_title->SetTextColour(kTitleColour);
     m_title->SetTransparent(true);
-    m_title->SetFont({"Arial", -12, 1});
+    m_title->SetFont({.face = "Arial", .height = -12, .bold = true});
 
     // Shown in the page area when there is no browser control.
     TLabel& note = Add<TLabel>("lbNoBrowser");
