@@ -52,6 +52,7 @@ struct FontSpec {
     std::string face = "Tahoma";
     int height = -11;  // negative: character height in pixels
     int charset = 1;   // DEFAULT_CHARSET; 128 is SHIFTJIS_CHARSET
+    bool bold = false;
     bool operator==(const FontSpec&) const = default;
 };
 

@@ -55,9 +55,9 @@ void PaintLabel(HDC dc, const TLabel& label, POINT at)
     if (label.Caption().empty())
         return;
     const FontSpec& spec = label.Font();
-    HFONT font =
-            CreateFontA(spec.height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, static_cast<BYTE>(spec.charset),
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, spec.face.c_str());
+    HFONT font = CreateFontA(spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                             static_cast<BYTE>(spec.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                             ANTIALIASED_QUALITY, DEFAULT_PITCH, spec.face.c_str());
     const HGDIOBJ oldFont = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
     // A disabled label keeps its place and text but reads as inactive.

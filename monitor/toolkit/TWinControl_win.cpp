@@ -44,7 +44,7 @@ void TWinControl::SyncWindow()
     if (now.left != Left() || now.top != Top() || now.right - now.left != Width() || now.bottom - now.top != Height())
         MoveWindow(m_window, Left(), Top(), Width(), Height(), TRUE);
     if (!m_fontApplied || !(m_appliedFont == Font())) {
-        HFONT font = CreateFontA(Font().height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+        HFONT font = CreateFontA(Font().height, 0, 0, 0, Font().bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                                  static_cast<BYTE>(Font().charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                  CLEARTYPE_QUALITY, DEFAULT_PITCH, Font().face.c_str());
         SendMessageA(m_window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);

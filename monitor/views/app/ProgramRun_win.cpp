@@ -16,6 +16,7 @@
 #include "binding/HwPlatform_win.h"
 #include "config/ProfileStore_win.h"
 #include "cover/CoverView.h"
+#include "info/InfoBrowserView.h"
 #include "language/LanguageLibrary_win.h"
 #include "list/ListView.h"
 #include "mainpanel/MainPanelView.h"
@@ -112,10 +113,15 @@ int RunVantor(const monitor::StartupOptions& options)
             broadcast.Install();
             windows.Add(CreateMainPanel());
             windows.Add(CreateCover());
+            windows.Add(CreateInfoBrowser());
             windows.Add(CreateOptionsWindow());
             windows.Add(CreateListWindow());
             windows.Add(CreateUsageWindow());
             windows.Add(CreateReportWindow());
+            // Its waiting text is in the report file: the information
+            // worker may write the report over it now.
+            if (InfoBrowserView* info = TheViews().infoBrowser)
+                info->ReportWindowReady();
             // The loop's first show: the main panel places itself on the
             // cover, shows it and the enabled sensors' gadgets.
             if (MainPanelView* panel = TheViews().mainPanel)

@@ -21,6 +21,7 @@ class GadgetsView;
 class OptionsView;
 class UsageView;
 class ReportView;
+class InfoBrowserView;
 
 struct Views {
     MainPanelView* mainPanel = nullptr;
@@ -30,6 +31,7 @@ struct Views {
     OptionsView* options = nullptr;
     UsageView* usage = nullptr;
     ReportView* report = nullptr;
+    InfoBrowserView* infoBrowser = nullptr;
 
     // Owned by the program's entry for the whole run.
     monitor::Preferences* preferences = nullptr;  // Vantor.ini beside the program

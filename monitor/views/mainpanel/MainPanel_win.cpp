@@ -11,6 +11,7 @@
 #include "app/Views.h"
 #include "cover/CoverView.h"
 #include "gadget/GadgetsView.h"
+#include "info/InfoBrowserView.h"
 #include "language/layouts/LayoutTables.h"
 #include "list/ListView.h"
 #include "app/ControlLayout.h"
@@ -251,10 +252,11 @@ void TfrmMainPanel::SetUpControls()
                     monitor::DebugLog(name + "Click: the usage window is not available");
                 return;
             }
-            // The information browser is not part of this program yet: the
-            // click only leaves its trace.
-            monitor::DebugLog(name + "Click: the information browser (page " + std::to_string(tag) +
-                              ") is not available");
+            if (InfoBrowserView* info = TheViews().infoBrowser)
+                info->ShowPageModal(tag);
+            else
+                monitor::DebugLog(name + "Click: the information browser (page " + std::to_string(tag) +
+                                  ") is not available");
         };
     }
     Image("imgSlideForm").SetHint("Open / Close preference panel");

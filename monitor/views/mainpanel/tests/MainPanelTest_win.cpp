@@ -18,6 +18,7 @@
 #include "config/ProfileStore_win.h"
 #include "cover/CoverView.h"
 #include "gadget/GadgetsView.h"
+#include "info/InfoBrowserView.h"
 #include "list/ListView.h"
 #include "mainpanel/MainPanelView.h"
 #include "prefs/Preferences.h"
@@ -354,9 +355,28 @@ int VisibleWindowsOfThisThread()
     return count;
 }
 
-// The windows these buttons open are not part of the program yet: a click
-// opens nothing and leaves a line in the debug log.
-TEST_F(PanelAndCover, ButtonsOfWindowsNotYetThereOnlyLeaveADebugLine)
+class FakeInfoBrowser final : public InfoBrowserView {
+public:
+    void ShowPage(int page) override { pages.push_back(-page); }
+    void ShowPageModal(int page) override { pages.push_back(page); }
+    void ReportWindowReady() override {}
+    std::vector<int> pages;
+};
+
+TEST_F(PanelAndCover, InformationButtonsOpenTheBrowserOnTheirPage)
+{
+    FakeInfoBrowser browser;
+    TheViews().infoBrowser = &browser;
+    Start();
+    Click(PanelWindow(), 450, 50);   // DMI
+    Click(PanelWindow(), 450, 88);   // PCI
+    Click(PanelWindow(), 450, 114);  // WMI
+    EXPECT_EQ(browser.pages, (std::vector<int>{3, 2, 1}));
+}
+
+// Without the window a button opens (a run where it could not be made), a
+// click opens nothing and leaves a line in the debug log.
+TEST_F(PanelAndCover, ButtonsOfWindowsNotThereOnlyLeaveADebugLine)
 {
     Start();
     monitor::OpenDebugLog(m_folder, true);
