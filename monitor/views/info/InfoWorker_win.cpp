@@ -57,10 +57,6 @@ DWORD WINAPI WorkerMain(LPVOID argument)
     return 0;
 }
 
-}  // namespace
-
-namespace {
-
 void RunWorker(const std::shared_ptr<InfoWorker::State>& state)
 {
     const std::string& folder = state->setup.programFolder;
