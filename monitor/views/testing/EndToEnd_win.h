@@ -8,9 +8,12 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "gadget/Arrangement.h"
 #include "testing/BoardControl_win.h"
 #include "testing/ScreenInput_win.h"
 #include "testing/VantorProcess_win.h"
@@ -132,6 +135,45 @@ inline std::vector<std::string> Lines(const std::string& text)
 inline bool EndsWith(const std::string& text, const std::string& end)
 {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+using Corner = std::pair<int, int>;
+
+inline std::vector<Corner> SortedCorners(const std::vector<HWND>& windows)
+{
+    std::vector<Corner> corners;
+    for (HWND w : windows) {
+        const POINT at = TopLeftOf(w);
+        corners.emplace_back(at.x, at.y);
+    }
+    std::sort(corners.begin(), corners.end());
+    return corners;
+}
+
+// Where the arrangement puts `count` gadgets of the given size on this
+// screen, as the program sees it (the same screen and taskbar).
+inline std::vector<Corner> ArrangedCorners(int index, std::size_t count, int width, int height)
+{
+    ArrangementScreen screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), std::nullopt};
+    if (HWND tray = FindWindowA("Shell_TrayWnd", "")) {
+        const RECT r = BoundsOf(tray);
+        screen.taskbar = GadgetRect{r.left, r.top, r.right, r.bottom};
+    }
+    std::vector<Corner> corners;
+    for (std::size_t n = 0; n < count; ++n) {
+        const GadgetPoint at = ArrangedPosition(index, static_cast<int>(n), screen, width, height);
+        corners.emplace_back(at.x, at.y);
+    }
+    std::sort(corners.begin(), corners.end());
+    return corners;
+}
+
+inline bool AllSized(const std::vector<HWND>& windows, int width, int height)
+{
+    return std::all_of(windows.begin(), windows.end(), [&](HWND w) {
+        const RECT r = BoundsOf(w);
+        return r.right - r.left == width && r.bottom - r.top == height;
+    });
 }
 
 // The whole screen copied once, so that thousands of pixel reads cost no

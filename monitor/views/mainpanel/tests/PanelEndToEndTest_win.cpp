@@ -12,12 +12,13 @@
 #include <utility>
 #include <vector>
 
-#include "gadget/Arrangement.h"
 #include "testing/EndToEnd_win.h"
 
 namespace vantor::views {
 namespace {
 
+using testing::AllSized;
+using testing::ArrangedCorners;
 using testing::BoundsOf;
 using testing::ClickWindowAt;
 using testing::CoverOf;
@@ -26,6 +27,7 @@ using testing::kMainPanelCaption;
 using testing::kSkinnedClass;
 using testing::kStartTimeoutMs;
 using testing::ProgramFolder;
+using testing::SortedCorners;
 using testing::TopLeftOf;
 using testing::VantorProcess;
 using testing::VisibleGadgets;
@@ -38,45 +40,6 @@ constexpr POINT kCoverDragSurface{30, 100};
 constexpr POINT kCoverCloseBox{185, 14};
 constexpr int kMainPanelWidth = 558, kCoverHeight = 325;
 constexpr int kSlideDistance = 270;
-
-using Corner = std::pair<int, int>;
-
-std::vector<Corner> SortedCorners(const std::vector<HWND>& windows)
-{
-    std::vector<Corner> corners;
-    for (HWND w : windows) {
-        const POINT at = TopLeftOf(w);
-        corners.emplace_back(at.x, at.y);
-    }
-    std::sort(corners.begin(), corners.end());
-    return corners;
-}
-
-// Where the arrangement puts `count` gadgets of the given size on this
-// screen, as the program sees it (the same screen and taskbar).
-std::vector<Corner> ArrangedCorners(int index, std::size_t count, int width, int height)
-{
-    ArrangementScreen screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), std::nullopt};
-    if (HWND tray = FindWindowA("Shell_TrayWnd", "")) {
-        const RECT r = BoundsOf(tray);
-        screen.taskbar = GadgetRect{r.left, r.top, r.right, r.bottom};
-    }
-    std::vector<Corner> corners;
-    for (std::size_t n = 0; n < count; ++n) {
-        const GadgetPoint at = ArrangedPosition(index, static_cast<int>(n), screen, width, height);
-        corners.emplace_back(at.x, at.y);
-    }
-    std::sort(corners.begin(), corners.end());
-    return corners;
-}
-
-bool AllSized(const std::vector<HWND>& windows, int width, int height)
-{
-    return std::all_of(windows.begin(), windows.end(), [&](HWND w) {
-        const RECT r = BoundsOf(w);
-        return r.right - r.left == width && r.bottom - r.top == height;
-    });
-}
 
 COLORREF ScreenPixelAt(POINT at) { return testing::ScreenPixel(at.x, at.y); }
 
