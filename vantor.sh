@@ -273,6 +273,8 @@ cmd_run() {
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake"
     local headless=""
     [[ -z "${DISPLAY:-}" ]] && headless=1
+    # A desktop of the user's has a window manager; a private Xvfb has none.
+    [[ -z "$headless" ]] && export VANTOR_WINE_MANAGED=Y
     ensure_display
     mkdir -p "$run_state"
     trap run_cleanup EXIT

@@ -69,6 +69,14 @@ service_stopped() {
     "$wine" sc query zykacpi 2>/dev/null | tr -d '\r' | grep -q 'STOPPED'
 }
 
+# On an X display without a window manager (Xvfb) Wine waits two seconds for
+# every window it manages to be withdrawn when it is hidden, which holds up
+# the end of every run; unmanaged, it places the windows itself. A desktop
+# with a window manager keeps it in charge (VANTOR_WINE_MANAGED=Y).
+window_management() {
+    "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "${VANTOR_WINE_MANAGED:-N}" /f </dev/null >/dev/null 2>&1
+}
+
 install_driver() {
     local driver=$1 boards=$2 board=$3
     local board_file="$boards/$board.ini"
@@ -105,6 +113,7 @@ up)
     [[ $# -ge 3 ]] || { echo "usage: $0 up DRIVER.sys BOARDS_DIR [BOARD]" >&2; exit 1; }
     create_prefix
     keep_server
+    window_management
     install_driver "$2" "$3" "${4:-classic}"
     ;;
 down)

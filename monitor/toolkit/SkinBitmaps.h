@@ -14,7 +14,8 @@ class TImage;
 // Loads the bitmap at `path` into `image` (which may be null). A copy under
 // the active language's folder (see LanguageSkinPath) is taken instead when
 // it exists. A missing file changes nothing and reports nothing; the result
-// only says whether a picture was loaded.
+// only says whether a picture was loaded. Images given the same unchanged
+// file share one picture (pictures are never drawn on).
 bool LoadSkinBitmap(TImage* image, const std::string& path);
 
 // The button `name` and its companions "Up", "Ov", "Dn", "Ds" load

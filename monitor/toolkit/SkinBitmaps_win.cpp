@@ -6,6 +6,10 @@
 #include "toolkit/TGoodForm.h"
 #include "toolkit/TImage.h"
 
+#include <map>
+#include <mutex>
+#include <tuple>
+
 namespace vantor::toolkit {
 namespace {
 
@@ -13,6 +17,49 @@ bool FileExists(const std::string& path)
 {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// A skin file as it is on disk now: a file rewritten since it was loaded is
+// a different picture.
+struct SkinFileKey {
+    std::string path;
+    DWORD writtenLow = 0;
+    DWORD writtenHigh = 0;
+    DWORD size = 0;
+    bool operator<(const SkinFileKey& other) const
+    {
+        return std::tie(path, writtenLow, writtenHigh, size) <
+               std::tie(other.path, other.writtenLow, other.writtenHigh, other.size);
+    }
+};
+
+// Pictures never change once loaded and are only read from (drawn, their
+// shape scanned), so every image showing the same skin file shares one
+// bitmap: thirteen gadgets hold one set of digit pictures, not thirteen.
+// The cache keeps no picture alive by itself.
+PicturePtr SharedSkinPicture(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return nullptr;
+    const SkinFileKey key{path, data.ftLastWriteTime.dwLowDateTime, data.ftLastWriteTime.dwHighDateTime,
+                          data.nFileSizeLow};
+    static std::mutex guard;
+    static std::map<SkinFileKey, std::weak_ptr<const Picture>> loaded;
+    const std::lock_guard<std::mutex> lock(guard);
+    if (PicturePtr shared = loaded[key].lock())
+        return shared;
+    PicturePtr picture = LoadBitmapPicture(path);
+    if (!picture) {
+        loaded.erase(key);
+        return nullptr;
+    }
+    loaded[key] = picture;
+    // Entries of pictures no image shows any more go when the cache grows.
+    if (loaded.size() > 512)
+        std::erase_if(loaded, [](const auto& entry) { return entry.second.expired(); });
+    return picture;
 }
 
 }  // namespace
@@ -24,7 +71,7 @@ bool LoadSkinBitmap(TImage* image, const std::string& path)
         chosen = *translated;
     if (!image || !FileExists(chosen))
         return false;
-    auto picture = LoadBitmapPicture(chosen);
+    PicturePtr picture = SharedSkinPicture(chosen);
     if (!picture)
         return false;
     image->SetPicture(std::move(picture));

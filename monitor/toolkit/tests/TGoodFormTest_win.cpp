@@ -148,6 +148,32 @@ TEST_F(SkinFiles, ButtonStatesLoadWithLanguageCopiesWhereTheyExist)
     EXPECT_EQ(button->GetPicture(), before);
 }
 
+// Gadgets by the dozen show the same digit files: one bitmap each, shared,
+// and a file rewritten on disk is read again.
+TEST_F(SkinFiles, ImagesOfTheSameFileShareOnePictureUntilTheFileChanges)
+{
+    TGoodForm form("frmSkin");
+    TImage& first = form.Add<TImage>("imgFirst");
+    TImage& second = form.Add<TImage>("imgSecond");
+    const std::string file = m_root + "Res\\main\\Go_b_n.bmp";
+    ASSERT_TRUE(LoadSkinBitmap(&first, file));
+    ASSERT_TRUE(LoadSkinBitmap(&second, file));
+    EXPECT_EQ(first.GetPicture(), second.GetPicture());
+    EXPECT_EQ(BitmapOf(first.GetPicture()), BitmapOf(second.GetPicture())) << "one bitmap";
+    TImage& other = form.Add<TImage>("imgOther");
+    ASSERT_TRUE(LoadSkinBitmap(&other, m_root + "Res\\main\\Go_b_o.bmp"));
+    EXPECT_NE(other.GetPicture(), first.GetPicture());
+
+    // Rewritten (another size, so the change shows whatever the clock's grain).
+    WriteBmp(file, 30, 12, kBlue, kBlue);
+    TImage& third = form.Add<TImage>("imgThird");
+    ASSERT_TRUE(LoadSkinBitmap(&third, file));
+    EXPECT_NE(third.GetPicture(), first.GetPicture());
+    EXPECT_EQ(PictureColour(&third), kBlue);
+    EXPECT_EQ(third.GetPicture()->Width(), 30);
+    EXPECT_EQ(PictureColour(&first), kRed) << "an image keeps the picture it was given";
+}
+
 class ShownForm : public testing::Test {
 protected:
     void SetUp() override

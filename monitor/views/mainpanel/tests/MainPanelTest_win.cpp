@@ -79,11 +79,13 @@ COLORREF ScreenPixel(POINT at)
 
 bool IsRed(COLORREF c) { return GetRValue(c) > 150 && GetRValue(c) > GetGValue(c) + 80; }
 
-// The red pixels the screen shows in a window's rectangle.
+// The red pixels the screen shows in a window's client area (the tray's
+// icons; Wine may give its tray window a caption with an icon of its own).
 int RedPixelsIn(HWND window)
 {
     RECT r;
-    GetWindowRect(window, &r);
+    GetClientRect(window, &r);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
     HDC screen = GetDC(nullptr);
     int red = 0;
     for (int y = r.top; y < r.bottom; ++y) {
@@ -93,6 +95,10 @@ int RedPixelsIn(HWND window)
     ReleaseDC(nullptr, screen);
     return red;
 }
+
+// A point of the bare desktop: the bottom-left corner, away from the tray
+// window Wine puts at the top-left when X has no tray.
+POINT DesktopPoint() { return {2, GetSystemMetrics(SM_CYSCREEN) - 2}; }
 
 // Pumps until `done` holds; false when it did not within `ms`.
 bool WaitFor(const std::function<bool()>& done, DWORD ms = 5000)
@@ -231,7 +237,7 @@ protected:
 TEST_F(PanelAndCover, AppearsBesideTheCoverAndSlidesBehindItAndBack)
 {
     Start();
-    const COLORREF desktop = ScreenPixel({2, 2});
+    const COLORREF desktop = ScreenPixel(DesktopPoint());
     const RECT cover = CoverRect();
     // No preference file: the cover is centred by the panel's width and its own height.
     EXPECT_EQ(cover.left, 1280 / 2 - 558 / 2);
@@ -471,7 +477,7 @@ TEST_F(PanelAndCover, HideHidesBothAndTheTrayRestoresThem)
     EXPECT_TRUE(IsWindowVisible(CoverWindow()));
     EXPECT_TRUE(IsWindowVisible(PanelWindow()));
     EXPECT_TRUE(Panel().WindowsShown());
-    EXPECT_EQ(ScreenPixel({CoverRect().left + 2, CoverRect().top + 2}), ScreenPixel({2, 2}))
+    EXPECT_EQ(ScreenPixel({CoverRect().left + 2, CoverRect().top + 2}), ScreenPixel(DesktopPoint()))
             << "the cover keeps its shape";
 }
 
