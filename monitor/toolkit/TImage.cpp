@@ -4,6 +4,10 @@ namespace vantor::toolkit {
 
 void TImage::SetPicture(PicturePtr picture)
 {
+    // The same picture again (a gadget's digits on every polling tick) has
+    // nothing new to draw.
+    if (picture == m_picture)
+        return;
     m_picture = std::move(picture);
     if (AutoSize && m_picture)
         SetBounds(Left(), Top(), m_picture->Width(), m_picture->Height());

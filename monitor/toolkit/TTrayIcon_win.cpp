@@ -76,6 +76,10 @@ bool TTrayIcon::Show(HICON icon, const std::string& tip)
 
 bool TTrayIcon::SetIcon(HICON icon)
 {
+    // Every polling tick sets the image it already shows; the shell is told
+    // only of a change.
+    if (icon == m_icon)
+        return m_shown;
     m_icon = icon;
     return m_shown && Notify(NIM_MODIFY);
 }
