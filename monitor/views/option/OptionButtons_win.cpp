@@ -3,6 +3,7 @@
 // Cancel and the close box throw the edits away, Save As and Load go through
 // the profile dialogs.
 #include <string>
+#include <utility>
 
 #include "app/StandardError.h"
 #include "app/Views.h"
@@ -10,21 +11,19 @@
 #include "option/OptionsWindow_win.h"
 
 namespace vantor::views {
-namespace {
 
-// A button pressed while a refused threshold sits in its field only shows why.
-bool TakeRefusal(bool& shown)
+bool OptionsWindow::ReadyForButton()
 {
-    const bool was = shown;
-    shown = false;
-    return was;
+    // A threshold refused as its field lost the focus to this press, or
+    // refused now: the press only shows why.
+    const bool finished = FinishThresholdEdit();
+    const bool refused = std::exchange(m_refusalShown, false);
+    return finished && !refused;
 }
-
-}  // namespace
 
 void OptionsWindow::DefaultClicked()
 {
-    if (!FinishThresholdEdit() || TakeRefusal(m_refusalShown))
+    if (!ReadyForButton())
         return;
     SetStatus("", false);
     const monitor::FlowResult result =
@@ -46,7 +45,7 @@ void OptionsWindow::DefaultClicked()
 
 void OptionsWindow::ApplyClicked()
 {
-    if (!FinishThresholdEdit() || TakeRefusal(m_refusalShown))
+    if (!ReadyForButton())
         return;
     SetStatus("", false);
     bool confirmed = false;
@@ -81,7 +80,7 @@ void OptionsWindow::CancelClicked()
 
 void OptionsWindow::SaveAsClicked()
 {
-    if (!FinishThresholdEdit() || TakeRefusal(m_refusalShown))
+    if (!ReadyForButton())
         return;
     const std::optional<std::string> chosen =
             m_dialogs ? m_dialogs->ChooseSave(m_form.Handle(), std::string(monitor::kProfileFilter),
@@ -100,7 +99,7 @@ void OptionsWindow::SaveAsClicked()
 
 void OptionsWindow::LoadClicked()
 {
-    if (!FinishThresholdEdit() || TakeRefusal(m_refusalShown))
+    if (!ReadyForButton())
         return;
     const std::optional<std::string> chosen =
             m_dialogs ? m_dialogs->ChooseOpen(m_form.Handle(), std::string(monitor::kProfileFilter),

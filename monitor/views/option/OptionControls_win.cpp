@@ -165,7 +165,7 @@ void OptionsWindow::AddControls()
     for (const char* page : {"imgHeaderTemp", "imgHeaderVolt", "imgHeaderFan", "imgHeaderSetting"})
         holder(page);
     buttonWithStates("imgClose", false);
-    image("imgClose").SetHint("Close");
+    Image("imgClose").SetHint("Close");
 
     const char* titles[] = {"Enabled", "Sensor Name", "Nominal Value", "Current Value", "Threshold"};
     for (int k = 1; k <= 5; ++k)
@@ -257,11 +257,11 @@ void OptionsWindow::AddControls()
     buttonWithStates("imgCancel", true);
     for (const char* state : {"Up", "Ov", "Dn", "Ds"})
         holder(std::string("imgApplyChanged") + state);
-    image("imgDefault").SetHint("Default");
-    image("imgSaveAs").SetHint("Save As");
-    image("imgLoad").SetHint("Load");
-    image("imgApply").SetHint("Apply");
-    image("imgCancel").SetHint("Cancel");
+    Image("imgDefault").SetHint("Default");
+    Image("imgSaveAs").SetHint("Save As");
+    Image("imgLoad").SetHint("Load");
+    Image("imgApply").SetHint("Apply");
+    Image("imgCancel").SetHint("Cancel");
     label("lbStatus", "", kDimColour);
 }
 

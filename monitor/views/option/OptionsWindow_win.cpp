@@ -144,15 +144,21 @@ void OptionsWindow::ShowModal()
     HWND owner = nullptr;
     if (CoverView* cover = TheViews().cover)
         owner = static_cast<HWND>(cover->WindowHandle());
-    // Over the cover and the panel, which may be kept above all windows.
-    HWND panel = owner ? GetWindow(owner, GW_OWNER) : nullptr;
-    const bool topmost = (owner && (GetWindowLongA(owner, GWL_EXSTYLE) & WS_EX_TOPMOST)) ||
-                         (panel && (GetWindowLongA(panel, GWL_EXSTYLE) & WS_EX_TOPMOST));
+    // A modal window of the program: above its cover, its panel (which may
+    // be kept above all windows) and its gadgets while it is shown.
+    // The application window is disabled with the owner, as behind any modal
+    // window: a skinned button's press gives it the focus otherwise, and the
+    // press loses its mouse capture to that activation.
+    HWND application = toolkit::ApplicationWindow();
+    const bool disableApplication = application && IsWindowEnabled(application);
+    if (disableApplication)
+        EnableWindow(application, FALSE);
     m_form.Show();
-    toolkit::SetTopmost(m_form.Handle(), topmost ? HWND_TOPMOST : HWND_TOP);
+    toolkit::SetTopmost(m_form.Handle(), HWND_TOPMOST);
     RunModal(m_form, owner, [this] { return !IsWindowVisible(m_form.Handle()); });
-    if (topmost)
-        toolkit::SetTopmost(m_form.Handle(), HWND_NOTOPMOST);
+    toolkit::SetTopmost(m_form.Handle(), HWND_NOTOPMOST);
+    if (disableApplication)
+        EnableWindow(application, TRUE);
     m_shown = false;
 }
 

@@ -161,6 +161,7 @@ private:
 
     // Buttons
     bool Confirm(std::string_view question);
+    bool ReadyForButton();
     void DefaultClicked();
     void ApplyClicked();
     void CancelClicked();

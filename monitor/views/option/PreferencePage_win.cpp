@@ -19,6 +19,7 @@ namespace {
 constexpr std::uint32_t kOldTargetItem = 0x04030005;
 constexpr std::uint32_t kProfileItem = 0x04050009;
 constexpr std::uint32_t kChassisSwitch = 0x04060006;
+constexpr std::uint32_t kChassisTargetItem = 0x0405000A;
 constexpr int kSuiteCoverHeight = 225;
 
 // The maker's suite owns the fan settings when its key exists.
@@ -74,9 +75,12 @@ void OptionsWindow::ShowFanControlArea(bool visible)
     Label("lbTemp").SetVisible(tempShow);
     Image("imgAdd").SetVisible(tempShow);
     Image("imgSbb").SetVisible(tempShow);
-    for (const char* name :
-         {"imgChKelvaneModeG", "lbChTempValue", "imgChSelect", "imgChKelvane", "imgChKelvaneFrame", "Label50"})
+    for (const char* name : {"imgChKelvane", "imgChKelvaneFrame", "Label50"})
         m_form.FindControl(name)->SetVisible(chassis);
+    // A chassis target the board cannot choose would be an empty field.
+    const bool chassisTarget = chassis && workable(kChassisTargetItem);
+    for (const char* name : {"imgChKelvaneModeG", "lbChTempValue", "imgChSelect"})
+        m_form.FindControl(name)->SetVisible(chassisTarget);
 
     // A board without any fan control says so instead of an empty frame.
     const bool nothing = visible && m_fan && !m_fan->View().ProcessorSwitchEnabled && !chassis && !groups;

@@ -228,7 +228,7 @@ void OptionsWindow::RowCheckClicked(int row)
 
 void OptionsWindow::PageBy(int step)
 {
-    if (m_sensorTab == 0 || !FinishThresholdEdit())
+    if (m_sensorTab == 0 || !ReadyForButton())
         return;
     std::size_t& page = m_page[m_sensorTab - 1];
     page = step > 0 ? NextPage(page, CurrentTable().Count()) : PreviousPage(page);

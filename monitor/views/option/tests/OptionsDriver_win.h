@@ -46,6 +46,8 @@ inline constexpr POINT kCoverOption{92, 150};
 // The confirmation's OK and Cancel, from its top left corner.
 inline constexpr POINT kConfirmOk{269, 107};
 inline constexpr POINT kConfirmCancel{334, 107};
+// The list window's OK in list mode (300 wide), from its top left corner.
+inline constexpr POINT kListOk{90, 128};
 
 template <typename Condition>
 bool WaitUntil(Condition condition, DWORD timeoutMs)
@@ -179,6 +181,44 @@ inline bool AnswerConfirmation(const VantorProcess& vantor, bool ok, const std::
         testing::SaveScreenshot(screenshot);
     ClickClient(confirm, ok ? kConfirmOk : kConfirmCancel);
     return WaitUntil([&] { return !IsWindowVisible(confirm); }, 5000);
+}
+
+// Clicks the list window's entry `index` and then OK.
+inline bool ChooseListItem(HWND list, int index)
+{
+    HWND box = FindWindowExA(list, nullptr, "ListBox", nullptr);
+    if (!box)
+        return false;
+    const LRESULT height = SendMessageA(box, LB_GETITEMHEIGHT, 0, 0);
+    RECT r{};
+    GetWindowRect(box, &r);
+    testing::ClickAt({r.left + 20, r.top + 2 + static_cast<int>(height) * index + static_cast<int>(height) / 2});
+    testing::Pump(200);
+    if (SendMessageA(box, LB_GETCURSEL, 0, 0) != index)
+        return false;
+    ClickClient(list, kListOk);
+    return true;
+}
+
+// The standard file dialog the program opened: the file's name typed into
+// it and Enter pressed. False when no dialog came.
+inline bool TypeIntoFileDialog(const VantorProcess& vantor, const std::string& path, const std::string& screenshot)
+{
+    HWND dialog = nullptr;
+    if (!WaitUntil([&] { return (dialog = vantor.FindWindowOf("#32770", "")) != nullptr && IsWindowVisible(dialog); },
+                   10000))
+        return false;
+    testing::Pump(800);
+    SetForegroundWindow(dialog);
+    testing::Pump(200);
+    // The file name field has the focus when the dialog opens; it is emptied first.
+    for (int i = 0; i < 40; ++i)
+        PressKey(VK_BACK);
+    TypeText(path);
+    if (!screenshot.empty())
+        testing::SaveScreenshot(screenshot);
+    PressKey(VK_RETURN);
+    return WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, 10000);
 }
 
 // The hardware library of the build folder, opened on the device for the
