@@ -31,6 +31,7 @@ inline constexpr const char* kListCaption = "Vantor List";
 // Client points of the options window (its layout table's places).
 inline constexpr POINT kMainTab1{91, 57};
 inline constexpr POINT kMainTab2{231, 57};
+inline constexpr POINT kSensorTab2{198, 87};
 inline constexpr POINT kSensorTab3{308, 87};
 inline constexpr POINT kThresholdEdit1{500, 149};
 inline constexpr POINT kNextPage{337, 309};

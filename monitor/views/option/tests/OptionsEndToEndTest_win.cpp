@@ -187,6 +187,10 @@ TEST_F(OptionsRun, ProcessorFanControlSwitchedOffReachesTheDeviceAndIsAnnouncedO
     VantorProcess vantor;
     HWND options = StartAndOpenOptions(vantor, m_folder);
     ASSERT_NE(options, nullptr);
+    ClickClient(options, kSensorTab2);
+    testing::SaveScreenshot("options-sensor-voltage-classic");
+    ClickClient(options, kSensorTab3);
+    testing::SaveScreenshot("options-sensor-fan-classic");
     ClickClient(options, kMainTab2);
     testing::SaveScreenshot("options-preference-classic");
     ClickClient(options, kProcessorSwitch);
