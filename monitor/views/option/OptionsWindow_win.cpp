@@ -44,6 +44,20 @@ constexpr int kConfirmHalfHeight = 90;
 
 }  // namespace
 
+OptionsWindow::EditField OptionsWindow::EditFieldOf(const toolkit::TEdit& edit)
+{
+    // Edit1-Edit6 (Tag 11-16) hold fan names, Edit7-Edit12 (Tag 1-6) thresholds.
+    if (edit.Name() == "eVolume")
+        return EditField::Volume;
+    if (edit.Name() == "eInterval")
+        return EditField::Interval;
+    if (edit.Name().rfind("Edit", 0) != 0)
+        return EditField::Other;
+    if (edit.Tag >= 1 && edit.Tag <= kSensorRows)
+        return EditField::Threshold;
+    return edit.Tag > 10 ? EditField::FanName : EditField::Other;
+}
+
 OptionsWindow::OptionsWindow(std::unique_ptr<ProfileDialogs> dialogs, monitor::SystemRestart* restart)
     : m_binding(m_platform, [](std::string_view text) { monitor::DebugLog(text); }), m_dialogs(std::move(dialogs)),
       m_restart(restart ? restart : this)
@@ -275,6 +289,7 @@ void OptionsWindow::ShowMainTab(int tab)
         ShowSensorTab(m_sensorTab == 0 ? 1 : m_sensorTab);
     } else {
         FinishThresholdEdit();
+        m_refusalShown = false;
         ShowSensorControls(false);
         Image("imgHeader").SetPicture(Image("imgHeaderSetting").GetPicture());
         ShowPreferenceControls(true);
@@ -310,18 +325,16 @@ bool OptionsWindow::OnFormMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
         }
         return false;
     case kWmEditKey: {
-        auto* control = toolkit::TWinControl::FromWindow(reinterpret_cast<HWND>(lParam));
-        const char key = static_cast<char>(wParam);
-        const bool numberField =
-                control &&
-                (control->Name() == "eVolume" || control->Name() == "eInterval" ||
-                 (control->Tag >= 1 && control->Tag <= kSensorRows && control->Name().rfind("Edit", 0) == 0));
-        if (numberField && !IsNumberFieldKey(key)) {
+        auto* edit = dynamic_cast<toolkit::TEdit*>(toolkit::TWinControl::FromWindow(reinterpret_cast<HWND>(lParam)));
+        const EditField field = edit ? EditFieldOf(*edit) : EditField::Other;
+        const bool digitsOnly =
+                field == EditField::Threshold || field == EditField::Volume || field == EditField::Interval;
+        if (digitsOnly && !IsNumberFieldKey(static_cast<char>(wParam))) {
             result = 1;
             return true;
         }
         // Any key in a threshold field is the user's typing.
-        if (control && control->Name().rfind("Edit", 0) == 0 && control->Tag <= kSensorRows)
+        if (field == EditField::Threshold)
             m_thresholdEdit.KeyTyped();
         result = 0;
         return true;
@@ -353,13 +366,12 @@ void OptionsWindow::OnEditCommand(HWND window, int code)
     auto* edit = dynamic_cast<toolkit::TEdit*>(toolkit::TWinControl::FromWindow(window));
     if (!edit)
         return;
-    const std::string& name = edit->Name();
-    const bool threshold = name.rfind("Edit", 0) == 0 && edit->Tag >= 1 && edit->Tag <= kSensorRows;
-    const bool fanName = name.rfind("Edit", 0) == 0 && edit->Tag > 10;
+    const EditField field = EditFieldOf(*edit);
     switch (code) {
     case EN_SETFOCUS:
         m_textOnEntry = edit->Text();
-        if (threshold) {
+        m_refusalShown = false;
+        if (field == EditField::Threshold) {
             m_thresholdRow = edit->Tag - 1;
             if (const auto sensor = SensorOfRow(edit->Tag - 1)) {
                 m_thresholdEdit.Enter(CurrentTable().EditThreshold[*sensor]);
@@ -368,12 +380,12 @@ void OptionsWindow::OnEditCommand(HWND window, int code)
         }
         break;
     case EN_KILLFOCUS:
-        if (threshold)
+        if (field == EditField::Threshold)
             FinishThresholdEdit();
-        else if (name == "eVolume") {
+        else if (field == EditField::Volume) {
             m_config.Edit.VolumeField = VolumeFieldOnLeave(edit->Text());
             ReadNumberFields();
-        } else if (name == "eInterval") {
+        } else if (field == EditField::Interval) {
             m_config.Edit.IntervalField = IntervalFieldOnLeave(edit->Text());
             ReadNumberFields();
         }
@@ -381,15 +393,24 @@ void OptionsWindow::OnEditCommand(HWND window, int code)
     case EN_CHANGE:
         if (m_settingText)
             break;
-        if (threshold)
+        switch (field) {
+        case EditField::Threshold:
             ThresholdEditChanged(edit->Tag - 1);
-        else if (fanName && m_mainTab == 1 && m_sensorTab == 3) {
-            if (const auto sensor = SensorOfRow(edit->Tag - 11))
-                monitor::CopyCut(edit->Text(), m_config.Fan.EditFanName[*sensor]);
-        } else if (name == "eVolume") {
+            break;
+        case EditField::FanName:
+            if (m_mainTab == 1 && m_sensorTab == 3) {
+                if (const auto sensor = SensorOfRow(edit->Tag - 11))
+                    monitor::CopyCut(edit->Text(), m_config.Fan.EditFanName[*sensor]);
+            }
+            break;
+        case EditField::Volume:
             m_config.Edit.VolumeField = edit->Text();
-        } else if (name == "eInterval") {
+            break;
+        case EditField::Interval:
             m_config.Edit.IntervalField = edit->Text();
+            break;
+        case EditField::Other:
+            break;
         }
         break;
     default:

@@ -115,6 +115,14 @@ private:
     void MarkChanged(bool changed);
     void SetStatus(const std::string& text, bool warning);
     bool OnFormMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    enum class EditField {
+        Threshold,
+        FanName,
+        Volume,
+        Interval,
+        Other
+    };
+    static EditField EditFieldOf(const toolkit::TEdit& edit);
     void OnEditCommand(HWND edit, int code);
 
     // Controls

@@ -89,7 +89,9 @@ void OptionsWindow::ShowSensorTab(int tab)
 {
     if (tab < 1 || tab > 3)
         return;
+    // A refused threshold is shown and put back; the tab changes all the same.
     FinishThresholdEdit();
+    m_refusalShown = false;
     m_sensorTab = tab;
     for (int k = 1; k <= 3; ++k) {
         toolkit::TLabel& label = Label("SensorTab" + std::to_string(k));

@@ -130,7 +130,13 @@ TEST_F(OptionsRun, TypedThresholdReachesTheSettingsFileAndTheGadgetARefusedOneNo
     ReplaceFieldText(options, kThresholdEdit1, "85");
     ClickClient(options, kApplyButton);
     ASSERT_TRUE(AnswerConfirmation(vantor, true, "options-confirm-apply"));
-    EXPECT_TRUE(WaitUntil([&] { return Contains(SettingsFile(), "Temp0Threshold=850"); }, 10000)) << SettingsFile();
+    EXPECT_TRUE(WaitUntil(
+            [&] {
+                const std::string file = SettingsFile();
+                return Contains(file, "Temp0Threshold=850") && Contains(file, "nChKelvaneTargetIdx=");
+            },
+            10000))
+            << SettingsFile();
     EXPECT_TRUE(Contains(SettingsFile(), "Temp1Threshold=450")) << "the other sensor keeps its threshold";
     // Exactly one gadget's threshold digits change: the processor's.
     std::vector<std::size_t> changed;
@@ -202,7 +208,7 @@ TEST_F(OptionsRun, ProcessorFanControlSwitchedOffReachesTheDeviceAndIsAnnouncedO
     EXPECT_TRUE(PumpUntil([&] { return listener.Count() >= 1; }, 10000));
     testing::Pump(1500);
     EXPECT_EQ(listener.Count(), 1) << "announced once";
-    EXPECT_TRUE(Contains(SettingsFile(), "bEnableKelvane=0")) << SettingsFile();
+    EXPECT_TRUE(WaitUntil([&] { return Contains(SettingsFile(), "bEnableKelvane=0"); }, 5000)) << SettingsFile();
     EXPECT_TRUE(vantor.End());
 }
 
@@ -250,7 +256,8 @@ TEST_F(OptionsRun, ProfileSavedAndLoadedThroughTheFileDialogs)
     const std::string profile = m_folder.Path() + "evening";
     ClickClient(options, kSaveAsButton);
     ASSERT_TRUE(TypeIntoFileDialog(vantor, profile, "options-save-dialog"));
-    ASSERT_TRUE(WaitUntil([&] { return m_folder.Exists("evening.vtp"); }, 10000));
+    // The file is written key by key: its last key tells it is whole.
+    ASSERT_TRUE(WaitUntil([&] { return Contains(m_folder.Read("evening.vtp"), "nChKelvaneTargetIdx="); }, 10000));
     EXPECT_TRUE(Contains(m_folder.Read("evening.vtp"), "Temp0Threshold=750")) << m_folder.Read("evening.vtp");
 
     ReplaceFieldText(options, kThresholdEdit1, "65");
