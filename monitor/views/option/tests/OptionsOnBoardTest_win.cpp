@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/Views.h"
+#include "gadget/GadgetsView.h"
 #include "language/layouts/LayoutTables.h"
 #include "option/OptionsWindow_win.h"
 #include "option/ThresholdKnob.h"
@@ -28,6 +29,9 @@ using namespace optiontest;
 
 constexpr std::uint32_t kCpuFanMode = 0x04080011;
 constexpr POINT kFahrenheit{256, 242};
+constexpr int kRowTops[] = {139, 169, 198, 228, 257};
+// A normal gadget's close box, client coordinates.
+constexpr POINT kGadgetClose{83, 95};
 // The second temperature row, where its knob hangs.
 constexpr int kSecondKnobTop = 172;
 
@@ -88,7 +92,7 @@ protected:
 
     // Makes the window on the board and shows it modally while `drive`
     // works it from another thread; the window is closed with Cancel after.
-    void Run(const std::function<void(HWND)>& drive)
+    void Run(const std::function<void(HWND)>& drive, const std::function<void()>& prepare = {})
     {
         m_window.reset();
         m_window = CreateOptionsWindow(std::make_unique<NoDialogs>(), &m_restart);
@@ -97,6 +101,8 @@ protected:
         EXPECT_EQ(options->LayoutResult(), static_cast<int>(monitor::kOptionLayout.size()))
                 << "every control of the window has its row of the layout table, and only one";
         HWND window = static_cast<HWND>(options->WindowHandle());
+        if (prepare)
+            prepare();
         std::thread driver([&] {
             WaitUntil([&] { return IsWindowVisible(window) != FALSE; }, 10000);
             Sleep(300);
@@ -122,6 +128,43 @@ protected:
 };
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// Lit pixels of a row's check mark (cyan strokes) on the screen.
+int CheckMarkPixels(HWND window, int row)
+{
+    RECT r{};
+    GetWindowRect(window, &r);
+    const int left = r.left + 46, top = r.top + kRowTops[row] + 4;
+    HDC screen = GetDC(nullptr);
+    int lit = 0;
+    for (int y = top; y < top + 13; ++y)
+        for (int x = left; x < left + 13; ++x) {
+            const COLORREF c = GetPixel(screen, x, y);
+            if (GetBValue(c) > 150 && GetGValue(c) > 150 && GetRValue(c) < 120)
+                ++lit;
+        }
+    ReleaseDC(nullptr, screen);
+    return lit;
+}
+
+// The gadget windows of this process that are shown.
+std::vector<HWND> ShownGadgets()
+{
+    std::vector<HWND> gadgets;
+    EnumWindows(
+            [](HWND window, LPARAM data) -> BOOL {
+                DWORD process = 0;
+                GetWindowThreadProcessId(window, &process);
+                char caption[32] = {};
+                GetWindowTextA(window, caption, sizeof caption);
+                if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
+                    std::string(caption) == "Vantor sensor")
+                    reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&gadgets));
+    return gadgets;
+}
 
 TEST_F(OptionsOnBoard, GroupFanModeAppliedAfterTheRestartQuestionReachesTheBoard)
 {
@@ -192,6 +235,36 @@ TEST_F(OptionsOnBoard, FahrenheitEntryStoresCelsiusAndTheKnobsEndIsTheMaximum)
     });
     file = SettingsFile();
     EXPECT_TRUE(Contains(file, "Temp1Threshold=700")) << "the system temperature's maximum: " << file;
+}
+
+// Gadgets closed while the window is open: the sensors' rows show them off.
+TEST_F(OptionsOnBoard, ClosingTheGadgetsClearsTheRowsCheckMarks)
+{
+    int before = 0, after = 0;
+    std::size_t closed = 0;
+    Run(
+            [&](HWND window) {
+                before = CheckMarkPixels(window, 0);
+                const std::vector<HWND> gadgets = ShownGadgets();
+                closed = gadgets.size();
+                for (HWND gadget : gadgets) {
+                    RECT g{};
+                    GetWindowRect(gadget, &g);
+                    testing::ClickAt({g.left + kGadgetClose.x, g.top + kGadgetClose.y});
+                    testing::Pump(100);
+                }
+                Sleep(300);
+                after = CheckMarkPixels(window, 0) + CheckMarkPixels(window, 1);
+                testing::SaveScreenshot("options-gadgets-closed");
+            },
+            [] {
+                // As the main panel's first show does.
+                TheViews().gadgets->ShowEnabledGadgets();
+                testing::Pump(300);
+            });
+    EXPECT_EQ(closed, 13u) << "the classic board's gadgets were shown";
+    EXPECT_GT(before, 5) << "the processor's row was checked";
+    EXPECT_EQ(after, 0) << "both temperature rows show their sensors off";
 }
 
 }  // namespace
