@@ -436,7 +436,7 @@ PAINTERS[f'{OPT}/sensors_down.bmp'] = lambda: inactive_tab(140, 24, STRIP)
 PAINTERS[f'{OPT}/setting down.bmp'] = lambda: inactive_tab(140, 24, STRIP)
 
 # preference page check boxes and radios, window pixels
-PREF_CHECKS = ((44, 122), (44, 146), (378, 124), (378, 210))
+PREF_CHECKS = ((44, 122), (44, 146), (378, 124), (378, 146))
 PREF_RADIOS = ((160, 236), (250, 236))
 
 

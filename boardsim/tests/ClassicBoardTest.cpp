@@ -102,7 +102,9 @@ TEST_F(ClassicBoard, ListsItsSensorsWithRealisticDescriptors)
         for (const Descriptor& d : *list) {
             byName[d.name] = d;
             EXPECT_TRUE(ids.insert(d.itemId).second) << d.name;
-            EXPECT_EQ(d.flags, 1u) << d.name;
+            // Present (bits 0-1 = 1); temperatures also carry the upper
+            // half that lists them on the options window's temperature tab.
+            EXPECT_EQ(d.flags, list == &temperatures ? 0x00010001u : 1u) << d.name;
             EXPECT_LT(d.low, d.high) << d.name;
             EXPECT_LE(d.name.size(), 31u) << d.name;
         }

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "app/Views.h"
+#include "option/OptionsView.h"
 #include "binding/HwBinding.h"
 #include "cover/CoverControls.h"
 #include "cover/CoverMessages.h"
@@ -126,9 +127,11 @@ void TfrmCover::SetUpControls()
     Image("imgHexagon").SetHint("Open record window");
     Image("imgHide").SetHint("Hide");
     Image("imgClose").SetHint("Exit");
-    // The options window has no pages yet: the click only leaves its trace.
     Image("imgOption").OnClick = [](toolkit::Control&) {
-        monitor::DebugLog("imgOptionClick: the options window is not available");
+        if (OptionsView* options = TheViews().options)
+            options->ShowModal();
+        else
+            monitor::DebugLog("imgOptionClick: the options window is not available");
     };
     Image("imgHexagon").OnClick = [](toolkit::Control&) {
         if (ReportView* report = TheViews().report)

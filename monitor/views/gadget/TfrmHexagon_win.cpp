@@ -13,6 +13,7 @@
 #include "alarm/DateText.h"
 #include "alarm/ReadingText.h"
 #include "app/Views.h"
+#include "option/OptionsView.h"
 #include "binding/HwBinding.h"
 #include "binding/HwPlatform_win.h"
 #include "gadget/GadgetMessages.h"
@@ -278,6 +279,9 @@ bool TfrmHexagon::CreateGadget(HWND owner)
             Table().EditEnabled.at(m_slot.index) = 0;
         }
         m_set.CloseGadget(m_index);
+        // The options window's row shows the sensor off too.
+        if (OptionsView* optionsWindow = TheViews().options)
+            optionsWindow->RedrawEnableChecks();
     };
     toolkit::Control& lock = *FindControl("imgLock");
     lock.CursorShape = toolkit::crHandPoint;

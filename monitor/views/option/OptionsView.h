@@ -23,6 +23,18 @@ public:
     // The fan-control target temperatures (profile names) the hardware
     // library listed at the last refresh, for the list window's chooser.
     virtual std::vector<std::string> TargetTemperatureTexts() const = 0;
+
+    // Shows the window modally over the cover (its Option button) until it
+    // is closed; it opens on the tab and page it was left on.
+    virtual void ShowModal() = 0;
+
+    // A gadget closed and cleared its sensor's enable flag: the sensor rows'
+    // check images follow.
+    virtual void RedrawEnableChecks() = 0;
+
+    // The rows of its layout table the window applied at creation, the
+    // window included; -1 when a control had no row.
+    virtual int LayoutResult() const = 0;
 };
 
 // Creates the options window (hidden): binds the hardware library, reads the

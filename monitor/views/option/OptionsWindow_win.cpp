@@ -1,43 +1,31 @@
-// The options window's monitoring half: Windows is needed for the window, its
-// polling timer, the broadcast it posts and its message boxes. Creating it
-// binds the hardware library, builds the sensor configuration, reads the
-// fan-control state and the settings file and creates the gadget windows;
-// destroying it closes all of that again in reverse order.
-#include <windows.h>
+// The options window's frame: Windows is needed for the window, its polling
+// timer, the broadcast it posts and its message boxes. Creating it binds the
+// hardware library, builds the sensor configuration, reads the fan-control
+// state and the settings file and creates the gadget windows; destroying it
+// closes all of that again in reverse order. The pages and the buttons live
+// in their own files.
+#include "option/OptionsWindow_win.h"
 
-#include <exception>
 #include <memory>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "app/StandardError.h"
 #include "app/Views.h"
 #include "app/WindowLayout_win.h"
-#include "binding/BindingHardware.h"
-#include "cover/CoverView.h"
-#include "binding/HwBinding.h"
-#include "binding/HwPlatform_win.h"
 #include "config/ConfigFlows.h"
-#include "config/ProfileStore_win.h"
 #include "config/SensorDefaults.h"
 #include "config/SettingsFile.h"
-#include "fan/FanControlModel.h"
-#include "gadget/GadgetsView.h"
+#include "cover/CoverView.h"
 #include "language/LanguageLibrary_win.h"
 #include "language/layouts/LayoutTables.h"
 #include "list/ListView.h"
-#include "option/OptionsView.h"
+#include "option/NumberFields.h"
 #include "sound/Sounds.h"
 #include "startup/BroadcastRule.h"
 #include "startup/DebugLog.h"
 #include "startup/DisplayCheck.h"
-#include "toolkit/BitmapPicture.h"
-#include "toolkit/SkinBitmaps.h"
 #include "toolkit/SystemHelpers.h"
-#include "toolkit/TGoodForm.h"
-#include "toolkit/TImage.h"
-#include "toolkit/TLabel.h"
+#include "usage/WindowShell_win.h"
 
 namespace vantor::views {
 namespace {
@@ -45,97 +33,55 @@ namespace {
 using monitor::ConfigEffectKind;
 
 constexpr const char* kOptionsCaption = "Config";
-constexpr const char* kBackgroundFile = "options_01a_ok.bmp";
 constexpr const char* kPollingTimer = "tmrGetSensorAll";
+constexpr toolkit::ColourRef kStatusColour = RGB(136, 145, 158);
+constexpr toolkit::ColourRef kWarningColour = RGB(255, 176, 64);
 
 // Where a confirmation of this window opens: 250 pixels right of its left
 // edge, vertically centred on its bottom edge (the confirmation is 180 high).
 constexpr int kConfirmOffsetX = 250;
 constexpr int kConfirmHalfHeight = 90;
 
-class OptionsWindow final : public ProgramWindow,
-                            public OptionsView,
-                            public monitor::FanControlUi,
-                            public monitor::SystemRestart {
-public:
-    OptionsWindow() : m_binding(m_platform, [](std::string_view text) { monitor::DebugLog(text); }) {}
-    ~OptionsWindow() override;
+}  // namespace
 
-    bool Create();
-
-    void RefreshFanControl() override
-    {
-        if (m_fan)
-            m_fan->RefreshFanControl();
-    }
-    void* WindowHandle() const override { return m_form.Handle(); }
-    std::vector<std::string> TargetTemperatureTexts() const override
-    {
-        return m_fan ? m_fan->Presets() : std::vector<std::string>{};
-    }
-
-private:
-    // FanControlUi
-    std::optional<int> ChooseFromList(const std::vector<std::string>& texts, int selected,
-                                      monitor::FanChooser chooser) override;
-    bool ConfirmRestart(std::string_view question) override;
-    void ShowMessage(std::string_view text) override;
-    // SystemRestart
-    void RebootSystem() override { toolkit::RebootSystem(); }
-
-    void BuildSkin();
-    void Perform(const monitor::ConfigEffects& effects);
-    void PostFanSettingsChanged();
-    void PollingTick();
-
-    toolkit::TGoodForm m_form{"frmOption"};
-    monitor::WinHwPlatform m_platform;
-    monitor::HwBinding m_binding;
-    monitor::BindingConfigHardware m_hardware{m_binding, m_platform};
-    monitor::WinProfileStore m_store;
-    monitor::SensorConfiguration m_config;
-    std::unique_ptr<monitor::FanControlModel> m_fan;
-    std::unique_ptr<GadgetsView> m_gadgets;
-    toolkit::TTimer* m_pollingTimer = nullptr;
-    std::string m_settingsPath;
-};
-
-void OptionsWindow::BuildSkin()
+OptionsWindow::EditField OptionsWindow::EditFieldOf(const toolkit::TEdit& edit)
 {
-    auto& background = m_form.Add<toolkit::TImage>("imgBackground");
-    background.AutoSize = true;
-    auto& title = m_form.Add<toolkit::TLabel>("lbWindowTitle");
-    title.SetCaption(monitor::ProgramLanguage().TranslateText(kOptionsCaption));
-    title.SetTextColour(toolkit::MakeColour(230, 236, 240));
-
-    toolkit::FormOptions options;
-    options.caption = kOptionsCaption;
-    if (!m_form.Create(options))
-        return;
-    ApplyWindowLayout(m_form, monitor::kOptionLayout);
-
-    // The window takes its background's size and outline (key: its top-left pixel).
-    const std::string file = TheViews().programFolder + "Res\\options\\" + kBackgroundFile;
-    if (toolkit::LoadSkinBitmap(&background, file)) {
-        background.SetBounds(0, 0, background.Width(), background.Height());
-        toolkit::Control& window = m_form.Root();
-        window.SetBounds(window.Left(), window.Top(), background.Width(), background.Height());
-        if (HBITMAP bitmap = toolkit::BitmapOf(background.GetPicture())) {
-            HDC dc = CreateCompatibleDC(nullptr);
-            const HGDIOBJ old = SelectObject(dc, bitmap);
-            const COLORREF key = GetPixel(dc, 0, 0);
-            SelectObject(dc, old);
-            DeleteDC(dc);
-            m_form.ShapeFromBitmap(bitmap, key);
-        }
-    }
+    // Edit1-Edit6 (Tag 11-16) hold fan names, Edit7-Edit12 (Tag 1-6) thresholds.
+    if (edit.Name() == "eVolume")
+        return EditField::Volume;
+    if (edit.Name() == "eInterval")
+        return EditField::Interval;
+    if (edit.Name().rfind("Edit", 0) != 0)
+        return EditField::Other;
+    if (edit.Tag >= 1 && edit.Tag <= kSensorRows)
+        return EditField::Threshold;
+    return edit.Tag > 10 ? EditField::FanName : EditField::Other;
 }
+
+OptionsWindow::OptionsWindow(std::unique_ptr<ProfileDialogs> dialogs, monitor::SystemRestart* restart)
+    : m_binding(m_platform, [](std::string_view text) { monitor::DebugLog(text); }), m_dialogs(std::move(dialogs)),
+      m_restart(restart ? restart : this)
+{}
 
 bool OptionsWindow::Create()
 {
-    BuildSkin();
+    AddControls();
     m_pollingTimer = &m_form.AddTimer(kPollingTimer, monitor::kDefaultPollingIntervalMs,
                                       [this](toolkit::TTimer&) { PollingTick(); });
+    toolkit::FormOptions options;
+    options.caption = kOptionsCaption;
+    options.width = 600;
+    options.height = 400;
+    if (!m_form.Create(options))
+        return false;
+    if (CoverView* cover = TheViews().cover)
+        SetWindowLongPtrA(m_form.Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(cover->WindowHandle()));
+    m_layoutResult = ApplyWindowLayout(m_form, monitor::kOptionLayout);
+    LoadPictures();
+    // The window takes its background's size and outline (key: its top-left pixel).
+    ShapeToBackground(m_form, Image("imgBackground"));
+    SubclassEdits();
+    CreatePagingButtons();
 
     m_binding.Start();  // without the library the program runs on without sensors
     // The cover hears the system's suspend and resume notices and passes them on.
@@ -148,11 +94,15 @@ bool OptionsWindow::Create()
     monitor::BuildDefaults(m_config, monitor::SensorKind::Fan, m_hardware);
 
     m_fan = std::make_unique<monitor::FanControlModel>(
-            m_binding.Exports(), m_config, *this, *this,
+            m_binding.Exports(), m_config, *this, *m_restart,
             [](std::string_view text) { return monitor::ProgramLanguage().TranslateText(text); },
             [](std::string_view line) { monitor::DebugLog(line); });
     m_fan->PrepareFanControl();
-    m_fan->RefreshFanControl();
+    CreateGroupButtons();
+    BindHandlers();
+    MarkChanged(false);
+    ShowMainTab(1);
+    RefreshFanControl();
 
     m_settingsPath = monitor::SettingsFilePath(TheViews().programFolder);
     const monitor::CommitResult loaded =
@@ -187,10 +137,51 @@ OptionsWindow::~OptionsWindow()
         TheViews().options = nullptr;
 }
 
+void OptionsWindow::RefreshFanControl()
+{
+    if (!m_fan)
+        return;
+    m_fan->RefreshFanControl();
+    RedrawFanControl();
+    RedrawPreferenceChecks();
+}
+
+void OptionsWindow::ShowModal()
+{
+    if (m_shown) {
+        SetForegroundWindow(m_form.Handle());
+        return;
+    }
+    m_shown = true;
+    SetStatus("", false);
+    ShowMainTab(m_mainTab);
+    HWND owner = nullptr;
+    if (CoverView* cover = TheViews().cover)
+        owner = static_cast<HWND>(cover->WindowHandle());
+    // A modal window of the program: above its cover, its panel (which may
+    // be kept above all windows) and its gadgets while it is shown.
+    // The application window is disabled with the owner, as behind any modal
+    // window: a skinned button's press gives it the focus otherwise, and the
+    // press loses its mouse capture to that activation.
+    HWND application = toolkit::ApplicationWindow();
+    const bool disableApplication = application && IsWindowEnabled(application);
+    if (disableApplication)
+        EnableWindow(application, FALSE);
+    m_form.Show();
+    toolkit::SetTopmost(m_form.Handle(), HWND_TOPMOST);
+    RunModal(m_form, owner, [this] { return !IsWindowVisible(m_form.Handle()); });
+    toolkit::SetTopmost(m_form.Handle(), HWND_NOTOPMOST);
+    if (disableApplication)
+        EnableWindow(application, TRUE);
+    m_shown = false;
+}
+
 void OptionsWindow::PollingTick()
 {
     if (GadgetsView* gadgets = TheViews().gadgets)
         gadgets->EvaluateAll();
+    if (IsWindowVisible(m_form.Handle()) && m_mainTab == 1 && m_sensorTab != 0)
+        RedrawSensorPage(true);
 }
 
 void OptionsWindow::PostFanSettingsChanged()
@@ -220,9 +211,11 @@ void OptionsWindow::Perform(const monitor::ConfigEffects& effects)
             break;
         case ConfigEffectKind::ResetFanControlPending:
             m_fan->RevertFanItems();
+            RedrawFanControl();
             break;
         case ConfigEffectKind::ReReadFanControlTarget:
             m_fan->ReadBackTarget(true);
+            RedrawFanControl();
             break;
         case ConfigEffectKind::SendGadgetUnits:
         case ConfigEffectKind::SendGadgetRefresh:
@@ -242,17 +235,186 @@ void OptionsWindow::Perform(const monitor::ConfigEffects& effects)
             m_form.Hide();
             break;
         case ConfigEffectKind::RedrawSensorPage:
+            if (m_mainTab == 1 && m_sensorTab != 0)
+                ShowSensorTab(m_sensorTab);
+            break;
         case ConfigEffectKind::RedrawSettingsPage:
+            ReadNumberFields();
+            RedrawPreferenceChecks();
+            RedrawScaleRadios();
+            break;
         case ConfigEffectKind::RedrawScaleImages:
+            RedrawScaleRadios();
+            break;
         case ConfigEffectKind::RedrawCheckImages:
+            RedrawRowChecks();
+            RedrawPreferenceChecks();
+            break;
         case ConfigEffectKind::UpdateAlertControls:
+            UpdateAlertControls();
+            break;
         case ConfigEffectKind::MarkUnchanged:
-            break;  // the pages are drawn when they are shown
+            MarkChanged(false);
+            break;
         }
     }
+    // The number fields show what the flow left in the edit copy.
+    ReadNumberFields();
     if (gadgetsChanged) {
         if (GadgetsView* gadgets = TheViews().gadgets)
             gadgets->AfterCommit();
+    }
+}
+
+void OptionsWindow::ShowMainTab(int tab)
+{
+    if (tab != 1 && tab != 2)
+        return;
+    m_mainTab = tab;
+    for (int k = 1; k <= 3; ++k) {
+        toolkit::TLabel& label = Label("lbMainTab" + std::to_string(k));
+        const bool chosen = k == tab;
+        label.SetTextColour(chosen ? kChosenTabColour : kOtherTabColour);
+        label.CursorShape = chosen ? toolkit::crDefault : toolkit::crHandPoint;
+        label.SetEnabled(true);
+    }
+    Label("lbMainTab3").SetVisible(false);
+    // The picture of the tab not chosen lies beside the page's own tab.
+    Image("imgSensorsTab").SetVisible(tab != 1);
+    Image("imgSettingTab").SetVisible(tab != 2);
+    ShowFanControlArea(false);
+    if (tab == 1) {
+        ShowPreferenceControls(false);
+        ShowSensorControls(true);
+        ShowSensorTab(m_sensorTab == 0 ? 1 : m_sensorTab);
+    } else {
+        FinishThresholdEdit();
+        m_refusalShown = false;
+        ShowSensorControls(false);
+        Image("imgHeader").SetPicture(Image("imgHeaderSetting").GetPicture());
+        ShowPreferenceControls(true);
+    }
+}
+
+void OptionsWindow::MarkChanged(bool changed)
+{
+    m_changed = changed;
+    // The Apply button takes the pictures with the lamp while there are
+    // changes, its plain ones otherwise, and shows its normal state.
+    const char* states[] = {"Up", "Ov", "Dn", "Ds"};
+    for (std::size_t k = 0; k < 4; ++k)
+        Image(std::string("imgApply") + states[k]).SetPicture(changed ? m_applyChanged[k] : m_applyPlain[k]);
+    Image("imgApply").SetPicture(Image("imgApplyUp").GetPicture());
+}
+
+void OptionsWindow::SetStatus(const std::string& text, bool warning)
+{
+    toolkit::TLabel& status = Label("lbStatus");
+    status.SetTextColour(warning ? kWarningColour : kStatusColour);
+    status.SetCaption(text);
+}
+
+bool OptionsWindow::OnFormMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    switch (message) {
+    case WM_COMMAND:
+        if (lParam != 0) {
+            OnEditCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+            result = 0;
+            return true;
+        }
+        return false;
+    case kWmEditKey: {
+        auto* edit = dynamic_cast<toolkit::TEdit*>(toolkit::TWinControl::FromWindow(reinterpret_cast<HWND>(lParam)));
+        const EditField field = edit ? EditFieldOf(*edit) : EditField::Other;
+        const bool digitsOnly =
+                field == EditField::Threshold || field == EditField::Volume || field == EditField::Interval;
+        if (digitsOnly && !IsNumberFieldKey(static_cast<char>(wParam))) {
+            result = 1;
+            return true;
+        }
+        // Any key in a threshold field is the user's typing.
+        if (field == EditField::Threshold)
+            m_thresholdEdit.KeyTyped();
+        result = 0;
+        return true;
+    }
+    case kWmEditKeyUp: {
+        auto* control = toolkit::TWinControl::FromWindow(reinterpret_cast<HWND>(lParam));
+        auto* edit = dynamic_cast<toolkit::TEdit*>(control);
+        if (edit && edit->Text() != m_textOnEntry) {
+            MarkChanged(true);
+            m_textOnEntry = edit->Text();
+        }
+        result = 0;
+        return true;
+    }
+    case kWmEditCommit:
+        if (wParam == 1)
+            ApplyClicked();
+        else
+            CancelClicked();
+        result = 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void OptionsWindow::OnEditCommand(HWND window, int code)
+{
+    auto* edit = dynamic_cast<toolkit::TEdit*>(toolkit::TWinControl::FromWindow(window));
+    if (!edit)
+        return;
+    const EditField field = EditFieldOf(*edit);
+    switch (code) {
+    case EN_SETFOCUS:
+        m_textOnEntry = edit->Text();
+        m_refusalShown = false;
+        if (field == EditField::Threshold) {
+            m_thresholdRow = edit->Tag - 1;
+            if (const auto sensor = SensorOfRow(edit->Tag - 1)) {
+                m_thresholdEdit.Enter(CurrentTable().EditThreshold[*sensor]);
+                Label("lbThresholdRange").SetCaption(ThresholdRangeText(FieldOf(*sensor)));
+            }
+        }
+        break;
+    case EN_KILLFOCUS:
+        if (field == EditField::Threshold)
+            FinishThresholdEdit();
+        else if (field == EditField::Volume) {
+            m_config.Edit.VolumeField = VolumeFieldOnLeave(edit->Text());
+            ReadNumberFields();
+        } else if (field == EditField::Interval) {
+            m_config.Edit.IntervalField = IntervalFieldOnLeave(edit->Text());
+            ReadNumberFields();
+        }
+        break;
+    case EN_CHANGE:
+        if (m_settingText)
+            break;
+        switch (field) {
+        case EditField::Threshold:
+            ThresholdEditChanged(edit->Tag - 1);
+            break;
+        case EditField::FanName:
+            if (m_mainTab == 1 && m_sensorTab == 3) {
+                if (const auto sensor = SensorOfRow(edit->Tag - 11))
+                    monitor::CopyCut(edit->Text(), m_config.Fan.EditFanName[*sensor]);
+            }
+            break;
+        case EditField::Volume:
+            m_config.Edit.VolumeField = edit->Text();
+            break;
+        case EditField::Interval:
+            m_config.Edit.IntervalField = edit->Text();
+            break;
+        case EditField::Other:
+            break;
+        }
+        break;
+    default:
+        break;
     }
 }
 
@@ -267,9 +429,20 @@ std::optional<int> OptionsWindow::ChooseFromList(const std::vector<std::string>&
     if (!targets)
         list->SetItems(texts);
     list->SelectIndex(selected);
+    // Below the pressed button, 150 pixels to its left.
+    std::string button = "imgSelect";
+    if (chooser.Which == monitor::FanChooser::ChassisTarget)
+        button = "imgChSelect";
+    else if (chooser.Which == monitor::FanChooser::Group)
+        button = "imgShowGroup";
+    else if (chooser.Which == monitor::FanChooser::Option)
+        button = "btnGroup" + std::to_string(chooser.Row + 1);
+    const toolkit::Control* pressed = m_form.FindControl(button);
     RECT r{};
     GetWindowRect(m_form.Handle(), &r);
-    list->PlaceAt(r.left + kConfirmOffsetX, r.top + (r.bottom - r.top) / 3);
+    const monitor::ListOrigin origin = monitor::ListWindowOrigin(
+            pressed ? pressed->Left() : 0, pressed ? pressed->Top() : 0, pressed ? pressed->Height() : 0);
+    list->PlaceAt(r.left + origin.Left, r.top + origin.Top);
     if (list->ShowListWindow(ListMode::List, targets ? ListContent::TargetTemperatures : ListContent::Prepared) !=
         ListResult::Ok)
         return std::nullopt;
@@ -291,6 +464,11 @@ bool OptionsWindow::ConfirmRestart(std::string_view question)
     return list->ShowListWindow(ListMode::Confirm, ListContent::Prepared) == ListResult::Ok;
 }
 
+bool OptionsWindow::Confirm(std::string_view question)
+{
+    return ConfirmRestart(monitor::ProgramLanguage().TranslateText(question));
+}
+
 void OptionsWindow::ShowMessage(std::string_view text)
 {
     const std::string message(text);
@@ -298,13 +476,19 @@ void OptionsWindow::ShowMessage(std::string_view text)
     MessageBoxA(m_form.Handle(), message.c_str(), title.c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
-}  // namespace
+void OptionsWindow::RebootSystem() { toolkit::RebootSystem(); }
+
+std::unique_ptr<ProgramWindow> CreateOptionsWindow(std::unique_ptr<ProfileDialogs> dialogs,
+                                                   monitor::SystemRestart* restart)
+{
+    auto window = std::make_unique<OptionsWindow>(std::move(dialogs), restart);
+    window->Create();
+    return window;
+}
 
 std::unique_ptr<ProgramWindow> CreateOptionsWindow()
 {
-    auto window = std::make_unique<OptionsWindow>();
-    window->Create();
-    return window;
+    return CreateOptionsWindow(MakeWindowsProfileDialogs(), nullptr);
 }
 
 }  // namespace vantor::views

@@ -75,6 +75,15 @@ ThresholdEntry ReadThresholdEntry(std::string_view text, const ThresholdField& f
     return {threshold, {}};
 }
 
+std::string ThresholdRangeText(const ThresholdField& field)
+{
+    const std::optional<std::pair<std::int32_t, std::int32_t>> range = AcceptedRange(field);
+    if (!range)
+        return {};
+    return "Threshold " + std::to_string(range->first) + " to " + std::to_string(range->second) + " " +
+           ThresholdUnitText(field.kind, field.scale);
+}
+
 void ThresholdEdit::Enter(float stored)
 {
     m_entry = stored;

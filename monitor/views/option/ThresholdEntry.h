@@ -25,6 +25,10 @@ struct ThresholdEntry {
 
 ThresholdEntry ReadThresholdEntry(std::string_view text, const ThresholdField& field);
 
+// The whole numbers the field accepts, for the line beside the paging:
+// "Threshold 35 to 95 C"; empty when none can be typed.
+std::string ThresholdRangeText(const ThresholdField& field);
+
 // One threshold edit while it has the focus. Typing changes the text a
 // character at a time, so a number on its way ("1" of "1500") is not yet
 // acceptable: a refused text leaves the threshold the field had on entry in

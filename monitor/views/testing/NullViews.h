@@ -77,6 +77,9 @@ public:
     void RefreshFanControl() override {}
     void* WindowHandle() const override { return nullptr; }
     std::vector<std::string> TargetTemperatureTexts() const override { return {}; }
+    void ShowModal() override {}
+    void RedrawEnableChecks() override {}
+    int LayoutResult() const override { return 0; }
 };
 
 class NullReport : public ReportView {

@@ -131,6 +131,32 @@ TEST(ThresholdTest, TakesOnlyWholeNumbersWithinTheSensorsLimits)
     }
 }
 
+// The line shown while a threshold is typed names exactly the numbers the
+// field then accepts, in the scale it shows.
+TEST(ThresholdTest, RangeLineNamesTheAcceptedNumbers)
+{
+    struct Case {
+        SensorKind kind;
+        TemperatureScale scale;
+        SensorConfig limits;
+        const char* line;
+    };
+    const Case cases[] = {
+            {SensorKind::Temperature, TemperatureScale::Celsius, kTemperatureLimits, "Threshold 55 to 125 C"},
+            {SensorKind::Temperature, TemperatureScale::Fahrenheit, kTemperatureLimits, "Threshold 131 to 257 F"},
+            {SensorKind::Temperature,
+             TemperatureScale::Celsius,
+             {.MaxThreshold = 1250, .MinThreshold = 355},
+             "Threshold 36 to 125 C"},
+            {SensorKind::Fan, TemperatureScale::Celsius, kFanLimits, "Threshold 800 to 20000 rpm"},
+            {SensorKind::Fan, TemperatureScale::Celsius, {.MaxThreshold = 500, .MinThreshold = 1000}, ""},
+    };
+    for (const Case& c : cases) {
+        const ThresholdField field{.kind = c.kind, .scale = c.scale, .limits = c.limits};
+        EXPECT_EQ(ThresholdRangeText(field), c.line);
+    }
+}
+
 TEST(ThresholdTest, EditKeepsTheEntryValueUntilATypedTextIsAcceptable)
 {
     const ThresholdField voltage{.kind = SensorKind::Voltage, .limits = kVoltageLimits};
