@@ -14,6 +14,7 @@
 #include "info/InfoPages.h"
 #include "info/TfrmInfoBrowserE.h"
 #include "report/ReportView.h"
+#include "testing/NullViews.h"
 #include "testing/ScreenInput_win.h"
 #include "testing/VantorProcess_win.h"
 #include "toolkit/Control.h"
@@ -49,12 +50,9 @@ bool PumpUntil(const std::function<bool()>& done, DWORD boundMs = 60000)
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // The report window as far as the worker's hand-over reaches it.
-class FakeReport final : public ReportView {
+class FakeReport final : public testing::NullReport {
 public:
-    void ShowModal() override {}
-    bool AlertPageShown() const override { return false; }
     bool SystemInfoPageShown() const override { return systemPageShown; }
-    void ReloadAlertPage() override {}
     void SystemReportWritten() override
     {
         reloadsOnThisThread += GetCurrentThreadId() == uiThread ? 1 : 0;
