@@ -15,18 +15,21 @@
 
 #include "VantorHw.h"
 #include "testing/BoardControl_win.h"
+#include "testing/EndToEnd_win.h"
 #include "testing/ScreenInput_win.h"
 #include "testing/VantorProcess_win.h"
 
 namespace vantor::views::optiontest {
 
+using testing::CoverOf;
+using testing::kListCaption;
 using testing::kSkinnedClass;
+using testing::kStartTimeoutMs;
 using testing::ProgramFolder;
 using testing::VantorProcess;
+using testing::WaitUntil;
 
-inline constexpr DWORD kStartTimeoutMs = 30000;
 inline constexpr const char* kOptionsCaption = "Config";
-inline constexpr const char* kListCaption = "Vantor List";
 
 // Client points of the options window (its layout table's places).
 inline constexpr POINT kMainTab1{91, 57};
@@ -49,17 +52,6 @@ inline constexpr POINT kConfirmOk{269, 107};
 inline constexpr POINT kConfirmCancel{334, 107};
 // The list window's OK in list mode (300 wide), from its top left corner.
 inline constexpr POINT kListOk{90, 128};
-
-template <typename Condition>
-bool WaitUntil(Condition condition, DWORD timeoutMs)
-{
-    for (DWORD waited = 0; waited < timeoutMs; waited += 100) {
-        if (condition())
-            return true;
-        Sleep(100);
-    }
-    return condition();
-}
 
 inline void ClickClient(HWND window, POINT at)
 {
@@ -147,15 +139,6 @@ inline std::string WindowTextOf(HWND window)
     return text;
 }
 
-// The skinned window of the process without a caption that is shown: the cover.
-inline HWND CoverOf(const VantorProcess& vantor)
-{
-    for (const testing::FoundWindow& w : vantor.Windows())
-        if (w.className == kSkinnedClass && w.caption.empty() && w.visible)
-            return w.window;
-    return nullptr;
-}
-
 // Starts Vantor.exe and opens the options window from the cover.
 inline HWND StartAndOpenOptions(VantorProcess& vantor, const ProgramFolder& folder)
 {
@@ -164,7 +147,7 @@ inline HWND StartAndOpenOptions(VantorProcess& vantor, const ProgramFolder& fold
     if (!vantor.WaitForVisibleWindow(kSkinnedClass, testing::kMainPanelCaption, kStartTimeoutMs))
         return nullptr;
     HWND cover = nullptr;
-    if (!WaitUntil([&] { return (cover = CoverOf(vantor)) != nullptr; }, kStartTimeoutMs))
+    if (!WaitUntil([&] { return (cover = CoverOf(vantor)) != nullptr && IsWindowVisible(cover); }, kStartTimeoutMs))
         return nullptr;
     testing::Pump(500);
     ClickClient(cover, kCoverOption);
@@ -172,6 +155,23 @@ inline HWND StartAndOpenOptions(VantorProcess& vantor, const ProgramFolder& fold
 }
 
 // Answers the confirmation that opens (OK or Cancel); false when none opened.
+// What the list window's question area shows (above its buttons, which
+// change as they are pressed), reduced to one number.
+inline std::uint64_t QuestionPixels(HWND window)
+{
+    RECT r{};
+    GetWindowRect(window, &r);
+    const testing::ScreenCopy screen;
+    std::uint64_t hash = 1469598103934665603ull;
+    for (int y = r.top + 12; y < r.bottom - 40; ++y)
+        for (int x = r.left + 4; x < r.right - 4; ++x)
+            hash = (hash ^ screen.At(x, y)) * 1099511628211ull;
+    return hash;
+}
+
+// Answers the question the list window asks. The answer is taken when the
+// window hides, or when it asks its next question at once (the same window,
+// shown again before a poll could see it hidden).
 inline bool AnswerConfirmation(const VantorProcess& vantor, bool ok, const std::string& screenshot = {})
 {
     HWND confirm = vantor.WaitForVisibleWindow(kSkinnedClass, kListCaption, 10000);
@@ -180,8 +180,9 @@ inline bool AnswerConfirmation(const VantorProcess& vantor, bool ok, const std::
     testing::Pump(300);
     if (!screenshot.empty())
         testing::SaveScreenshot(screenshot);
+    const std::uint64_t asked = QuestionPixels(confirm);
     ClickClient(confirm, ok ? kConfirmOk : kConfirmCancel);
-    return WaitUntil([&] { return !IsWindowVisible(confirm); }, 5000);
+    return WaitUntil([&] { return !IsWindowVisible(confirm) || QuestionPixels(confirm) != asked; }, 5000);
 }
 
 // Clicks the list window's entry `index` and then OK.
