@@ -28,4 +28,9 @@ HBITMAP BitmapOf(const PicturePtr& picture);
 // A .bmp file as a picture; null when the file is missing or unreadable.
 std::shared_ptr<BitmapPicture> LoadBitmapPicture(const std::string& path);
 
+// The picture drawn again at width x height (a frame's edge stretched to
+// its window); null when the source has no bitmap, the size is empty or the
+// drawing fails.
+std::shared_ptr<BitmapPicture> StretchedPicture(const PicturePtr& source, int width, int height);
+
 }  // namespace vantor::toolkit

@@ -33,4 +33,36 @@ std::shared_ptr<BitmapPicture> LoadBitmapPicture(const std::string& path)
     return std::make_shared<BitmapPicture>(static_cast<HBITMAP>(loaded));
 }
 
+std::shared_ptr<BitmapPicture> StretchedPicture(const PicturePtr& source, int width, int height)
+{
+    HBITMAP bitmap = BitmapOf(source);
+    if (!bitmap || width <= 0 || height <= 0)
+        return nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC from = CreateCompatibleDC(screen);
+    HDC to = CreateCompatibleDC(screen);
+    HBITMAP stretched = CreateCompatibleBitmap(screen, width, height);
+    std::shared_ptr<BitmapPicture> picture;
+    if (from && to && stretched) {
+        const HGDIOBJ oldFrom = SelectObject(from, bitmap);
+        const HGDIOBJ oldTo = SelectObject(to, stretched);
+        SetStretchBltMode(to, COLORONCOLOR);
+        const bool drawn = StretchBlt(to, 0, 0, width, height, from, 0, 0, source->Width(), source->Height(), SRCCOPY);
+        SelectObject(from, oldFrom);
+        SelectObject(to, oldTo);
+        if (drawn) {
+            picture = std::make_shared<BitmapPicture>(stretched);
+            stretched = nullptr;
+        }
+    }
+    if (stretched)
+        DeleteObject(stretched);
+    if (from)
+        DeleteDC(from);
+    if (to)
+        DeleteDC(to);
+    ReleaseDC(nullptr, screen);
+    return picture;
+}
+
 }  // namespace vantor::toolkit

@@ -249,32 +249,8 @@ bool TfrmInfoBrowserE::CreateBrowser(HWND owner)
 
 void TfrmInfoBrowserE::StretchEdge(TImage& edge, const toolkit::PicturePtr& source)
 {
-    HBITMAP bitmap = toolkit::BitmapOf(source);
-    const int width = edge.Width();
-    const int height = edge.Height();
-    if (!bitmap || width <= 0 || height <= 0)
-        return;
-    HDC screen = GetDC(nullptr);
-    HDC from = CreateCompatibleDC(screen);
-    HDC to = CreateCompatibleDC(screen);
-    HBITMAP stretched = CreateCompatibleBitmap(screen, width, height);
-    if (from && to && stretched) {
-        const HGDIOBJ oldFrom = SelectObject(from, bitmap);
-        const HGDIOBJ oldTo = SelectObject(to, stretched);
-        SetStretchBltMode(to, COLORONCOLOR);
-        StretchBlt(to, 0, 0, width, height, from, 0, 0, source->Width(), source->Height(), SRCCOPY);
-        SelectObject(from, oldFrom);
-        SelectObject(to, oldTo);
-        edge.SetPicture(std::make_shared<toolkit::BitmapPicture>(stretched));
-        stretched = nullptr;
-    }
-    if (stretched)
-        DeleteObject(stretched);
-    if (from)
-        DeleteDC(from);
-    if (to)
-        DeleteDC(to);
-    ReleaseDC(nullptr, screen);
+    if (auto stretched = toolkit::StretchedPicture(source, edge.Width(), edge.Height()))
+        edge.SetPicture(std::move(stretched));
 }
 
 void TfrmInfoBrowserE::Relayout()

@@ -201,31 +201,8 @@ void ListWindow::StretchPiece(int index, const ListRect& bounds)
 {
     toolkit::TImage& piece = *m_frame[index];
     piece.SetBounds(bounds.left, bounds.top, bounds.width, bounds.height);
-    HBITMAP source = toolkit::BitmapOf(m_framePictures[index]);
-    if (source == nullptr || bounds.width <= 0 || bounds.height <= 0)
-        return;
-    HDC screen = GetDC(nullptr);
-    HDC from = CreateCompatibleDC(screen);
-    HDC to = CreateCompatibleDC(screen);
-    HBITMAP stretched = CreateCompatibleBitmap(screen, bounds.width, bounds.height);
-    if (from && to && stretched) {
-        const HGDIOBJ oldFrom = SelectObject(from, source);
-        const HGDIOBJ oldTo = SelectObject(to, stretched);
-        SetStretchBltMode(to, COLORONCOLOR);
-        StretchBlt(to, 0, 0, bounds.width, bounds.height, from, 0, 0, m_framePictures[index]->Width(),
-                   m_framePictures[index]->Height(), SRCCOPY);
-        SelectObject(from, oldFrom);
-        SelectObject(to, oldTo);
-        piece.SetPicture(std::make_shared<toolkit::BitmapPicture>(stretched));
-        stretched = nullptr;
-    }
-    if (stretched)
-        DeleteObject(stretched);
-    if (from)
-        DeleteDC(from);
-    if (to)
-        DeleteDC(to);
-    ReleaseDC(nullptr, screen);
+    if (auto stretched = toolkit::StretchedPicture(m_framePictures[index], bounds.width, bounds.height))
+        piece.SetPicture(std::move(stretched));
 }
 
 void ListWindow::RebuildRegion()

@@ -12,21 +12,27 @@
 #include <vector>
 
 #include "testing/BoardControl_win.h"
+#include "testing/EndToEnd_win.h"
 #include "testing/ScreenInput_win.h"
 #include "testing/VantorProcess_win.h"
 
 namespace vantor::views {
 namespace {
 
+using testing::EndsWith;
 using testing::FoundWindow;
+using testing::kGadgetCaption;
+using testing::kListCaption;
 using testing::kMainPanelCaption;
 using testing::kSkinnedClass;
+using testing::kStartTimeoutMs;
+using testing::Lines;
 using testing::ProgramFolder;
+using testing::ScreenCopy;
 using testing::VantorProcess;
+using testing::VisibleGadgets;
+using testing::WaitUntil;
 
-constexpr DWORD kStartTimeoutMs = 30000;
-constexpr const char* kGadgetCaption = "Vantor sensor";
-constexpr const char* kListCaption = "Vantor List";
 constexpr std::uint32_t kProcessorTemperature = 0x06030000;
 // The gadget's reading screen, client coordinates of its digit slots: the
 // hexagon's, or the small gadget's (many sensors make the gadgets small).
@@ -36,109 +42,30 @@ constexpr int kSmallGadgetHeight = 50;
 // The message window's OK button, from the window's top left corner.
 constexpr POINT kMessageOk{329, 127};
 
-// Waits, pumping nothing of ours, until the condition holds or about
-// timeoutMs passed; the condition's last answer.
-template <typename Condition>
-bool WaitUntil(Condition condition, DWORD timeoutMs)
-{
-    for (DWORD waited = 0; waited < timeoutMs; waited += 100) {
-        if (condition())
-            return true;
-        Sleep(100);
-    }
-    return condition();
-}
-
 struct DigitColours {
     int green = 0;
     int red = 0;
 };
 
-// The whole screen copied once, so a few thousand pixel reads cost no round trips.
-class ScreenCopy {
-public:
-    ScreenCopy()
-    {
-        m_width = GetSystemMetrics(SM_CXSCREEN);
-        m_height = GetSystemMetrics(SM_CYSCREEN);
-        m_pixels.resize(static_cast<std::size_t>(m_width) * m_height);
-        HDC screen = GetDC(nullptr);
-        HDC memory = CreateCompatibleDC(screen);
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, m_width, m_height);
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, m_width, m_height, screen, 0, 0, SRCCOPY);
-        SelectObject(memory, old);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = m_width;
-        info.bmiHeader.biHeight = -m_height;  // top-down
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        GetDIBits(memory, bitmap, 0, m_height, m_pixels.data(), &info, DIB_RGB_COLORS);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
-        ReleaseDC(nullptr, screen);
-    }
-
-    // Lit green and red segments in a gadget's digit slots.
-    DigitColours Digits(HWND gadget) const
-    {
-        RECT client{};
-        GetClientRect(gadget, &client);
-        POINT origin = client.bottom <= kSmallGadgetHeight ? kSmallDigitsAt : kDigitsAt;
-        ClientToScreen(gadget, &origin);
-        DigitColours count;
-        for (int y = origin.y; y < origin.y + kDigitsHeight; ++y) {
-            for (int x = origin.x; x < origin.x + kDigitsWidth; ++x) {
-                if (x < 0 || y < 0 || x >= m_width || y >= m_height)
-                    continue;
-                const DWORD bgra = m_pixels[static_cast<std::size_t>(y) * m_width + x];
-                const int r = (bgra >> 16) & 0xFF, g = (bgra >> 8) & 0xFF;
-                if (g > 150 && r < 130)
-                    ++count.green;
-                else if (r > 150 && g < 130)
-                    ++count.red;
-            }
-        }
-        return count;
-    }
-
-private:
-    int m_width = 0;
-    int m_height = 0;
-    std::vector<DWORD> m_pixels;
-};
-
-std::vector<HWND> VisibleGadgets(const VantorProcess& vantor)
+// Lit green and red segments in a gadget's digit slots.
+DigitColours Digits(const ScreenCopy& screen, HWND gadget)
 {
-    std::vector<HWND> gadgets;
-    for (const FoundWindow& w : vantor.Windows())
-        if (w.className == kSkinnedClass && w.caption == kGadgetCaption && w.visible)
-            gadgets.push_back(w.window);
-    return gadgets;
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::string line;
-    for (char c : text) {
-        if (c == '\n') {
-            lines.push_back(line);
-            line.clear();
-        } else if (c != '\r') {
-            line += c;
+    RECT client{};
+    GetClientRect(gadget, &client);
+    POINT origin = client.bottom <= kSmallGadgetHeight ? kSmallDigitsAt : kDigitsAt;
+    ClientToScreen(gadget, &origin);
+    DigitColours count;
+    for (int y = origin.y; y < origin.y + kDigitsHeight; ++y) {
+        for (int x = origin.x; x < origin.x + kDigitsWidth; ++x) {
+            const COLORREF c = screen.At(x, y);
+            const int r = GetRValue(c), g = GetGValue(c);
+            if (g > 150 && r < 130)
+                ++count.green;
+            else if (r > 150 && g < 130)
+                ++count.red;
         }
     }
-    if (!line.empty())
-        lines.push_back(line);
-    return lines;
-}
-
-bool EndsWith(const std::string& text, const std::string& end)
-{
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return count;
 }
 
 class AlarmRun : public ::testing::Test {
@@ -183,7 +110,7 @@ TEST_F(AlarmRun, HotProcessorOpensTheMessageTurnsItsDigitsRedAndLogsOnsetAndReco
                 const ScreenCopy screen;
                 before.clear();
                 for (HWND g : gadgets)
-                    before.push_back(screen.Digits(g));
+                    before.push_back(Digits(screen, g));
                 return std::all_of(before.begin(), before.end(),
                                    [](const DigitColours& d) { return d.green > 40 && d.red == 0; });
             },
@@ -218,9 +145,9 @@ TEST_F(AlarmRun, HotProcessorOpensTheMessageTurnsItsDigitsRedAndLogsOnsetAndReco
                 const ScreenCopy screen;
                 red.clear();
                 for (HWND g : gadgets)
-                    if (screen.Digits(g).red > 40)
+                    if (Digits(screen, g).red > 40)
                         red.push_back(g);
-                hot = screen.Digits(processor);
+                hot = Digits(screen, processor);
                 return red.size() == 1 && red[0] == processor && hot.green == 0;
             },
             10000))
@@ -242,7 +169,7 @@ TEST_F(AlarmRun, HotProcessorOpensTheMessageTurnsItsDigitsRedAndLogsOnsetAndReco
     DigitColours cool;
     EXPECT_TRUE(WaitUntil(
             [&] {
-                cool = ScreenCopy().Digits(processor);
+                cool = Digits(ScreenCopy(), processor);
                 return cool.green > 40 && cool.red == 0;
             },
             10000))
