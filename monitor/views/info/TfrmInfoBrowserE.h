@@ -85,6 +85,7 @@ private:
     InfoBrowserSetup m_setup;
     std::unique_ptr<InfoWorker> m_worker;
     std::unique_ptr<WebBrowserHost> m_browser;
+    bool m_browserWanted = false;  // the control is still to be made at the first page
     int m_currentPage = 0;
     bool m_browserShown = false;
     bool m_open = false;

@@ -241,8 +241,9 @@ bool TfrmInfoBrowserE::CreateBrowser(HWND owner)
     const int top = std::max<int>(desk.top, desk.top + (desk.bottom - desk.top - size.height) / 2);
     Root().SetBounds(left, top, size.width, size.height);
 
-    if (m_setup.tryBrowserControl && m_page->Handle())
-        m_browser = WebBrowserHost::Create(m_page->Handle());
+    // The browser control is made when the first page is shown: a user who
+    // never opens a page never loads it.
+    m_browserWanted = m_setup.tryBrowserControl;
     Relayout();
     return true;
 }
@@ -324,6 +325,11 @@ void TfrmInfoBrowserE::RebuildRegion()
 void TfrmInfoBrowserE::ShowAddress(const std::string& address)
 {
     m_shownAddress = address;
+    if (m_browserWanted && m_page->Handle()) {
+        m_browserWanted = false;  // one attempt: a control that cannot be made is not tried again
+        m_browser = WebBrowserHost::Create(m_page->Handle());
+        SizeBrowser();
+    }
     const bool fallback = !m_browser || !m_browser->Navigate(address);
     if (fallback && m_browser)
         m_browser.reset();  // it refused a page: from here on the stand-in
