@@ -6,14 +6,34 @@
 
 namespace vantor::pci {
 
-std::vector<FunctionReport> ReadPciFunctions(ConfigSpace& space, const PciIds& ids)
+std::vector<PciFunctionInfo> DecodePciFunctions(ConfigSpace& space)
 {
     RegisterCache cache(space);
-    std::vector<FunctionReport> reports;
+    std::vector<PciFunctionInfo> functions;
     for (const FunctionAddress& at : WalkBuses(cache)) {
         FunctionConfig config(cache, at);
-        reports.push_back(DescribeFunction(DecodeFunction(config), ids));
+        functions.push_back(DecodeFunction(config));
     }
+    return functions;
+}
+
+PciIdsWanted NamesWanted(const std::vector<PciFunctionInfo>& functions)
+{
+    PciIdsWanted wanted;
+    for (const PciFunctionInfo& info : functions) {
+        wanted.AddDevice(info.vendorId, info.deviceId);
+        if (info.subsystem)
+            wanted.vendors.insert(info.subsystem->vendor);
+    }
+    return wanted;
+}
+
+std::vector<FunctionReport> DescribeFunctions(const std::vector<PciFunctionInfo>& functions, const PciIds& ids)
+{
+    std::vector<FunctionReport> reports;
+    reports.reserve(functions.size());
+    for (const PciFunctionInfo& info : functions)
+        reports.push_back(DescribeFunction(info, ids));
     return reports;
 }
 
@@ -28,16 +48,18 @@ bool PciGetAll(PciHost& host, std::string_view outputFolder)
     const std::optional<std::string> idsText = host.ReadFile(idsPath);
     if (!idsText)
         host.Report("no " + idsPath + ": devices are shown by number only");
-    const PciIds ids = idsText ? PciIds::Parse(*idsText) : PciIds();
 
-    std::vector<FunctionReport> functions;
+    std::vector<PciFunctionInfo> found;
     if (PortIo* ports = host.LoadIo(programFolder)) {
         Mechanism1 space(*ports);
-        functions = ReadPciFunctions(space, ids);
+        found = DecodePciFunctions(space);
         host.UnloadIo();
     } else {
         host.Report("ZyIO.dll with its port functions cannot be loaded: no PCI function is listed");
     }
+    // Only the names of what was found are taken from the database.
+    const PciIds ids = idsText ? PciIds::Parse(*idsText, NamesWanted(found)) : PciIds();
+    const std::vector<FunctionReport> functions = DescribeFunctions(found, ids);
 
     for (const std::string& prefix : FolderPrefixes(outputFolder))
         host.CreateFolder(prefix);

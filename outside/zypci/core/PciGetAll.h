@@ -56,8 +56,11 @@ inline std::string JoinPath(std::string_view folder, std::string_view name)
     return infoini::JoinPath(folder, name, kPathBufferSize);
 }
 
-// The functions of the segment behind `space`, decoded and described.
-std::vector<FunctionReport> ReadPciFunctions(ConfigSpace& space, const PciIds& ids);
+// The functions of the segment behind `space`, walked and decoded.
+std::vector<PciFunctionInfo> DecodePciFunctions(ConfigSpace& space);
+// The database entries those functions are named from.
+PciIdsWanted NamesWanted(const std::vector<PciFunctionInfo>& functions);
+std::vector<FunctionReport> DescribeFunctions(const std::vector<PciFunctionInfo>& functions, const PciIds& ids);
 
 // The whole call. Without ZyIO.dll the file lists no function; without
 // pci.ids the functions carry numbers only. False when a path does not fit,

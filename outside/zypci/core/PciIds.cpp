@@ -108,7 +108,7 @@ std::string Utf8ToWindows1252(std::string_view text)
 
 class PciIdsParser {
 public:
-    explicit PciIdsParser(PciIds& ids) : m_ids(ids) {}
+    PciIdsParser(PciIds& ids, const PciIdsWanted* wanted) : m_ids(ids), m_wanted(wanted) {}
 
     void Line(std::string_view line)
     {
@@ -142,6 +142,8 @@ private:
         m_class = nullptr;
         m_device = nullptr;
         m_subclass = nullptr;
+        m_passingVendor = false;
+        m_passingDevice = false;
         if (line.size() >= 2 && line[0] == 'C' && line[1] == ' ') {
             line.remove_prefix(2);
             const auto code = TakeHex(line, 2);
@@ -157,6 +159,11 @@ private:
         const auto name = vendor ? TakeName(line) : std::nullopt;
         if (!name)
             return false;
+        if (m_wanted && !m_wanted->vendors.contains(static_cast<std::uint16_t>(*vendor))) {
+            m_passingVendor = true;  // a sound entry nobody asks for: it and its lines pass by
+            return true;
+        }
+        m_vendorId = *vendor;
         m_vendor = &m_ids.m_vendors.try_emplace(static_cast<std::uint16_t>(*vendor)).first->second;
         if (m_vendor->name.empty())
             m_vendor->name = *name;
@@ -167,11 +174,18 @@ private:
     {
         m_device = nullptr;
         m_subclass = nullptr;
+        m_passingDevice = false;
+        if (m_passingVendor)
+            return true;
         if (m_vendor) {
             const auto device = TakeHex(line, 4);
             const auto name = device ? TakeName(line) : std::nullopt;
             if (!name)
                 return false;
+            if (m_wanted && !m_wanted->devices.contains(m_vendorId << 16 | *device)) {
+                m_passingDevice = true;
+                return true;
+            }
             m_device = &m_vendor->devices.try_emplace(static_cast<std::uint16_t>(*device)).first->second;
             if (m_device->name.empty())
                 m_device->name = *name;
@@ -192,6 +206,8 @@ private:
 
     bool Grandchild(std::string_view line)
     {
+        if (m_passingVendor || m_passingDevice)
+            return true;
         if (m_device) {
             const auto subVendor = TakeHex(line, 4);
             const bool blank = subVendor && !line.empty() && line.front() == ' ';
@@ -216,16 +232,24 @@ private:
     }
 
     PciIds& m_ids;
+    const PciIdsWanted* m_wanted = nullptr;  // null: every entry is kept
+    bool m_passingVendor = false;            // under a vendor that is not wanted
+    bool m_passingDevice = false;            // under a device that is not wanted
+    std::uint32_t m_vendorId = 0;
     PciIds::VendorEntry* m_vendor = nullptr;
     PciIds::DeviceEntry* m_device = nullptr;
     PciIds::ClassEntry* m_class = nullptr;
     PciIds::SubclassEntry* m_subclass = nullptr;
 };
 
-PciIds PciIds::Parse(std::string_view text)
+PciIds PciIds::Parse(std::string_view text) { return ParseLines(text, nullptr); }
+
+PciIds PciIds::Parse(std::string_view text, const PciIdsWanted& wanted) { return ParseLines(text, &wanted); }
+
+PciIds PciIds::ParseLines(std::string_view text, const PciIdsWanted* wanted)
 {
     PciIds ids;
-    PciIdsParser parser(ids);
+    PciIdsParser parser(ids, wanted);
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);

@@ -17,16 +17,35 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace vantor::pci {
 
 inline constexpr std::size_t kMaxNameLength = 200;
+
+// The entries a caller will look up: the vendors (of functions and of
+// subsystems) and the vendor-device pairs found on the buses. Classes are
+// few and always kept.
+struct PciIdsWanted {
+    std::unordered_set<std::uint16_t> vendors;
+    std::unordered_set<std::uint32_t> devices;  // vendor << 16 | device
+
+    void AddDevice(std::uint16_t vendor, std::uint16_t device)
+    {
+        vendors.insert(vendor);
+        devices.insert(static_cast<std::uint32_t>(vendor) << 16 | device);
+    }
+};
 
 class PciIds {
 public:
     // No names at all: every lookup misses.
     PciIds() = default;
     static PciIds Parse(std::string_view text);
+    // Only the wanted vendors and devices (with their subsystems) are kept:
+    // the whole database would hold megabytes for the few dozen names a
+    // machine needs. Lines of entries left out are not counted as skipped.
+    static PciIds Parse(std::string_view text, const PciIdsWanted& wanted);
 
     // Null when the database has no such entry.
     const std::string* Vendor(std::uint16_t vendor) const;
@@ -59,6 +78,8 @@ private:
         std::string name;
         std::unordered_map<std::uint8_t, SubclassEntry> subclasses;
     };
+
+    static PciIds ParseLines(std::string_view text, const PciIdsWanted* wanted);
 
     std::unordered_map<std::uint16_t, VendorEntry> m_vendors;
     std::unordered_map<std::uint8_t, ClassEntry> m_classes;

@@ -98,6 +98,36 @@ TEST(PciIds, NoDatabaseMeansNoNames)
     }
 }
 
+TEST(PciIds, KeepsOnlyTheWantedVendorsAndDevicesWithTheirSubsystems)
+{
+    PciIdsWanted wanted;
+    wanted.AddDevice(0x8086, 0x2829);
+    wanted.vendors.insert(0x10CF);  // a subsystem's vendor: its name, none of its devices
+    const PciIds ids = PciIds::Parse("8086  Intel Corporation\n"
+                                     "\t2828  82801HM/HEM SATA Controller [IDE mode]\n"
+                                     "\t\t10cf 1410  LIFEBOOK IDE\n"
+                                     "\t2829  82801HM/HEM SATA Controller [AHCI mode]\n"
+                                     "\t\t10cf 1411  LIFEBOOK SATA\n"
+                                     "10cf  Fujitsu Limited.\n"
+                                     "\t2829  not Intel's\n"
+                                     "1002  Advanced Micro Devices, Inc. [AMD/ATI]\n"
+                                     "\t9999  not wanted\n"
+                                     "\t\tnonsense under an entry passed by\n"
+                                     "C 01  Mass storage controller\n"
+                                     "\t06  SATA controller\n",
+                                     wanted);
+    EXPECT_EQ(NameOr(ids.Vendor(0x8086)), "Intel Corporation");
+    EXPECT_EQ(NameOr(ids.Device(0x8086, 0x2829)), "82801HM/HEM SATA Controller [AHCI mode]");
+    EXPECT_EQ(NameOr(ids.Subsystem(0x8086, 0x2829, 0x10CF, 0x1411)), "LIFEBOOK SATA");
+    EXPECT_EQ(NameOr(ids.Vendor(0x10CF)), "Fujitsu Limited.");
+    EXPECT_EQ(NameOr(ids.Subclass(0x01, 0x06)), "SATA controller");
+    EXPECT_EQ(ids.Device(0x8086, 0x2828), nullptr);
+    EXPECT_EQ(ids.Device(0x10CF, 0x2829), nullptr);
+    EXPECT_EQ(ids.Vendor(0x1002), nullptr);
+    EXPECT_EQ(ids.VendorCount(), 2u);
+    EXPECT_EQ(ids.SkippedLines(), 0u);
+}
+
 TEST(PciIds, ReadsTheDatabaseDebianShips)
 {
     const std::string text = testing::ReadWholeFile(VANTOR_PCI_IDS);
@@ -108,6 +138,17 @@ TEST(PciIds, ReadsTheDatabaseDebianShips)
     EXPECT_EQ(NameOr(ids.Device(0x8086, 0x2829)), "82801HM/HEM (ICH8M/ICH8M-E) SATA Controller [AHCI mode]");
     EXPECT_EQ(NameOr(ids.Subsystem(0x8086, 0x10C9, 0x8086, 0xA03C)), "Gigabit ET Dual Port Server Adapter");
     EXPECT_EQ(NameOr(ids.ProgrammingInterface(0x0C, 0x03, 0x30)), "XHCI");
+
+    // The names a machine needs are the same whether the whole database is
+    // kept or only what was asked for.
+    PciIdsWanted wanted;
+    wanted.AddDevice(0x8086, 0x10C9);
+    const PciIds few = PciIds::Parse(text, wanted);
+    EXPECT_EQ(few.VendorCount(), 1u);
+    EXPECT_EQ(NameOr(few.Device(0x8086, 0x10C9)), NameOr(ids.Device(0x8086, 0x10C9)));
+    EXPECT_EQ(NameOr(few.Subsystem(0x8086, 0x10C9, 0x8086, 0xA03C)), "Gigabit ET Dual Port Server Adapter");
+    EXPECT_EQ(NameOr(few.ProgrammingInterface(0x0C, 0x03, 0x30)), "XHCI");
+    EXPECT_EQ(few.SkippedLines(), 0u);
 }
 
 }  // namespace
