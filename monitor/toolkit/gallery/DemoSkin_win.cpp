@@ -2,54 +2,24 @@
 // that their pixels are exactly the colours named in DemoSkin.h.
 #include "DemoSkin.h"
 
+#include "toolkit/DibCanvas.h"
+
 namespace vantor::gallery {
 namespace {
 
-// A bitmap and a device context drawing into it.
-class Canvas {
+// The toolkit's canvas with the lines, frames and text the demo pictures use;
+// text is drawn without a background.
+class Canvas : public toolkit::DibCanvas {
 public:
-    Canvas(int width, int height) : m_width(width), m_height(height)
-    {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        m_dc = CreateCompatibleDC(nullptr);
-        m_old = SelectObject(m_dc, m_bitmap);
-        SetBkMode(m_dc, TRANSPARENT);
-    }
-    ~Canvas()
-    {
-        if (m_bitmap) {
-            SelectObject(m_dc, m_old);
-            DeleteObject(m_bitmap);
-        }
-        DeleteDC(m_dc);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
+    Canvas(int width, int height) : DibCanvas(width, height) { SetBkMode(Dc(), TRANSPARENT); }
 
-    HDC Dc() const { return m_dc; }
-    int Width() const { return m_width; }
-    int Height() const { return m_height; }
-
-    void Fill(const RECT& r, COLORREF colour) const
-    {
-        SetDCBrushColor(m_dc, colour);
-        FillRect(m_dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    }
     void Line(int x0, int y0, int x1, int y1, COLORREF colour) const
     {
-        SetDCPenColor(m_dc, colour);
-        const HGDIOBJ old = SelectObject(m_dc, GetStockObject(DC_PEN));
-        MoveToEx(m_dc, x0, y0, nullptr);
-        LineTo(m_dc, x1, y1);
-        SelectObject(m_dc, old);
+        SetDCPenColor(Dc(), colour);
+        const HGDIOBJ old = SelectObject(Dc(), GetStockObject(DC_PEN));
+        MoveToEx(Dc(), x0, y0, nullptr);
+        LineTo(Dc(), x1, y1);
+        SelectObject(Dc(), old);
     }
     void Frame(const RECT& r, COLORREF colour) const
     {
@@ -62,28 +32,12 @@ public:
     {
         HFONT font = CreateFontA(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                  CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, "Tahoma");
-        const HGDIOBJ old = SelectObject(m_dc, font);
-        SetTextColor(m_dc, colour);
-        DrawTextA(m_dc, text.c_str(), -1, &r, flags | DT_NOPREFIX);
-        SelectObject(m_dc, old);
+        const HGDIOBJ old = SelectObject(Dc(), font);
+        SetTextColor(Dc(), colour);
+        DrawTextA(Dc(), text.c_str(), -1, &r, flags | DT_NOPREFIX);
+        SelectObject(Dc(), old);
         DeleteObject(font);
     }
-    // Hands the bitmap over to the caller.
-    HBITMAP Release()
-    {
-        GdiFlush();
-        SelectObject(m_dc, m_old);
-        HBITMAP bitmap = m_bitmap;
-        m_bitmap = nullptr;
-        return bitmap;
-    }
-
-private:
-    int m_width;
-    int m_height;
-    HBITMAP m_bitmap = nullptr;
-    HDC m_dc = nullptr;
-    HGDIOBJ m_old = nullptr;
 };
 
 COLORREF Shade(COLORREF c, int delta)

@@ -7,68 +7,12 @@
 #include <numbers>
 #include <vector>
 
+#include "toolkit/DibCanvas.h"
+
 namespace vantor::views {
 namespace {
 
-// A 32-bit top-down DIB section of the given size, selected into a memory DC.
-class Canvas {
-public:
-    Canvas(int width, int height) : m_width(width), m_height(height)
-    {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        m_dc = CreateCompatibleDC(nullptr);
-        if (m_bitmap)
-            m_old = SelectObject(m_dc, m_bitmap);
-    }
-    ~Canvas()
-    {
-        if (m_old)
-            SelectObject(m_dc, m_old);
-        DeleteDC(m_dc);
-        if (m_bitmap)
-            DeleteObject(m_bitmap);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
-    HDC Dc() const { return m_dc; }
-    bool Valid() const { return m_bitmap != nullptr; }
-
-    void Fill(COLORREF colour)
-    {
-        RECT all{0, 0, m_width, m_height};
-        SetDCBrushColor(m_dc, colour);
-        FillRect(m_dc, &all, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    }
-
-    // The bitmap leaves the canvas as a picture.
-    std::shared_ptr<toolkit::BitmapPicture> Take()
-    {
-        if (!m_bitmap)
-            return nullptr;
-        SelectObject(m_dc, m_old);
-        m_old = nullptr;
-        GdiFlush();
-        HBITMAP bitmap = m_bitmap;
-        m_bitmap = nullptr;
-        return std::make_shared<toolkit::BitmapPicture>(bitmap);
-    }
-
-private:
-    int m_width;
-    int m_height;
-    HBITMAP m_bitmap = nullptr;
-    HDC m_dc = nullptr;
-    HGDIOBJ m_old = nullptr;
-};
+using Canvas = toolkit::DibCanvas;
 
 class Pen {
 public:
@@ -153,7 +97,7 @@ std::shared_ptr<toolkit::BitmapPicture> DrawLoadGraph(const LoadGraph& graph)
             LineTo(dc, p.x, p.y);
         SetPixel(dc, line.back().x, line.back().y, kGraphLineColour);
     }
-    return canvas.Take();
+    return canvas.TakePicture();
 }
 
 std::shared_ptr<toolkit::BitmapPicture> DrawUsagePie(const std::array<PieSlice, 2>& slices)
@@ -201,7 +145,7 @@ std::shared_ptr<toolkit::BitmapPicture> DrawUsagePie(const std::array<PieSlice, 
         SetDCPenColor(dc, used ? RGB(110, 150, 255) : rim);
         PieFace(dc, placed(slice), slice.startDegrees, slice.sweepDegrees);
     }
-    return canvas.Take();
+    return canvas.TakePicture();
 }
 
 bool SaveBitmapFile(const toolkit::BitmapPicture& picture, const std::string& path)
