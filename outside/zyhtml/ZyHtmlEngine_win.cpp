@@ -9,6 +9,7 @@
 
 #include "HtmlEngine.h"
 #include "IniDocument.h"
+#include "ReadWholeFile_win.h"
 #include "ZyHtmlEngine.h"
 
 namespace {
@@ -18,21 +19,7 @@ constexpr LONGLONG kMaxIniFile = 64 * 1024 * 1024;
 
 std::optional<std::string> ReadFile(const std::string& path)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                              nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return std::nullopt;
-    LARGE_INTEGER size{};
-    std::optional<std::string> text;
-    if (GetFileSizeEx(file, &size) && size.QuadPart <= kMaxIniFile) {
-        std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
-        DWORD got = 0;
-        if (bytes.empty() ||
-            (::ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr) && got == bytes.size()))
-            text = std::move(bytes);
-    }
-    CloseHandle(file);
-    return text;
+    return vantor::infoini::ReadWholeFile(path, kMaxIniFile);
 }
 
 bool WriteFile(const std::string& path, const std::string& text)

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ReadWholeFile_win.h"
 #include "ZyHtmlEngine.h"
 
 namespace vantor::pci {
@@ -56,20 +57,7 @@ void WinPciHost::UnloadIo()
 
 std::optional<std::string> WinPciHost::ReadFile(const std::string& path)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return std::nullopt;
-    LARGE_INTEGER size{};
-    std::optional<std::string> text;
-    if (GetFileSizeEx(file, &size) && size.QuadPart <= kMaxReadFile) {
-        std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
-        DWORD got = 0;
-        if (bytes.empty() ||
-            (::ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr) && got == bytes.size()))
-            text = std::move(bytes);
-    }
-    CloseHandle(file);
-    return text;
+    return infoini::ReadWholeFile(path, kMaxReadFile);
 }
 
 void WinPciHost::CreateFolder(const std::string& path) { CreateDirectoryA(path.c_str(), nullptr); }
