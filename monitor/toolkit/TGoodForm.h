@@ -36,6 +36,7 @@ struct FormOptions {
     std::string caption;
     bool taskbarButton = false;  // skinned windows normally keep out of the taskbar
     bool topmost = false;
+    HWND owner = nullptr;  // a popup owned by this window: above it, hidden and minimised with it
 };
 
 class TGoodForm : private ControlHost {

@@ -76,6 +76,8 @@ bool TGoodForm::Create(const FormOptions& options)
                                this);
     if (!m_window)
         return false;
+    if (options.owner)
+        SetWindowLongPtrA(m_window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(options.owner));
     m_hints.Create(m_window);
     CreateChildWindows(*m_root);
     for (auto& timer : m_timers)

@@ -99,12 +99,11 @@ bool TfrmCover::Create()
     options.top = own.Top;
     options.width = own.Width;
     options.height = own.Height;
-    if (!TGoodForm::Create(options))
-        return false;
     // A popup owned by the main panel: always above it, hidden and
     // minimised with it.
-    if (HWND panel = PanelWindow())
-        SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(panel));
+    options.owner = PanelWindow();
+    if (!TGoodForm::Create(options))
+        return false;
     LoadSkins();
     if (HRGN outline = OutlineOf(Image("imgBackground").GetPicture())) {
         if (!SetWindowRgn(Handle(), outline, TRUE))

@@ -243,11 +243,10 @@ bool TfrmHexagon::CreateGadget(HWND owner)
     // Not "Vantor": other programs find the main panel by that caption to
     // send it the control messages.
     options.caption = "Vantor sensor";
+    // Owned by the cover: above it, and no taskbar button.
+    options.owner = owner;
     if (!Create(options))
         return false;
-    // Owned by the cover: above it, and no taskbar button.
-    if (owner)
-        SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
 
     LoadPictures();
     m_layoutResult = ApplyWindowLayout(Root(), monitor::kHexagonLayout, monitor::ProgramLanguage());

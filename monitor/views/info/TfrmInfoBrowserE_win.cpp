@@ -209,10 +209,9 @@ bool TfrmInfoBrowserE::CreateBrowser(HWND owner)
     options.width = 678;
     options.height = 476;
     options.caption = "Information";
+    options.owner = owner;
     if (!Create(options))
         return false;
-    if (owner)
-        SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
 
     // The worker starts first: the libraries take a while, and the pages
     // wait for them.

@@ -167,11 +167,10 @@ int ListWindow::Create(const std::string& resFolder, HWND owner)
     options.height = kListDesignHeight;
     // Always above the other windows while shown (each show raises it again).
     options.topmost = true;
+    // A popup owned by the options window.
+    options.owner = owner;
     if (!m_form.Create(options))
         return -1;
-    // A popup owned by the options window.
-    if (owner != nullptr)
-        SetWindowLongPtrA(m_form.Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
     LoadSkins(resFolder);
     for (toolkit::TImage* button : {m_close, m_ok, m_cancel})
         toolkit::AttachButtonHandlers(m_form, *button);

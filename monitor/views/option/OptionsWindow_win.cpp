@@ -72,10 +72,10 @@ bool OptionsWindow::Create()
     options.caption = kOptionsCaption;
     options.width = 600;
     options.height = 400;
+    if (CoverView* cover = TheViews().cover)
+        options.owner = static_cast<HWND>(cover->WindowHandle());
     if (!m_form.Create(options))
         return false;
-    if (CoverView* cover = TheViews().cover)
-        SetWindowLongPtrA(m_form.Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(cover->WindowHandle()));
     m_layoutResult = ApplyWindowLayout(m_form, monitor::kOptionLayout);
     LoadPictures();
     // The window takes its background's size and outline (key: its top-left pixel).

@@ -150,10 +150,9 @@ bool TfrmReport::CreateReport(HWND owner)
     options.width = 600;
     options.height = 400;
     options.caption = "Report";
+    options.owner = owner;
     if (!Create(options))
         return false;
-    if (owner)
-        SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
 
     LoadPictures();
     ShapeToBackground(*this, *FindImage("imgBackground"));

@@ -187,10 +187,9 @@ bool TfrmUsage::CreateUsage(HWND owner)
     options.width = 600;
     options.height = 400;
     options.caption = "Usage";
+    options.owner = owner;
     if (!Create(options))
         return false;
-    if (owner)
-        SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
 
     m_layoutResult = ApplyWindowLayout(Root(), monitor::kUsageLayout, monitor::ProgramLanguage());
     LoadPictures();
