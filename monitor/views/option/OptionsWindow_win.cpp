@@ -77,9 +77,6 @@ bool OptionsWindow::Create()
     if (!m_form.Create(options))
         return false;
     m_layoutResult = ApplyWindowLayout(m_form, monitor::kOptionLayout);
-    LoadPictures();
-    // The window takes its background's size and outline (key: its top-left pixel).
-    ShapeToBackground(m_form, Image("imgBackground"));
     SubclassEdits();
     CreatePagingButtons();
 
@@ -146,6 +143,24 @@ void OptionsWindow::RefreshFanControl()
     RedrawPreferenceChecks();
 }
 
+// The window lives hidden for the whole run and most runs never show it:
+// its pictures (megabytes of page backgrounds) are loaded when it is first
+// shown. What was drawn before then without them is drawn again; showing
+// the window draws its page.
+void OptionsWindow::LoadSkinOnce()
+{
+    if (m_skinLoaded)
+        return;
+    m_skinLoaded = true;
+    LoadPictures();
+    // The window takes its background's size and outline (key: its top-left pixel).
+    ShapeToBackground(m_form, Image("imgBackground"));
+    MarkChanged(m_changed);
+    RedrawFanControl();
+    RedrawPreferenceChecks();
+    RedrawScaleRadios();
+}
+
 void OptionsWindow::ShowModal()
 {
     if (m_shown) {
@@ -153,6 +168,7 @@ void OptionsWindow::ShowModal()
         return;
     }
     m_shown = true;
+    LoadSkinOnce();
     SetStatus("", false);
     ShowMainTab(m_mainTab);
     HWND owner = nullptr;

@@ -128,6 +128,7 @@ private:
     // Controls
     void AddControls();
     void LoadPictures();
+    void LoadSkinOnce();
     void BindHandlers();
     void CreatePagingButtons();
     void CreateGroupButtons();
@@ -195,6 +196,7 @@ private:
     std::array<std::size_t, 3> m_page{};
     bool m_changed = false;
     bool m_shown = false;
+    bool m_skinLoaded = false;
     std::string m_textOnEntry;
     // The threshold field with the focus (row from 0), and its typing.
     std::optional<int> m_thresholdRow;

@@ -67,6 +67,7 @@ private:
     void AddControls();
     void Prepare();
     void LoadPictures();
+    void LoadSkinOnce();
     void BindHandlers();
     void ShowText(const std::string& fileText);
     void WatchSystemReport();
@@ -82,6 +83,7 @@ private:
     bool m_alertPageShown = false;       // AlertPageShown
     bool m_systemInfoPageShown = false;  // SystemInfoPageShown
     bool m_open = false;
+    bool m_skinLoaded = false;
     bool m_systemReady = false;
     FILETIME m_systemStamp{};
     toolkit::TMemo* m_view = nullptr;

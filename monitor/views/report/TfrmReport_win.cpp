@@ -118,7 +118,21 @@ void TfrmReport::LoadPictures()
     toolkit::LoadSkinBitmap(FindImage("imgCloseDn"), builtin + "close19_dn.bmp");
     toolkit::LoadSkinBitmap(FindImage("imgReadyLedOn"), skins + "led_ready.bmp");
     toolkit::LoadSkinBitmap(FindImage("imgReadyLedWait"), skins + "led_wait.bmp");
-    FindImage("imgReadyLed")->SetPicture(FindImage("imgReadyLedWait")->GetPicture());
+    FindImage("imgReadyLed")->SetPicture(FindImage(m_systemReady ? "imgReadyLedOn" : "imgReadyLedWait")->GetPicture());
+}
+
+// Most runs never open this window: its pictures (megabytes of page
+// backgrounds) are loaded when it is first shown, not at start-up. What the
+// report watch drew before then is drawn again with them.
+void TfrmReport::LoadSkinOnce()
+{
+    if (m_skinLoaded)
+        return;
+    m_skinLoaded = true;
+    LoadPictures();
+    ShapeToBackground(*this, *FindImage("imgBackground"));
+    for (const char* tab : {"imgReport", "imgSysInfo"})
+        toolkit::SetImageTransparent(*FindImage(tab));
 }
 
 void TfrmReport::BindHandlers()
@@ -154,10 +168,6 @@ bool TfrmReport::CreateReport(HWND owner)
     if (!Create(options))
         return false;
 
-    LoadPictures();
-    ShapeToBackground(*this, *FindImage("imgBackground"));
-    for (const char* tab : {"imgReport", "imgSysInfo"})
-        toolkit::SetImageTransparent(*FindImage(tab));
     BindHandlers();
     m_tab = ReportTab::AlertLog;
     // Written before the information worker can start on the real report.
@@ -318,6 +328,7 @@ void TfrmReport::Prepare()
 
 void TfrmReport::Open()
 {
+    LoadSkinOnce();
     Show();
     Prepare();
 }
@@ -334,6 +345,7 @@ void TfrmReport::Close()
 
 void TfrmReport::ShowModal()
 {
+    LoadSkinOnce();
     Prepare();
     RunModal(*this, CoverWindowHandle(), [this] { return !m_open; });
 }

@@ -76,6 +76,7 @@ protected:
 private:
     void AddControls();
     void LoadPictures();
+    void LoadSkinOnce();
     void BindHandlers();
     void FillDriveTree();
     void ShowCpuPage();
@@ -96,6 +97,7 @@ private:
     toolkit::TTimer* m_cpuTimer = nullptr;
     toolkit::TTimer* m_ramTimer = nullptr;
     bool m_open = false;
+    bool m_skinLoaded = false;
     int m_pieDraws = 0;
 };
 

@@ -155,6 +155,17 @@ void TfrmUsage::LoadPictures()
     FindImage("imgChart")->SetTransparent(true, kPieBackground);
 }
 
+// Most runs never open this window: its pictures (megabytes of page
+// backgrounds) are loaded when it is first shown, not at start-up.
+void TfrmUsage::LoadSkinOnce()
+{
+    if (m_skinLoaded)
+        return;
+    m_skinLoaded = true;
+    LoadPictures();
+    ShapeToBackground(*this, *FindImage("imgBackground"));
+}
+
 void TfrmUsage::BindHandlers()
 {
     for (const char* surface : {"imgBackground", "imgTab"}) {
@@ -192,8 +203,6 @@ bool TfrmUsage::CreateUsage(HWND owner)
         return false;
 
     m_layoutResult = ApplyWindowLayout(Root(), monitor::kUsageLayout, monitor::ProgramLanguage());
-    LoadPictures();
-    ShapeToBackground(*this, *FindImage("imgBackground"));
     BindHandlers();
 
     m_cpuTimer = &AddTimer("tmrCpuUsage", kTickMs, [this](toolkit::TTimer&) { CpuTick(); });
@@ -408,6 +417,7 @@ void TfrmUsage::DrawPie(const std::array<PieSlice, 2>& slices)
 void TfrmUsage::Open()
 {
     m_open = true;
+    LoadSkinOnce();
     Show();
     SelectPage(m_page);
 }
@@ -422,6 +432,7 @@ void TfrmUsage::Close()
 void TfrmUsage::ShowModal()
 {
     m_open = true;
+    LoadSkinOnce();
     SelectPage(m_page);
     RunModal(*this, CoverWindowHandle(), [this] { return !m_open; });
 }

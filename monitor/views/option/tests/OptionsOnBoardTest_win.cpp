@@ -237,6 +237,24 @@ TEST_F(OptionsOnBoard, FahrenheitEntryStoresCelsiusAndTheKnobsEndIsTheMaximum)
     EXPECT_TRUE(Contains(file, "Temp1Threshold=700")) << "the system temperature's maximum: " << file;
 }
 
+// Hidden all run long, the window takes its pictures and shape at its first
+// show: no outline before, its background's outline after (the row check
+// marks drawn with those pictures are the next test's).
+TEST_F(OptionsOnBoard, TheWindowTakesItsSkinAtTheFirstShow)
+{
+    auto regionKind = [](HWND window) {
+        HRGN region = CreateRectRgn(0, 0, 0, 0);
+        const int kind = GetWindowRgn(window, region);
+        DeleteObject(region);
+        return kind;
+    };
+    int before = -1, shown = -1;
+    Run([&](HWND window) { shown = regionKind(window); },
+        [&] { before = regionKind(static_cast<HWND>(TheViews().options->WindowHandle())); });
+    EXPECT_EQ(before, ERROR);
+    EXPECT_EQ(shown, COMPLEXREGION);
+}
+
 // Gadgets closed while the window is open: the sensors' rows show them off.
 TEST_F(OptionsOnBoard, ClosingTheGadgetsClearsTheRowsCheckMarks)
 {

@@ -129,6 +129,29 @@ protected:
     std::unique_ptr<TfrmReport> m_window;
 };
 
+// Made at start-up and seldom opened, the window takes its pictures and
+// shape when first shown; a report written before then lights the ready
+// lamp all the same.
+TEST_F(ReportWindow, PicturesComeWithTheFirstShowAndShowTheReportWrittenBefore)
+{
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(GetWindowRgn(m_window->Handle(), region), ERROR) << "no shape before the first show";
+    EXPECT_EQ(m_window->FindImage("imgBackground")->GetPicture(), nullptr);
+    WriteAll(m_window->Paths().systemReport, "System Information\r\n==================\r\n\r\n[Board]\r\n");
+    m_window->SystemReportWritten();
+    Pump(200);
+    EXPECT_TRUE(m_window->SystemReportReady());
+
+    m_window->Open();
+    Pump(100);
+    EXPECT_EQ(GetWindowRgn(m_window->Handle(), region), COMPLEXREGION);
+    DeleteObject(region);
+    EXPECT_NE(m_window->FindImage("imgBackground")->GetPicture(), nullptr);
+    const toolkit::PicturePtr lamp = m_window->FindImage("imgReadyLed")->GetPicture();
+    EXPECT_NE(lamp, nullptr);
+    EXPECT_EQ(lamp, m_window->FindImage("imgReadyLedOn")->GetPicture());
+}
+
 TEST_F(ReportWindow, AlertLogTabListsTheLoggedLinesAndClearEmptiesItOnlyAfterYes)
 {
     EXPECT_EQ(m_window->LayoutResult(), 30);

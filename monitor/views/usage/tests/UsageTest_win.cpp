@@ -14,6 +14,7 @@
 #include "WineMouse.h"
 #include "WineScreen.h"
 #include "app/Views.h"
+#include "toolkit/TImage.h"
 #include "toolkit/TTreeView.h"
 #include "usage/CpuSampling_win.h"
 #include "usage/MemoryPage.h"
@@ -99,6 +100,29 @@ int LineHeight(HWND window, const GraphPlace& graph)
     }
     ReleaseDC(window, dc);
     return best;
+}
+
+int RegionKind(HWND window)
+{
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    const int kind = GetWindowRgn(window, region);
+    DeleteObject(region);
+    return kind;
+}
+
+// Made at start-up and seldom opened, the window holds no pictures and has
+// no shape until it is first shown.
+TEST_F(UsageWindow, PicturesAndShapeComeWithTheFirstShow)
+{
+    Make(monitor::MakeWindowsSystemUsage());
+    EXPECT_EQ(m_window->FindImage("imgBackground")->GetPicture(), nullptr);
+    EXPECT_EQ(m_window->FindImage("imgCpuBack")->GetPicture(), nullptr);
+    EXPECT_EQ(RegionKind(m_window->Handle()), ERROR);
+    m_window->Open();
+    Pump(100);
+    EXPECT_NE(m_window->FindImage("imgBackground")->GetPicture(), nullptr);
+    EXPECT_NE(m_window->FindImage("imgTab")->GetPicture(), nullptr) << "the page shown has its picture";
+    EXPECT_EQ(RegionKind(m_window->Handle()), COMPLEXREGION);
 }
 
 TEST_F(UsageWindow, CpuPageDrawsARisingLineWhileAProcessorIsKeptBusy)
