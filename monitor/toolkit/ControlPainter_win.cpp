@@ -70,18 +70,23 @@ void PaintLabel(HDC dc, const TLabel& label, POINT at)
 
 }  // namespace
 
-void PaintControls(HDC dc, const Control& root, POINT origin)
+void PaintControls(HDC dc, const Control& root, POINT origin, const RECT& area)
 {
     for (const auto& child : root.Children()) {
         const Control& c = *child;
         if (c.IsWindowed() || !c.Visible())
             continue;
         const POINT at{origin.x + c.Left(), origin.y + c.Top()};
-        if (const auto* image = dynamic_cast<const TImage*>(&c))
-            PaintImage(dc, *image, at);
-        else if (const auto* label = dynamic_cast<const TLabel*>(&c))
-            PaintLabel(dc, *label, at);
-        PaintControls(dc, c, at);
+        const RECT place{at.x, at.y, at.x + c.Width(), at.y + c.Height()};
+        RECT common;
+        if (IntersectRect(&common, &place, &area)) {
+            if (const auto* image = dynamic_cast<const TImage*>(&c))
+                PaintImage(dc, *image, at);
+            else if (const auto* label = dynamic_cast<const TLabel*>(&c))
+                PaintLabel(dc, *label, at);
+        }
+        // Children are not held inside their parent's rectangle.
+        PaintControls(dc, c, at, area);
     }
 }
 

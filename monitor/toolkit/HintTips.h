@@ -28,6 +28,10 @@ public:
     // one covering `area` (owner's client coordinates) or its own `window`.
     void Update(const Control& control, const RECT& area, HWND window);
 
+    // Passes a mouse message of the owner window on to the tooltip window,
+    // which sees the owner's mouse only this way.
+    void Relay(UINT message, WPARAM wParam, LPARAM lParam) const;
+
 private:
     HWND m_owner = nullptr;
     HWND m_tips = nullptr;

@@ -1,5 +1,9 @@
-// Tooltips through comctl32's tooltips_class32, subclassing the window so
-// that it sees the mouse moves it needs.
+// Tooltips through comctl32's tooltips_class32. The owner window passes its
+// mouse messages on itself: a tooltip subclassing it would look up its
+// subclass data (a window property: a wineserver round trip under Wine)
+// three times for every message the window gets, each paint and timer
+// included. Child windows with a hint are still subclassed; they are few
+// and quiet.
 #include "toolkit/HintTips.h"
 
 #include <commctrl.h>
@@ -43,7 +47,7 @@ void HintTips::Update(const Control& control, const RECT& area, HWND window)
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.uId = reinterpret_cast<UINT_PTR>(window);
     } else {
-        tool.uFlags = TTF_SUBCLASS;
+        tool.uFlags = 0;
         tool.uId = reinterpret_cast<UINT_PTR>(&control);
         tool.rect = area;
     }
@@ -52,6 +56,20 @@ void HintTips::Update(const Control& control, const RECT& area, HWND window)
         return;
     tool.lpszText = const_cast<char*>(control.Hint().c_str());
     SendMessageA(m_tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void HintTips::Relay(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    if (!m_tips)
+        return;
+    MSG relayed{};
+    relayed.hwnd = m_owner;
+    relayed.message = message;
+    relayed.wParam = wParam;
+    relayed.lParam = lParam;
+    relayed.time = static_cast<DWORD>(GetMessageTime());
+    GetCursorPos(&relayed.pt);
+    SendMessageA(m_tips, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 }  // namespace vantor::toolkit

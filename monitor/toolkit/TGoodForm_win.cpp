@@ -245,18 +245,22 @@ void TGoodForm::Paint()
 {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(m_window, &ps);
-    RECT client;
-    GetClientRect(m_window, &client);
-    const int width = client.right, height = client.bottom;
+    // Only what needs it is drawn again (a gadget's changed digits, not the
+    // whole gadget): the buffer covers the area to paint, and its origin is
+    // moved so the controls draw at their own places.
+    const RECT area = ps.rcPaint;
+    const int width = area.right - area.left, height = area.bottom - area.top;
     if (width > 0 && height > 0) {
         HDC buffer = CreateCompatibleDC(dc);
         HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
         const HGDIOBJ old = SelectObject(buffer, bitmap);
+        SetViewportOrgEx(buffer, -area.left, -area.top, nullptr);
         HBRUSH brush = CreateSolidBrush(m_colour);
-        FillRect(buffer, &client, brush);
+        FillRect(buffer, &area, brush);
         DeleteObject(brush);
-        PaintControls(buffer, *m_root, POINT{0, 0});
-        BitBlt(dc, 0, 0, width, height, buffer, 0, 0, SRCCOPY);
+        PaintControls(buffer, *m_root, POINT{0, 0}, area);
+        SetViewportOrgEx(buffer, 0, 0, nullptr);
+        BitBlt(dc, area.left, area.top, width, height, buffer, 0, 0, SRCCOPY);
         SelectObject(buffer, old);
         DeleteObject(bitmap);
         DeleteDC(buffer);
@@ -318,6 +322,19 @@ void TGoodForm::OnMouseUp(MouseButton button, LPARAM lParam)
 
 LRESULT TGoodForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    switch (message) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+        m_hints.Relay(message, wParam, lParam);
+        break;
+    default:
+        break;
+    }
     switch (message) {
     case WM_ERASEBKGND:
         return 1;  // the paint covers everything from its back buffer
