@@ -8,6 +8,7 @@
 
 #include "toolkit/ControlPainter.h"
 #include "toolkit/ControlTree.h"
+#include "toolkit/DibCanvas.h"
 #include "toolkit/HitTest.h"
 #include "toolkit/TImage.h"
 #include "toolkit/TWinControl.h"
@@ -247,23 +248,20 @@ void TGoodForm::Paint()
     HDC dc = BeginPaint(m_window, &ps);
     // Only what needs it is drawn again (a gadget's changed digits, not the
     // whole gadget): the buffer covers the area to paint, and its origin is
-    // moved so the controls draw at their own places.
+    // moved so the controls draw at their own places. A DIB section, not a
+    // bitmap compatible with the screen: drawing into one of those makes
+    // Wine check the display's settings with the wineserver every time.
     const RECT area = ps.rcPaint;
     const int width = area.right - area.left, height = area.bottom - area.top;
     if (width > 0 && height > 0) {
-        HDC buffer = CreateCompatibleDC(dc);
-        HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
-        const HGDIOBJ old = SelectObject(buffer, bitmap);
-        SetViewportOrgEx(buffer, -area.left, -area.top, nullptr);
-        HBRUSH brush = CreateSolidBrush(m_colour);
-        FillRect(buffer, &area, brush);
-        DeleteObject(brush);
-        PaintControls(buffer, *m_root, POINT{0, 0}, area);
-        SetViewportOrgEx(buffer, 0, 0, nullptr);
-        BitBlt(dc, area.left, area.top, width, height, buffer, 0, 0, SRCCOPY);
-        SelectObject(buffer, old);
-        DeleteObject(bitmap);
-        DeleteDC(buffer);
+        DibCanvas buffer(width, height);
+        if (buffer.Valid()) {
+            SetViewportOrgEx(buffer.Dc(), -area.left, -area.top, nullptr);
+            buffer.Fill(area, m_colour);
+            PaintControls(buffer.Dc(), *m_root, POINT{0, 0}, area);
+            SetViewportOrgEx(buffer.Dc(), 0, 0, nullptr);
+            BitBlt(dc, area.left, area.top, width, height, buffer.Dc(), 0, 0, SRCCOPY);
+        }
     }
     EndPaint(m_window, &ps);
 }
