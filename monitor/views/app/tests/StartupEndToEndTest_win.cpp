@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "testing/EndToEnd_win.h"
 #include "testing/ScreenInput_win.h"
 #include "testing/VantorProcess_win.h"
 
@@ -16,30 +17,14 @@ namespace vantor::views {
 namespace {
 
 using testing::kApplicationClass;
+using testing::kListCaption;
 using testing::kSkinnedClass;
+using testing::kStartTimeoutMs;
+using testing::Lines;
 using testing::ProgramFolder;
 using testing::VantorProcess;
 
-constexpr DWORD kStartTimeoutMs = 30000;
 constexpr const char* kOptionsCaption = "Config";
-constexpr const char* kListCaption = "Vantor List";
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::string line;
-    for (char c : text) {
-        if (c == '\n') {
-            lines.push_back(line);
-            line.clear();
-        } else if (c != '\r') {
-            line += c;
-        }
-    }
-    if (!line.empty())
-        lines.push_back(line);
-    return lines;
-}
 
 bool HasLine(const std::string& text, const std::string& wanted)
 {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "testing/ClassicBoardRun_win.h"
 #include "testing/EndToEnd_win.h"
 
 namespace vantor::views {
@@ -20,10 +21,7 @@ using testing::BoundsOf;
 using testing::ClickWindowAt;
 using testing::kClassicSensors;
 using testing::kListCaption;
-using testing::kMainPanelCaption;
 using testing::kSkinnedClass;
-using testing::kStartTimeoutMs;
-using testing::ProgramFolder;
 using testing::SortedCorners;
 using testing::TopLeftOf;
 using testing::VantorProcess;
@@ -41,33 +39,7 @@ constexpr POINT kListOk{55, 128};
 // The two gadgets of the docking test: the temperatures.
 constexpr int kGadgetA = 8, kGadgetB = 9;
 
-class GadgetRun : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_folder.Complete()) << "missing from the build folder: " << m_folder.Missing();
-        ASSERT_EQ(testing::RestoreServiceBoard(), 0u);
-    }
-
-    void StartShown(VantorProcess& vantor)
-    {
-        ASSERT_TRUE(vantor.Start(m_folder));
-        m_panel = vantor.WaitForVisibleWindow(kSkinnedClass, kMainPanelCaption, kStartTimeoutMs);
-        ASSERT_NE(m_panel, nullptr);
-        ASSERT_TRUE(WaitUntil([&] { return VisibleGadgets(vantor).size() == kClassicSensors; }, kStartTimeoutMs));
-    }
-
-    std::string Ini(const std::string& section, const char* key) const
-    {
-        char value[64] = "";
-        GetPrivateProfileStringA(section.c_str(), key, "(none)", value, sizeof value,
-                                 (m_folder.Path() + "Vantor.ini").c_str());
-        return value;
-    }
-
-    ProgramFolder m_folder{::testing::UnitTest::GetInstance()->current_test_info()->name()};
-    HWND m_panel = nullptr;
-};
+using GadgetRun = testing::ClassicBoardRun;
 
 // The gadget whose window's top-left corner is there.
 HWND GadgetAt(const VantorProcess& vantor, int left, int top)

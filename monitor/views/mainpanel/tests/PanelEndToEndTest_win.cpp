@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "testing/ClassicBoardRun_win.h"
 #include "testing/EndToEnd_win.h"
 
 namespace vantor::views {
@@ -26,7 +27,6 @@ using testing::kClassicSensors;
 using testing::kMainPanelCaption;
 using testing::kSkinnedClass;
 using testing::kStartTimeoutMs;
-using testing::ProgramFolder;
 using testing::SortedCorners;
 using testing::TopLeftOf;
 using testing::VantorProcess;
@@ -43,37 +43,19 @@ constexpr int kSlideDistance = 270;
 
 COLORREF ScreenPixelAt(POINT at) { return testing::ScreenPixel(at.x, at.y); }
 
-class PanelRun : public ::testing::Test {
+class PanelRun : public testing::ClassicBoardRun {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_folder.Complete()) << "missing from the build folder: " << m_folder.Missing();
-        ASSERT_EQ(testing::RestoreServiceBoard(), 0u);
-    }
-
-    // Starts Vantor.exe and waits for the main panel, the cover and the
-    // classic board's gadgets on the screen.
+    // The run's windows on the screen, and the cover under the panel.
     void StartShown(VantorProcess& vantor)
     {
-        ASSERT_TRUE(vantor.Start(m_folder));
-        m_panel = vantor.WaitForVisibleWindow(kSkinnedClass, kMainPanelCaption, kStartTimeoutMs);
-        ASSERT_NE(m_panel, nullptr) << "the main panel is shown at start";
-        ASSERT_TRUE(WaitUntil([&] { return VisibleGadgets(vantor).size() == kClassicSensors; }, kStartTimeoutMs))
-                << VisibleGadgets(vantor).size() << " gadgets shown";
+        ClassicBoardRun::StartShown(vantor);
+        if (HasFatalFailure())
+            return;
         m_cover = CoverOf(vantor);
         ASSERT_NE(m_cover, nullptr);
         ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(m_cover) && IsWindowEnabled(m_panel); }, 5000));
     }
 
-    std::string Ini(const char* section, const char* key) const
-    {
-        char value[64] = "";
-        GetPrivateProfileStringA(section, key, "(none)", value, sizeof value, (m_folder.Path() + "Vantor.ini").c_str());
-        return value;
-    }
-
-    ProgramFolder m_folder{::testing::UnitTest::GetInstance()->current_test_info()->name()};
-    HWND m_panel = nullptr;
     HWND m_cover = nullptr;
 };
 
